@@ -1,0 +1,83 @@
+#pragma once
+#include "frame/controls.h"
+#include "frame/platform.h"
+
+#include <QMainWindow>
+#include <QMap>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QTimer;
+
+// The contents screen "もくじ": seven chapters, one button per lesson or drill.
+// A button opens its screen application-modally; a button whose screen is not
+// in the program yet stays disabled.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(const Services &services);
+
+    TLabel *Label4;   // title "もくじ"
+    TLabel *Label5;   // prompt line beside the picture
+    TLabel *Label6, *Label7, *Label8, *Label9, *Label10, *Label11, *Label12;  // chapter headings
+    TCuteButton *CuteButton2;  // "おわる"
+    // CuteButton3 … CuteButton24: the 22 lesson and drill buttons, reached by name.
+    TImage *Image1;            // the 64 × 64 picture
+    TStatusBar *StatusBar1;    // panel 1 shows the clock
+    CuePlayer *MediaPlayer1;   // the program's one player; every screen's cues go through it
+    QTimer *Timer1;            // clock
+    QTimer *Timer2;            // prompt blink
+    QTimer *Timer3;            // switches sound on a second after start
+    QMenuBar *MainMenu1;
+    QMenu *Help1;              // "ヘルプ"
+    QAction *utorial1;         // "使い方"
+    QAction *About1;           // "バージョン情報"
+
+    // The screen each contents button opens (form number → screen); buttons of
+    // absent screens are disabled.
+    void setScreens(const QMap<int, QWidget *> &screens);
+    // The form a contents button opens (CuteButton3 → 2 … CuteButton24 → 23).
+    static int formOfButton(int button) { return button - 1; }
+
+    void FormCreate();
+
+public slots:
+    void CuteButton2Click();
+    void CuteButton3Click();
+    void CuteButton4Click();
+    void CuteButton5Click();
+    void CuteButton6Click();
+    void CuteButton7Click();
+    void CuteButton8Click();
+    void CuteButton9Click();
+    void CuteButton10Click();
+    void CuteButton11Click();
+    void CuteButton12Click();
+    void CuteButton13Click();
+    void CuteButton14Click();
+    void CuteButton15Click();
+    void CuteButton16Click();
+    void CuteButton17Click();
+    void CuteButton18Click();
+    void CuteButton19Click();
+    void CuteButton20Click();
+    void CuteButton21Click();
+    void CuteButton22Click();
+    void CuteButton23Click();
+    void CuteButton24Click();
+    void utorial1Click();
+    void About1Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void openForm(int button);
+
+    const Services &services_;
+    QMap<int, QWidget *> screens_;
+};

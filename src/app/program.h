@@ -1,0 +1,44 @@
+#pragma once
+#include "frame/platform.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TForm1;
+class TScreen;
+class TDataModule1;
+
+// One lesson or drill screen the program has, by its form number. The list
+// holds them in the order start-up creates them; a new screen joins the
+// program (its contents button, start-up, the random-click soak) by a line here.
+struct ScreenEntry {
+    int form;
+    std::function<TScreen *(const Services &)> make;
+};
+const std::vector<ScreenEntry> &ScreenRegistry();
+
+// The whole program as start-up builds it: the data module first, then the
+// contents screen, then every lesson and drill screen, hidden. The seams are
+// handed in, so a test builds the very same program with fakes.
+class Program {
+public:
+    Program(const Services &seams, const QString &dataFolder);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    TForm1 *contents() const { return contents_.get(); }
+    TScreen *screen(int form) const;
+    QList<int> forms() const;  // form numbers of the screens present, in creation order
+    TDataModule1 *data() const { return data_.get(); }
+    const Services &services() const { return services_; }
+
+private:
+    Services services_;
+    std::unique_ptr<TDataModule1> data_;
+    std::unique_ptr<TForm1> contents_;
+    std::vector<std::pair<int, std::unique_ptr<TScreen>>> screens_;
+};

@@ -1,0 +1,139 @@
+#pragma once
+#include <QColor>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QWidget>
+
+class QListWidget;
+
+// A label that keeps its caption exactly as the program set it, carriage
+// returns included, and shows each "\r" as a line break.
+class TLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+public:
+    TLabel(const QString &name, QWidget *parent);
+    QString caption() const { return caption_; }
+    void setCaption(const QString &caption);
+
+private:
+    QString caption_;
+};
+
+// The coloured push button of every screen: a caption on a face colour, a
+// rounded bevel, a grey face when disabled. click() runs its handler.
+class TCuteButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(QColor faceColor READ faceColor WRITE setFaceColor)
+public:
+    TCuteButton(const QString &name, const QString &caption, const QColor &face, QWidget *parent);
+    QColor faceColor() const { return face_; }
+    void setFaceColor(const QColor &face);
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor face_;
+};
+
+// The always-open pick list: a text field over a list whose items are all in
+// view. The field shows the picked item, or a placeholder (a place name such
+// as "十") that the program writes. pick(i) is a pupil's click: it selects i,
+// shows its text and runs the change handler every time, also for the item
+// already selected. Setting the index or the text from code runs nothing.
+// Typing is not accepted.
+class TComboBox : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(QStringList items READ items WRITE setItems)
+public:
+    TComboBox(const QString &name, const QStringList &items, QWidget *parent);
+    int itemIndex() const { return index_; }
+    void setItemIndex(int index);
+    QString text() const { return text_; }
+    void setText(const QString &text);
+    QStringList items() const { return items_; }
+    void setItems(const QStringList &items);
+    int count() const { return items_.size(); }
+    // A pupil's click on item i; false (and nothing happens) when the list is
+    // disabled, hidden, or i is not an item.
+    bool pick(int index);
+    // Geometry: the field's height and the list's row height follow the font.
+    void place(int x, int y, int width, int visibleRows);
+
+    static QStringList digits();  // "０" … "９"
+
+signals:
+    void change();
+
+private:
+    void showIndex();
+
+    QLabel *field_;
+    QListWidget *list_;
+    QStringList items_;
+    QString text_;
+    int index_ = -1;
+};
+
+// Read-only text whose lines are exactly the program's lines.
+class TMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    TMemo(const QString &name, QWidget *parent);
+    QStringList lines() const { return lines_; }
+    void setLines(const QStringList &lines);
+
+private:
+    QStringList lines_;
+};
+
+// A filled rectangle with an outline: rules, strokes and frames.
+class TShape : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QColor brushColor READ brushColor WRITE setBrushColor)
+    Q_PROPERTY(QColor penColor READ penColor WRITE setPenColor)
+public:
+    TShape(const QString &name, const QColor &brush, const QColor &pen, QWidget *parent);
+    QColor brushColor() const { return brush_; }
+    void setBrushColor(const QColor &c);
+    QColor penColor() const { return pen_; }
+    void setPenColor(const QColor &c);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor brush_, pen_;
+};
+
+// A fixed picture.
+class TImage : public QLabel {
+    Q_OBJECT
+public:
+    TImage(const QString &name, const QPixmap &pixmap, QWidget *parent);
+};
+
+// The bar across the bottom of a screen: indexed panels of text.
+class TStatusBar : public QWidget {
+    Q_OBJECT
+public:
+    TStatusBar(const QString &name, const QList<int> &panelWidths, QWidget *parent);
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString &text);
+    int panelCount() const { return panels_.size(); }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QList<QLabel *> panels_;
+    QList<int> widths_;
+};

@@ -1,0 +1,8 @@
+#include "frame/lessonstate.h"
+
+TLessonState LessonState;
+
+void ResetLessonState()
+{
+    LessonState = TLessonState{};
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+
+// The colours and the rounded face every screen is drawn in.
+namespace Look {
+inline const QColor Background{0xEA, 0xEA, 0xFF};
+inline const QColor StatusBar{0xD0, 0xD0, 0xFF};
+inline const QColor Navy{0x00, 0x00, 0x80};
+inline const QColor Olive{0x80, 0x80, 0x00};
+inline const QColor Green{0x00, 0x80, 0x00};
+inline const QColor Maroon{0x80, 0x00, 0x00};
+inline const QColor Red{0xFF, 0x00, 0x00};
+inline const QColor SkyBlue{0xA6, 0xCA, 0xF0};
+inline const QColor MoneyGreen{0xC0, 0xDC, 0xC0};
+inline const QColor Cream{0xFF, 0xFB, 0xF0};
+inline const QColor Answer{0xBD, 0xE8, 0xD7};   // "答え", step buttons, lesson buttons
+inline const QColor Next{0xFF, 0xA6, 0xFF};     // "つぎへ"
+inline const QColor Results{0xC0, 0xEF, 0xCD};  // "けっか"
+
+inline constexpr int ScreenWidth = 955;
+inline constexpr int ScreenHeight = 716;
+
+// The rounded Gothic face at a pixel size; falls back to Noto Sans CJK.
+QFont face(int pixelSize, bool bold = false);
+}  // namespace Look

@@ -1,0 +1,72 @@
+#pragma once
+#include "frame/controls.h"
+#include "frame/platform.h"
+
+#include <QDialog>
+
+class QTimer;
+
+// The frame every lesson and drill screen stands in: a 955 × 716 window in
+// the program's colours with the clock (Timer1, StatusBar1), the prompt blink
+// (Timer2), "おわる" (CuteButton1) and "もくじへ" (CuteButton2). A screen adds
+// its own controls, names its prompt label and picture, and says what it does
+// when it is created and when it is shown.
+class TScreen : public QDialog {
+    Q_OBJECT
+public:
+    struct Frame {
+        QString quitQuestion;      // asked by "おわる"
+        int firstBlinkMs = 500;    // Timer2's interval at creation
+        int statusPanel0 = 600;    // width of the empty status panel
+    };
+    TScreen(const Services &services, const Frame &frame);
+
+    QTimer *Timer1;            // clock, one tick a second
+    QTimer *Timer2;            // prompt blink
+    TStatusBar *StatusBar1;    // panel 1 shows the clock
+    TCuteButton *CuteButton1;  // "おわる"
+    TCuteButton *CuteButton2;  // "もくじへ"
+
+    // The label that carries the screen's prompt.
+    virtual TLabel *promptLabel() const = 0;
+    // Work the screen does once when start-up creates it (after wiring).
+    virtual void created() {}
+
+    const Services &services() const { return services_; }
+
+public slots:
+    void Timer1Timer();
+    void Timer2Timer();
+    void CuteButton1Click();
+    void CuteButton2Click();
+
+protected:
+    // The screen's show handler, run each time it is shown.
+    virtual void shown() {}
+    void showEvent(QShowEvent *event) override;
+
+    void PlayCue(int cue);
+    void BlinkPrompt();
+    // Sets the prompt's text and starts its blink.
+    void Prompt(const QString &text);
+
+    // Builders for the usual controls, so a screen's constructor reads as a
+    // list of its parts.
+    TLabel *addLabel(const QString &name, const QRect &geometry, int pixelSize,
+                     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, const QString &caption = QString(),
+                     const QColor &color = QColor(0x00, 0x00, 0x80));
+    TCuteButton *addButton(const QString &name, const QString &caption, const QColor &face, QPoint at);
+    TComboBox *addPicker(const QString &name, const QStringList &items, QPoint at, int width, int rows,
+                         const QString &placeholder);
+    // The 64 × 64 picture at the bottom left, and the prompt line beside it.
+    TImage *addPicture(const QString &name);
+    TLabel *addPromptLabel(const QString &name);
+
+    // Standard places of the frame's parts.
+    static constexpr int BottomRowY = 632;
+    static constexpr int StatusBarY = 694;
+
+private:
+    const Services &services_;
+    QString quitQuestion_;
+};

@@ -1,0 +1,125 @@
+#pragma once
+// The whole program built as start-up builds it, offscreen, with fakes for
+// every seam: a test scripts the clock, the dice and the answers to message
+// boxes, drives controls by name and reads what the pupil would see and hear.
+#include "app/contents.h"
+#include "app/program.h"
+#include "frame/controls.h"
+#include "frame/lessonstate.h"
+#include "frame/platform.h"
+#include "frame/screen.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <random>
+
+class FakeClock : public Clock {
+public:
+    QDateTime now() const override { return now_; }
+    void set(const QDateTime &t) { now_ = t; }
+    void advance(int seconds) { now_ = now_.addSecs(seconds); }
+
+private:
+    QDateTime now_{QDate(2026, 4, 10), QTime(10, 0, 0)};
+};
+
+// Scripted draws in the order the program asks for them; once the script is
+// used up, seeded pseudo-random draws.
+class FakeRandom : public Random {
+public:
+    void reseed() override { ++reseeds; }
+    int below(int n) override;
+    void script(const QList<int> &values) { script_ = values; }
+    void seed(unsigned s) { engine_.seed(s); }
+    int remaining() const { return script_.size(); }
+    int reseeds = 0;
+    QList<int> asked;  // the n of every below(n), in order
+
+private:
+    QList<int> script_;
+    std::mt19937 engine_{12345};
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    struct Asked {
+        QString kind;  // "quit", "information" or "message"
+        QString text;
+    };
+    QuitAnswer confirmQuit(QWidget *, const QString &question) override;
+    void information(QWidget *, const QString &text) override { asked.append({QStringLiteral("information"), text}); }
+    void message(QWidget *, const QString &text) override { asked.append({QStringLiteral("message"), text}); }
+    QList<Asked> asked;
+    QList<QuitAnswer> answers;  // next answers to the quit question; then defaultAnswer
+    QuitAnswer defaultAnswer = QuitAnswer::No;
+};
+
+// Records cues by number: what was opened, what was played, and what sounds
+// now (a later open cuts the cue that was playing).
+class FakeCues : public CuePlayer {
+public:
+    void open(const QString &path) override;
+    void play() override;
+    QList<int> opened;
+    QList<int> played;
+    int sounding = 0;  // cue heard now, 0 for silence
+    void clear() { opened.clear(), played.clear(), sounding = 0; }
+
+private:
+    int open_ = 0;
+};
+
+class FakeQuitter : public Quitter {
+public:
+    void quit() override { ++quits; }
+    int quits = 0;
+};
+
+class FakeShower : public ScreenShower {
+public:
+    void showModal(QWidget *screen) override;
+    QList<QWidget *> shown;
+};
+
+class FakeHelp : public HelpViewer {
+public:
+    void showContents(const QString &helpFile) override { asked.append(helpFile); }
+    QStringList asked;
+};
+
+class TestProgram {
+public:
+    // A fresh LessonState and a fresh database folder every time.
+    TestProgram();
+    ~TestProgram();
+
+    FakeClock clock;
+    FakeRandom random;
+    FakeDialogs dialogs;
+    FakeCues cues;
+    FakeQuitter quitter;
+    FakeShower shower;
+    FakeHelp help;
+    QTemporaryDir dataDir;
+    std::unique_ptr<Program> program;
+
+    TForm1 *contents() const { return program->contents(); }
+    // Clicks the contents button of a form and returns the screen shown.
+    TScreen *open(int form);
+    // The first tick of the start-up timer: sound on, welcome cue.
+    void soundOn();
+
+    template <class T = QObject>
+    static T *control(QObject *screen, const QString &name)
+    {
+        return screen->findChild<T *>(name);
+    }
+    // A pupil's click; false when the button is missing, disabled or hidden.
+    static bool click(QObject *screen, const QString &button);
+    static bool pick(QObject *screen, const QString &list, int index);
+    static QString caption(QObject *screen, const QString &label);
+    static QString prompt(TScreen *screen) { return screen->promptLabel()->caption(); }
+};
