@@ -1,0 +1,599 @@
+// The timed drill on the mental-arithmetic drill screen (TForm5): the states
+// of the frame, the drill clock, the results, the log rows as they stand in
+// the SQLite file, the grid, a store that fails, and a drill killed midway.
+#include "frame/look.h"
+#include "lessons/mental/drill.h"
+#include "testprogram.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
+const QString kTimePrompt = QStringLiteral("「じかん」をえらんでね！");
+const QString kStartPrompt = QStringLiteral("「スタート」ボタンをおしてね！");
+const QString kAnswerPrompt = QStringLiteral("こたえは、大きい「くらい」からじゅんにえらんでね！");
+const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
+const QString kStopPrompt = QStringLiteral("おつかれさま！");
+const QString kGridPrompt = QStringLiteral("もういちど「けっか」ボタンをおすと、きえるよ！");
+const QString kTimeUp = QStringLiteral("じかんだから、ドリルをおわるよ！");
+
+// The rows of table dorill as another program reads them from the file.
+QList<QVariantList> storedRows(const QString &folder, const QString &sql = QStringLiteral(
+                                                          "select NB, MND, KAI, KOT, HNT from dorill order by rowid"))
+{
+    QList<QVariantList> rows;
+    const QString name = QStringLiteral("drill-test-reader");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(folder + QStringLiteral("/kyozai"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(sql)) {
+                while (q.next()) {
+                    QVariantList row;
+                    for (int i = 0; i < q.record().count(); ++i)
+                        row << q.value(i);
+                    rows << row;
+                }
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
+}
+
+// The drill screen opened from the contents, as a pupil finds it.
+struct Drill {
+    TestProgram t;
+    TForm5 *s = nullptr;
+
+    Drill() { s = qobject_cast<TForm5 *>(t.open(5)); }
+
+    // Picks the digits of `value` from the highest place down; the hundreds
+    // only where that picker is open.
+    void answer(int value)
+    {
+        if (s->ComboBox5->isEnabled())
+            QVERIFY(s->ComboBox5->pick(value / 100));
+        QVERIFY(s->ComboBox4->pick(value / 10 % 10));
+        QVERIFY(s->ComboBox3->pick(value % 10));
+    }
+
+    // One pupil action: "menu:i", "time:i", "start", "right", "wrong",
+    // "next", "stop", "results"; "wait:s" lets s seconds pass.
+    bool act(const QString &step)
+    {
+        if (step.startsWith(QLatin1String("wait:"))) {
+            t.clock.advance(step.mid(5).toInt());
+            return true;
+        }
+        if (step.startsWith(QLatin1String("menu:")))
+            return s->ComboBox1->pick(step.mid(5).toInt());
+        if (step.startsWith(QLatin1String("time:")))
+            return s->ComboBox2->pick(step.mid(5).toInt());
+        if (step == QLatin1String("right") || step == QLatin1String("wrong")) {
+            const int given = LessonState.Answer + (step == QLatin1String("right") ? 0 : 1);
+            const int before = storedRowCount();
+            answer(given);
+            return storedRowCount() == before + 1;
+        }
+        const char *button = step == QLatin1String("start")  ? "CuteButton3"
+                             : step == QLatin1String("next") ? "CuteButton4"
+                             : step == QLatin1String("stop") ? "CuteButton5"
+                                                             : "CuteButton6";
+        return TestProgram::click(s, QLatin1String(button));
+    }
+
+    int storedRowCount() { return int(storedRows(t.dataDir.path()).size()); }
+
+    // The drill's controls a pupil can use now, by role.
+    QString enabled() const
+    {
+        const std::pair<QWidget *, const char *> controls[] = {
+            {s->ComboBox1, "menu"},      {s->ComboBox2, "time"},     {s->CuteButton3, "start"},
+            {s->CuteButton4, "next"},    {s->CuteButton5, "stop"},   {s->CuteButton6, "results"},
+            {s->ComboBox5, "100"},       {s->ComboBox4, "10"},       {s->ComboBox3, "1"},
+        };
+        QStringList out;
+        for (const auto &[w, role] : controls)
+            if (w->isEnabled() && !w->isHidden())
+                out << QLatin1String(role);
+        if (!s->DBGrid1->isHidden())
+            out << QStringLiteral("grid");
+        return out.join(QLatin1Char(' '));
+    }
+
+    QStringList results() const
+    {
+        return {s->Label5->caption(), s->Label6->caption(), s->Label7->caption(), s->Label8->caption()};
+    }
+};
+}  // namespace
+
+class DrillTest : public QObject {
+    Q_OBJECT
+private slots:
+    void draws_data();
+    void draws();
+    void states_data();
+    void states();
+    void timeUp_data();
+    void timeUp();
+    void clockLeftRunningEndsTheNextDrill();
+    void results_data();
+    void results();
+    void sameProblemAnsweredThreeTimes();
+    void startEmptiesTheLog();
+    void logRowsInTheFile_data();
+    void logRowsInTheFile();
+    void gridShowsTheLogReadOnly();
+    void failingStore_data();
+    void failingStore();
+    void killedDrillKeepsEveryAnswer();
+    void layout_data();
+    void layout();
+};
+
+void DrillTest::draws_data()
+{
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QList<int>>("script");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("draws");
+    QTest::newRow("smallest sum") << 1 << QList<int>{0, 0} << "11 + 11 = ?" << 22 << 2;
+    QTest::newRow("largest sum") << 1 << QList<int>{87, 87} << "98 + 98 = ?" << 196 << 2;
+    QTest::newRow("largest difference") << 2 << QList<int>{86, 0} << "98 - 11 = ?" << 87 << 2;
+    QTest::newRow("equal pair drawn again") << 2 << QList<int>{10, 11, 55, 37} << "67 - 48 = ?" << 19 << 4;
+    QList<int> neverLarger;
+    for (int i = 0; i < 1000; ++i)
+        neverLarger << 0 << 87;  // 12 - 98
+    QTest::newRow("1000 pairs without a difference") << 2 << neverLarger << "57 - 38 = ?" << 19 << 2000;
+}
+
+void DrillTest::draws()
+{
+    QFETCH(int, menu);
+    QFETCH(QList<int>, script);
+    QFETCH(QString, line);
+    QFETCH(int, answer);
+    QFETCH(int, draws);
+    FakeRandom random;
+    random.script(script);
+    const MentalDrillProblem p = DrawMentalDrill(menu, random);
+    QCOMPARE(random.reseeds, 1);
+    QCOMPARE(random.asked.size(), draws);
+    QCOMPARE(random.asked.mid(0, 2), menu == 1 ? (QList<int>{88, 88}) : (QList<int>{87, 88}));
+    QCOMPARE(p.line(), line);
+    QCOMPARE(p.answer(), answer);
+}
+
+void DrillTest::states_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("enabled");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<int>("cue");  // the last cue opened
+    QTest::addColumn<QString>("number");
+
+    const QStringList drill{"menu:0", "time:1", "start"};
+    QTest::newRow("shown") << QStringList{} << "menu" << kMenuPrompt << 12 << "";
+    QTest::newRow("menu picked") << QStringList{"menu:0"} << "menu time" << kTimePrompt << 17 << "";
+    QTest::newRow("time picked") << QStringList{"menu:0", "time:1"} << "menu start" << kStartPrompt << 12 << "";
+    QTest::newRow("started") << drill << "menu 100 10 1" << kAnswerPrompt << 11 << "もんだい：1";
+    QTest::newRow("answered") << drill + QStringList{"right"} << "menu next stop 100 10 1" << kNextPrompt << 12
+                              << "もんだい：1";
+    QTest::newRow("skipped with つぎへ") << drill + QStringList{"right", "next", "next"} << "menu next stop 100 10 1"
+                                         << kAnswerPrompt << 11 << "もんだい：3";
+    QTest::newRow("next problem") << drill + QStringList{"wrong", "next"} << "menu next stop 100 10 1"
+                                  << kAnswerPrompt << 11 << "もんだい：2";
+    QTest::newRow("stopped") << drill + QStringList{"right", "stop"} << "menu start results 100 10 1" << kStopPrompt
+                             << 19 << "";
+    QTest::newRow("grid shown, no cue") << drill + QStringList{"right", "stop", "results"}
+                                        << "menu start results 100 10 1 grid" << kGridPrompt << 19 << "";
+    QTest::newRow("grid hidden again") << drill + QStringList{"right", "stop", "results", "results"}
+                                       << "menu start results 100 10 1" << kStopPrompt << 19 << "";
+    QTest::newRow("started again") << drill + QStringList{"right", "stop", "results", "start"} << "menu 100 10 1"
+                                   << kAnswerPrompt << 11 << "もんだい：1";
+    QTest::newRow("menu picked during a drill") << drill + QStringList{"right", "menu:1"} << "menu time"
+                                                << kTimePrompt << 17 << "";
+    QTest::newRow("subtraction: no hundreds") << QStringList{"menu:1", "time:0", "start"} << "menu 10 1"
+                                              << kAnswerPrompt << 11 << "もんだい：1";
+}
+
+void DrillTest::states()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, enabled);
+    QFETCH(QString, prompt);
+    QFETCH(int, cue);
+    QFETCH(QString, number);
+    Drill d;
+    QVERIFY(d.s);
+    for (const QString &step : steps)
+        QVERIFY2(d.act(step), qPrintable(step));
+    QCOMPARE(d.enabled(), enabled);
+    QCOMPARE(TestProgram::prompt(d.s), prompt);
+    QCOMPARE(d.t.cues.opened.last(), cue);
+    QCOMPARE(d.s->Label3->caption(), number);
+    QVERIFY(d.s->CuteButton1->isEnabled() && d.s->CuteButton2->isEnabled());
+    QVERIFY(d.s->Timer2->isActive());  // every new prompt blinks
+    if (prompt == kAnswerPrompt) {
+        QCOMPARE(d.s->Label4->caption(), QStringLiteral("%1 %2 %3 = ?")
+                                             .arg(LessonState.OperandA)
+                                             .arg(LessonState.MenuChoice == 1 ? "+" : "-")
+                                             .arg(LessonState.OperandB));
+        // The pickers wait, unpicked, under their place names.
+        QCOMPARE(d.s->ComboBox3->itemIndex(), -1);
+        QCOMPARE(d.s->ComboBox4->text(), QStringLiteral("十"));
+    }
+}
+
+void DrillTest::timeUp_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("なし") << 0 << " 　　なし" << 0;
+    QTest::newRow("５ふん") << 1 << " 　５ふん" << 300;
+    QTest::newRow("１０ぷん") << 2 << " １０ぷん" << 600;
+    QTest::newRow("１５ふん") << 3 << " １５ふん" << 900;
+}
+
+// A drill left alone ends after exactly TimeLimit ticks of its clock; "なし"
+// never starts the clock.
+void DrillTest::timeUp()
+{
+    QFETCH(int, item);
+    QFETCH(QString, text);
+    QFETCH(int, limit);
+    Drill d;
+    QCOMPARE(d.s->ComboBox2->items().at(item), text);
+    for (const char *step : {"menu:0", "time:X", "start", "right"})
+        QVERIFY(d.act(QString::fromLatin1(step).replace(QLatin1Char('X'), QString::number(item))));
+    QCOMPARE(d.s->TimeLimit, limit);
+    QCOMPARE(d.s->Timer3->isActive(), limit > 0);
+    if (limit == 0)
+        return;
+    QCOMPARE(d.s->Timer3->interval(), 1000);
+    d.s->ComboBox3->setEnabled(false);  // the time-up opens the ones picker again
+    for (int tick = 1; tick < limit; ++tick) {
+        d.t.clock.advance(1);
+        d.s->Timer3Timer();
+    }
+    QVERIFY(d.t.dialogs.asked.isEmpty());
+    QVERIFY(d.s->Label5->caption().isEmpty());
+    d.t.clock.advance(1);
+    d.s->Timer3Timer();
+    QCOMPARE(d.t.dialogs.asked.size(), 1);
+    QCOMPARE(d.t.dialogs.asked.first().kind, QStringLiteral("message"));
+    QCOMPARE(d.t.dialogs.asked.first().text, kTimeUp);
+    QVERIFY(!d.s->Timer3->isActive());
+    QVERIFY(d.s->ComboBox3->isEnabled());
+    QCOMPARE(d.results(), (QStringList{"もんだい： 1", "○のかず： 1", "せいせき： 100 てん",
+                                       QStringLiteral("じかん　： %1 ふん 0 びょう").arg(limit / 60)}));
+    // The buttons keep their state: the pupil stops the drill with ストップ.
+    QCOMPARE(d.enabled(), QStringLiteral("menu next stop 100 10 1"));
+}
+
+// A clock left running by a menu pick, by leaving the screen and by opening
+// it again still ends the drill, with no problem posed: the score is 0, not
+// a division by zero.
+void DrillTest::clockLeftRunningEndsTheNextDrill()
+{
+    Drill d;
+    for (const char *step : {"menu:0", "time:1", "start", "right", "next"})
+        QVERIFY(d.act(QLatin1String(step)));
+    for (int tick = 0; tick < 100; ++tick)
+        d.s->Timer3Timer();
+    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton2")));  // もくじへ
+    QVERIFY(d.s->isHidden());
+    QVERIFY(d.s->Timer3->isActive());
+    QCOMPARE(d.t.open(5), static_cast<TScreen *>(d.s));
+    QCOMPARE(LessonState.ProblemNo, 0);
+    QVERIFY(d.act(QStringLiteral("menu:1")));
+    QVERIFY(d.s->Timer3->isActive());
+    for (int tick = 100; tick < 300; ++tick)
+        d.s->Timer3Timer();
+    QCOMPARE(d.t.dialogs.asked.size(), 1);
+    QCOMPARE(d.t.dialogs.asked.first().text, kTimeUp);
+    QCOMPARE(d.results().mid(0, 3), (QStringList{"もんだい： 0", "○のかず： 1", "せいせき： 0 てん"}));
+}
+
+void DrillTest::results_data()
+{
+    QTest::addColumn<QTime>("start");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QStringList>("results");
+    QStringList sevenRightThenNext;
+    for (int i = 0; i < 7; ++i)
+        sevenRightThenNext << "right" << "next";
+    QTest::newRow("7 right, つぎへ, ストップ")
+        << QTime(10, 0) << sevenRightThenNext << 125
+        << QStringList{"もんだい： 8", "○のかず： 7", "せいせき： 87 てん", "じかん　： 2 ふん 5 びょう"};
+    QTest::newRow("wrong, then right twice")
+        << QTime(14, 30) << QStringList{"wrong", "right", "next", "right", "next", "wrong"} << 3600
+        << QStringList{"もんだい： 3", "○のかず： 2", "せいせき： 66 てん", "じかん　： 60 ふん 0 びょう"};
+    QTest::newRow("across midnight")
+        << QTime(23, 59, 30) << QStringList{"right"} << 90
+        << QStringList{"もんだい： 1", "○のかず： 1", "せいせき： 100 てん", "じかん　： 1 ふん 30 びょう"};
+    QTest::newRow("stopped at once") << QTime(8, 0) << QStringList{"wrong", "next", "next"} << 0
+                                     << QStringList{"もんだい： 3", "○のかず： 0", "せいせき： 0 てん",
+                                                    "じかん　： 0 ふん 0 びょう"};
+}
+
+void DrillTest::results()
+{
+    QFETCH(QTime, start);
+    QFETCH(QStringList, steps);
+    QFETCH(int, seconds);
+    QFETCH(QStringList, results);
+    Drill d;
+    d.t.clock.set(QDateTime(QDate(2026, 4, 10), start));
+    for (const char *step : {"menu:0", "time:0", "start"})
+        QVERIFY(d.act(QLatin1String(step)));
+    QCOMPARE(d.s->StartSeconds, start.msecsSinceStartOfDay() / 1000);
+    for (const QString &step : steps)
+        QVERIFY2(d.act(step), qPrintable(step));
+    d.t.clock.advance(seconds);
+    QVERIFY(d.act(QStringLiteral("stop")));
+    QCOMPARE(d.results(), results);
+    QVERIFY(d.s->Label3->caption().isEmpty());
+    QVERIFY(d.s->Label4->caption().isEmpty());
+}
+
+// Each pick of the ones digit logs the answer again under the same number,
+// and each right one counts.
+void DrillTest::sameProblemAnsweredThreeTimes()
+{
+    Drill d;
+    for (const char *step : {"menu:0", "time:0", "start", "right", "wrong", "right"})
+        QVERIFY(d.act(QLatin1String(step)));
+    QCOMPARE(LessonState.CorrectCount, 2);
+    const QList<QVariantList> rows = storedRows(d.t.dataDir.path());
+    QCOMPARE(rows.size(), 3);
+    const QString marks[] = {" ○", " ×", " ○"};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(rows[i][0].toInt(), 1);
+        QCOMPARE(rows[i][4].toString(), marks[i]);
+    }
+}
+
+// Each table keeps only the latest drill: スタート empties it, also when the
+// results were never looked at.
+void DrillTest::startEmptiesTheLog()
+{
+    Drill d;
+    for (const char *step : {"menu:0", "time:0", "start", "right", "next", "wrong", "stop"})
+        QVERIFY(d.act(QLatin1String(step)));
+    QCOMPARE(d.storedRowCount(), 2);
+    QVERIFY(d.act(QStringLiteral("start")));
+    QCOMPARE(d.storedRowCount(), 0);
+    QCOMPARE(d.s->TimeLimit, 0);  // the same menu and time as before
+    QCOMPARE(LessonState.MenuChoice, 1);
+    QVERIFY(d.act(QStringLiteral("right")));
+    const QList<QVariantList> rows = storedRows(d.t.dataDir.path());
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0][0].toInt(), 1);
+}
+
+void DrillTest::logRowsInTheFile_data()
+{
+    QTest::addColumn<QList<int>>("picks");  // tens, ones; -1 leaves the tens unpicked
+    QTest::addColumn<int>("given");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("right") << QList<int>{1, 9} << 19 << " ○";
+    QTest::newRow("wrong") << QList<int>{2, 9} << 29 << " ×";
+    QTest::newRow("ones alone") << QList<int>{-1, 7} << 7 << " ×";
+}
+
+// The subtraction 67 − 48 as another program reads it from the file.
+void DrillTest::logRowsInTheFile()
+{
+    QFETCH(QList<int>, picks);
+    QFETCH(int, given);
+    QFETCH(QString, mark);
+    Drill d;
+    LessonState.Entry4 = 50;  // left by another screen: not part of this answer
+    d.t.random.script({67 - 12, 48 - 11});
+    for (const char *step : {"menu:1", "time:0", "start"})
+        QVERIFY(d.act(QLatin1String(step)));
+    QCOMPARE(d.s->Label4->caption(), QStringLiteral("67 - 48 = ?"));
+    QVERIFY(!d.s->ComboBox5->isEnabled());
+    if (picks[0] >= 0)
+        QVERIFY(d.s->ComboBox4->pick(picks[0]));
+    QVERIFY(d.s->ComboBox3->pick(picks[1]));
+    const QList<QVariantList> rows = storedRows(d.t.dataDir.path());
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0], (QVariantList{1, QStringLiteral("　67 - 48"), 19, given, mark}));
+    // The fields keep their designed types.
+    const QList<QVariantList> types = storedRows(
+        d.t.dataDir.path(), QStringLiteral("select typeof(NB), typeof(MND), typeof(KAI), typeof(KOT), typeof(HNT) "
+                                           "from dorill"));
+    QCOMPARE(types[0], (QVariantList{"integer", "text", "integer", "integer", "text"}));
+}
+
+void DrillTest::gridShowsTheLogReadOnly()
+{
+    Drill d;
+    d.t.random.script({67 - 11, 48 - 11});
+    for (const char *step : {"menu:0", "time:0", "start", "right", "next", "wrong", "stop", "results"})
+        QVERIFY(d.act(QLatin1String(step)));
+    TDBGrid *grid = d.s->DBGrid1;
+    QVERIFY(grid->isVisible());
+    QCOMPARE(grid->y(), 112);
+    QCOMPARE(LessonState.GridShown, 1);
+    QCOMPARE(grid->palette().color(QPalette::Base), Look::Cream);
+
+    QAbstractItemModel *m = grid->model();
+    const QStringList titles{"Ｎｏ", "もんだい", "せいかい", "こたえ", "○×"};
+    const int widths[] = {40, 140, 70, 70, 40};
+    QCOMPARE(m->columnCount(), 5);
+    for (int c = 0; c < 5; ++c) {
+        QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), titles[c]);
+        QCOMPARE(m->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+        QCOMPARE(grid->columnWidth(c), widths[c]);
+    }
+    QCOMPARE(m->rowCount(), 2);
+    QCOMPARE(m->index(0, 1).data().toString(), QStringLiteral("　67 + 48"));
+    QCOMPARE(m->index(0, 2).data().toInt(), 115);
+    QCOMPARE(m->index(1, 4).data().toString(), QStringLiteral(" ×"));
+    QCoreApplication::processEvents();
+    QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);  // every column whole
+
+    // The pupil cannot change what was logged.
+    const QModelIndex cell = m->index(0, 3);
+    QVERIFY(!(m->flags(cell) & Qt::ItemIsEditable));
+    grid->setCurrentIndex(cell);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+    QTest::keyClick(grid, Qt::Key_F2);
+    QTest::keyClicks(grid, "999");
+    QTest::keyClick(grid, Qt::Key_Return);
+    QVERIFY(!m->setData(cell, 999));
+    QCOMPARE(m->index(0, 3).data().toInt(), 115);
+    QCOMPARE(storedRows(d.t.dataDir.path()).at(0).at(3).toInt(), 115);
+
+    // The grid keeps its columns while the log changes under it.
+    QVERIFY(d.act(QStringLiteral("right")));
+    QCOMPARE(m->rowCount(), 3);
+    QCOMPARE(grid->columnWidth(1), 140);
+
+    QVERIFY(d.act(QStringLiteral("results")));
+    QVERIFY(grid->isHidden());
+    QCOMPARE(LessonState.GridShown, 0);
+}
+
+void DrillTest::failingStore_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("kyozai is not a database") << false;
+    QTest::newRow("kyozai is a folder") << true;
+}
+
+// A log that cannot be written is told once; the drill goes on without it.
+void DrillTest::failingStore()
+{
+    QFETCH(bool, folder);
+    Drill d;
+    const QString path = d.t.dataDir.filePath(QStringLiteral("kyozai"));
+    if (folder) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 200; ++i)
+            file.write("さんすうの きろく、ではありません。");
+    }
+    for (const char *step : {"menu:0", "time:1", "start"})
+        QVERIFY(d.act(QLatin1String(step)));
+    for (int i = 0; i < 3; ++i) {
+        d.answer(LessonState.Answer);
+        QVERIFY(d.act(QStringLiteral("next")));
+    }
+    QVERIFY(d.act(QStringLiteral("stop")));
+    QVERIFY(d.act(QStringLiteral("results")));
+    QCOMPARE(d.t.dialogs.asked.size(), 1);
+    QCOMPARE(d.t.dialogs.asked.first().kind, QStringLiteral("message"));
+    QVERIFY(d.t.dialogs.asked.first().text.contains(QStringLiteral("きろく")));
+    QCOMPARE(d.results().mid(0, 3), (QStringList{"もんだい： 4", "○のかず： 3", "せいせき： 75 てん"}));
+    QCOMPARE(d.s->DBGrid1->model()->rowCount(), 0);
+    QCoreApplication::processEvents();  // a failure found while painting would come now
+    QCOMPARE(d.t.dialogs.asked.size(), 1);
+}
+
+// A program killed right after its answers leaves every one of them in a
+// sound file.
+void DrillTest::killedDrillKeepsEveryAnswer()
+{
+    constexpr int answers = 6;
+    QTemporaryDir folder;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral(MINUKA_BIN_DIR "/drillchild"), {folder.path(), QString::number(answers)});
+    QVERIFY(child.waitForStarted());
+    int seen = 0;
+    while (seen < answers) {
+        while (seen < answers && child.canReadLine())
+            if (child.readLine().startsWith("answered "))
+                ++seen;
+        if (seen < answers)
+            QVERIFY2(child.waitForReadyRead(20000), child.readAllStandardError().constData());
+    }
+    child.kill();  // SIGKILL
+    QVERIFY(child.waitForFinished());
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    const QList<QVariantList> check = storedRows(folder.path(), QStringLiteral("pragma integrity_check"));
+    QCOMPARE(check, (QList<QVariantList>{{QStringLiteral("ok")}}));
+    const QList<QVariantList> rows = storedRows(folder.path());
+    QCOMPARE(rows.size(), answers);
+    for (int i = 0; i < answers; ++i) {
+        QCOMPARE(rows[i][0].toInt(), i + 1);
+        QCOMPARE(rows[i][4].toString(), QStringLiteral(" ○"));
+    }
+}
+
+void DrillTest::layout_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    // A long untimed drill: three-digit minutes in the results.
+    QStringList drill{"menu:0", "time:0", "start"};
+    for (int i = 0; i < 7; ++i)
+        drill << "right" << "next";
+    drill << "wait:6059";
+    QTest::newRow("problem posed") << QStringList{"menu:0", "time:3", "start"};
+    QTest::newRow("results") << drill + QStringList{"stop"};
+    QTest::newRow("grid shown") << drill + QStringList{"stop", "results"};
+}
+
+// Every part in view lies inside the window, clear of the others, and shows
+// its whole text; only the grid may stand over the emptied problem lines.
+void DrillTest::layout()
+{
+    QFETCH(QStringList, steps);
+    Drill d;
+    d.t.random.script({87, 87});  // 98 + 98 = ?, the widest problem
+    for (const QString &step : steps)
+        QVERIFY2(d.act(step), qPrintable(step));
+    QCoreApplication::processEvents();
+
+    QList<QWidget *> parts;
+    for (QWidget *w : d.s->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        auto *l = qobject_cast<TLabel *>(w);
+        if (!w->isHidden() && !(l && l->caption().isEmpty()))
+            parts << w;
+    }
+    const QRect window(0, 0, Look::ScreenWidth, Look::ScreenHeight);
+    for (int i = 0; i < parts.size(); ++i) {
+        const QWidget *w = parts[i];
+        QVERIFY2(window.contains(w->geometry()), qPrintable(w->objectName()));
+        for (int j = i + 1; j < parts.size(); ++j)
+            QVERIFY2(!w->geometry().intersects(parts[j]->geometry()),
+                     qPrintable(w->objectName() + " overlaps " + parts[j]->objectName()));
+        if (auto *l = qobject_cast<const TLabel *>(w)) {
+            const QSize need = l->sizeHint();
+            QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
+                     qPrintable(QStringLiteral("%1 needs %2 x %3").arg(l->objectName()).arg(need.width()).arg(need.height())));
+        }
+    }
+    for (TComboBox *c : d.s->findChildren<TComboBox *>()) {
+        auto *list = c->findChild<QListWidget *>();
+        QVERIFY(list);
+        QCOMPARE(list->verticalScrollBar()->maximum(), 0);  // every item in view
+    }
+}
+
+QTEST_MAIN(DrillTest)
+#include "tst_drill.moc"
