@@ -1,0 +1,3 @@
+#include "lessons/mental/subtraction.h"
+
+TForm4::TForm4(const Services &services) : TMentalLesson(services, MentalOp::Subtract) {}
