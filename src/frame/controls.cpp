@@ -126,7 +126,7 @@ TComboBox::TComboBox(const QString &name, const QStringList &items, QWidget *par
     : QWidget(parent), field_(new QLabel(this)), list_(new PickList(this))
 {
     setObjectName(name);
-    setFont(Look::face(18));
+    setFont(Look::face(20));
     field_->setAlignment(Qt::AlignCenter);
     field_->setAutoFillBackground(true);
     field_->setFrameShape(QFrame::Box);
@@ -166,6 +166,7 @@ void TComboBox::setItems(const QStringList &items)
     for (const QString &s : items) {
         auto *item = new QListWidgetItem(s, list_);
         item->setTextAlignment(Qt::AlignCenter);
+        item->setSizeHint(QSize(0, rowHeight()));
     }
     index_ = -1;
     showIndex();
@@ -206,12 +207,29 @@ void TComboBox::showIndex()
     }
 }
 
+int TComboBox::rowHeight() const
+{
+    return QFontMetrics(font()).height() + 2;
+}
+
+void TComboBox::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // The list has a style sheet of its own, so the face is handed down
+        // by hand, and the rows grow with it.
+        list_->setFont(font());
+        field_->setFont(font());
+        for (int i = 0; i < list_->count(); ++i)
+            list_->item(i)->setSizeHint(QSize(0, rowHeight()));
+    }
+}
+
 void TComboBox::place(int x, int y, int width, int visibleRows)
 {
     const int fieldHeight = QFontMetrics(font()).height() + 6;
-    const int rowHeight = QFontMetrics(font()).height() + 2;
     field_->setFixedHeight(fieldHeight);
-    setGeometry(x, y, width, fieldHeight + 1 + rowHeight * visibleRows + 4);
+    setGeometry(x, y, width, fieldHeight + 1 + rowHeight() * visibleRows + 4);
 }
 
 // ---------------------------------------------------------------- TMemo

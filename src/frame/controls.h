@@ -73,8 +73,12 @@ public:
 signals:
     void change();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void showIndex();
+    int rowHeight() const;
 
     QLabel *field_;
     QListWidget *list_;

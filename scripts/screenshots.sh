@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots from the real program under Xvfb, clicking
+# through it with xdotool as a pupil would: the contents screen, then mental
+# addition in test mode with a problem answered.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bin=${1:-build/bin/minuka}
+out=docs
+mkdir -p "$out"
+command -v xdotool >/dev/null || { echo "needs xdotool (apt-get install xdotool)"; exit 1; }
+
+run() {
+  "$bin" 2>/dev/null &
+  local pid=$!
+  sleep 3
+  local contents
+  contents=$(xdotool search --onlyvisible --name '^ミヌカ$' | head -1)
+  [ -n "$contents" ] || { echo "the contents window did not appear ($bin)"; kill "$pid"; exit 1; }
+  import -window "$contents" "$out/contents.png"
+  # "たし算" under "２．あん算".
+  xdotool mousemove --window "$contents" 337 164 click 1
+  sleep 1
+  local lesson
+  lesson=$(xdotool search --onlyvisible --name '^ミヌカ$' | grep -v "^$contents\$" | tail -1)
+  xdotool mousemove --window "$lesson" 890 647 click 1   # "べんきょう" → "テスト"
+  sleep 0.5
+  xdotool mousemove --window "$lesson" 890 485 click 1   # "つぎへ"
+  sleep 0.5
+  xdotool mousemove --window "$lesson" 755 169 click 1   # hundreds "１"
+  xdotool mousemove --window "$lesson" 829 235 click 1   # tens "３"
+  xdotool mousemove --window "$lesson" 903 323 click 1   # ones "７"
+  sleep 1.2
+  xdotool mousemove --window "$lesson" 500 600
+  sleep 0.3
+  import -window "$lesson" "$out/mental-addition-test.png"
+  kill "$pid"
+}
+if [ -z "${DISPLAY:-}" ] || [ "${MINUKA_SHOTS_INNER:-}" != 1 ]; then
+  MINUKA_SHOTS_INNER=1 xvfb-run -a -s "-screen 0 1280x900x24" bash "$0" "$bin"
+  exit
+fi
+run
+echo "wrote $out/contents.png and $out/mental-addition-test.png"
