@@ -124,6 +124,7 @@ class DrillTest : public QObject {
 private slots:
     void draws_data();
     void draws();
+    void designedTexts();
     void states_data();
     void states();
     void timeUp_data();
@@ -175,6 +176,24 @@ void DrillTest::draws()
     QCOMPARE(random.asked.mid(0, 2), menu == 1 ? (QList<int>{88, 88}) : (QList<int>{87, 88}));
     QCOMPARE(p.line(), line);
     QCOMPARE(p.answer(), answer);
+}
+
+// The texts the pupil reads before the drill starts, spaces as designed.
+void DrillTest::designedTexts()
+{
+    Drill d;
+    QCOMPARE(d.s->Label1->caption(), QStringLiteral("あん算のドリル"));
+    QCOMPARE(d.s->ComboBox1->text(), QStringLiteral("メニュー"));
+    QCOMPARE(d.s->ComboBox1->items(), (QStringList{" たし算", " ひき算"}));
+    QCOMPARE(d.s->ComboBox2->text(), QStringLiteral("　じかん"));
+    QCOMPARE(d.s->ComboBox2->items(), (QStringList{" 　　なし", " 　５ふん", " １０ぷん", " １５ふん"}));
+    const QString buttons[] = {"おわる", "もくじへ", "スタート", "つぎへ", "ストップ", "けっか"};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(TestProgram::control<TCuteButton>(d.s, QStringLiteral("CuteButton%1").arg(i + 1))->caption(),
+                 buttons[i]);
+    QCOMPARE(d.s->Timer2->interval(), 1000);  // the first blink comes after a second
+    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton1")));
+    QCOMPARE(d.t.dialogs.asked.last().text, QStringLiteral("おわってもいいの？"));
 }
 
 void DrillTest::states_data()
