@@ -65,26 +65,17 @@ int main(int argc, char **argv)
     const int answers = argc > 1 ? std::atoi(argv[1]) : 500;
     const int logged = argc > 2 ? std::atoi(argv[2]) : 5000;
 
-    FakeClock clock;
-    FakeRandom random;
-    FakeDialogs dialogs;
-    FakeCues cues;
-    FakeQuitter quitter;
-    FakeShower shower;
-    FakeHelp help;
     QTemporaryDir folder;
-    Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
-
     QElapsedTimer startup;
     startup.start();
-    auto program = std::make_unique<Program>(seams, folder.path());
+    TestProgram t(folder.path());
     const double startupMs = double(startup.nsecsElapsed()) / 1e6;
 
-    if (!TestProgram::click(program->contents(), QStringLiteral("CuteButton6")) || shower.shown.isEmpty()) {
+    auto *drill = qobject_cast<TForm5 *>(t.open(5));
+    if (!drill) {
         std::fprintf(stderr, "the drill screen did not open\n");
         return 1;
     }
-    auto *drill = qobject_cast<TForm5 *>(shower.shown.last());
     drill->ComboBox1->pick(0);
     drill->ComboBox2->pick(0);
     drill->CuteButton3->click();  // empties the log
@@ -110,13 +101,13 @@ int main(int argc, char **argv)
         drill->CuteButton4->click();
     }
     const int rows = drill->DBGrid1->model()->rowCount();
-    if (!dialogs.asked.isEmpty() || rows != logged + answers) {
+    if (!t.dialogs.asked.isEmpty() || rows != logged + answers) {
         std::fprintf(stderr, "the log holds %d rows, expected %d\n", rows, logged + answers);
         return 1;
     }
 
     std::printf("start-up, all screens created:      %8.2f ms (%d screens)\n", startupMs,
-                int(program->forms().size()));
+                int(t.program->forms().size()));
     std::printf("answer step, %d answers on %d rows: median %.2f ms, p99 %.2f ms, max %.2f ms\n", answers, logged,
                 percentile(steps, 0.5), percentile(steps, 0.99), *std::max_element(steps.begin(), steps.end()));
     return 0;

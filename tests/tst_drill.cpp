@@ -588,30 +588,8 @@ void DrillTest::layout()
         QVERIFY2(d.act(step), qPrintable(step));
     QCoreApplication::processEvents();
 
-    QList<QWidget *> parts;
-    for (QWidget *w : d.s->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        auto *l = qobject_cast<TLabel *>(w);
-        if (!w->isHidden() && !(l && l->caption().isEmpty()))
-            parts << w;
-    }
-    const QRect window(0, 0, Look::ScreenWidth, Look::ScreenHeight);
-    for (int i = 0; i < parts.size(); ++i) {
-        const QWidget *w = parts[i];
-        QVERIFY2(window.contains(w->geometry()), qPrintable(w->objectName()));
-        for (int j = i + 1; j < parts.size(); ++j)
-            QVERIFY2(!w->geometry().intersects(parts[j]->geometry()),
-                     qPrintable(w->objectName() + " overlaps " + parts[j]->objectName()));
-        if (auto *l = qobject_cast<const TLabel *>(w)) {
-            const QSize need = l->sizeHint();
-            QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
-                     qPrintable(QStringLiteral("%1 needs %2 x %3").arg(l->objectName()).arg(need.width()).arg(need.height())));
-        }
-    }
-    for (TComboBox *c : d.s->findChildren<TComboBox *>()) {
-        auto *list = c->findChild<QListWidget *>();
-        QVERIFY(list);
-        QCOMPARE(list->verticalScrollBar()->maximum(), 0);  // every item in view
-    }
+    const QString fault = TestProgram::layoutFault(d.s);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(DrillTest)

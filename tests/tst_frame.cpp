@@ -179,6 +179,9 @@ void FrameTest::contentsButtons()
     QCOMPARE(f->Label9->caption(), QStringLiteral("４．たんい の\r　　ある 計算"));
     QCOMPARE(f->Label5->caption(), QStringLiteral("「ボタン」を えらんで はじめてね！"));
     QCOMPARE(f->size(), QSize(955, 716));
+    f->show();
+    const QString fault = TestProgram::layoutFault(f->centralWidget());
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     const QStringList captions = {
         "何千万まで", "たし算", "ひき算", "ドリル", "たし算", "ひき算", "ドリル", "かさ", "長さ", "時こくと時間", "重さ",
         "ドリル", "たし算とひき算", "かけ算のきまり", "0,10,100のかけ算", "ひっ算１", "ひっ算２", "何十、何百のかけ算",

@@ -502,23 +502,8 @@ void MentalTest::layout()
         QVERIFY2(act(s, step), qPrintable(step));
     QCoreApplication::processEvents();
 
-    QList<QWidget *> parts;
-    for (QWidget *w : s->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (!w->isHidden())
-            parts << w;
-    const QRect window(0, 0, Look::ScreenWidth, Look::ScreenHeight);
-    for (int i = 0; i < parts.size(); ++i) {
-        const QWidget *w = parts[i];
-        QVERIFY2(window.contains(w->geometry()), qPrintable(w->objectName()));
-        for (int j = i + 1; j < parts.size(); ++j)
-            QVERIFY2(!w->geometry().intersects(parts[j]->geometry()),
-                     qPrintable(w->objectName() + " overlaps " + parts[j]->objectName()));
-        if (auto *l = qobject_cast<const TLabel *>(w)) {
-            const QSize need = l->sizeHint();
-            QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
-                     qPrintable(QStringLiteral("%1 needs %2 x %3").arg(l->objectName()).arg(need.width()).arg(need.height())));
-        }
-    }
+    const QString fault = TestProgram::layoutFault(s);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     for (const QString &name : pickerNames(form)) {
         auto *list = TestProgram::control<TComboBox>(s, name)->findChild<QListWidget *>();
         QVERIFY(list);

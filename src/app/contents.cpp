@@ -107,7 +107,7 @@ TForm1::TForm1(const Services &services) : services_(services)
             }
         y[col] += count * kPitch + kChapterGap;
         auto *heading = label(QStringLiteral("Label%1").arg(kChapters[c].label),
-                              QRect(kHeadingX[col], chapterTop[c], 180, 60), 20, Qt::AlignLeft | Qt::AlignTop);
+                              QRect(kHeadingX[col], chapterTop[c], 180, 50), 20, Qt::AlignLeft | Qt::AlignTop);
         heading->setCaption(QString::fromUtf8(kChapters[c].heading));
     }
     Label6 = page->findChild<TLabel *>(QStringLiteral("Label6"));

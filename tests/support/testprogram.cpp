@@ -1,6 +1,7 @@
 #include "testprogram.h"
 
 #include "frame/frame.h"
+#include "frame/look.h"
 
 #include <QTest>
 
@@ -53,11 +54,11 @@ void FakeShower::showModal(QWidget *screen)
     screen->show();
 }
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(const QString &dataFolder)
 {
     ResetLessonState();
     Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
-    program = std::make_unique<Program>(seams, dataDir.path());
+    program = std::make_unique<Program>(seams, dataFolder.isEmpty() ? dataDir.path() : dataFolder);
 }
 
 TestProgram::~TestProgram()
@@ -100,4 +101,34 @@ QString TestProgram::caption(QObject *screen, const QString &label)
 {
     auto *l = screen->findChild<TLabel *>(label);
     return l ? l->caption() : QStringLiteral("<no %1>").arg(label);
+}
+
+QString TestProgram::layoutFault(QWidget *screen)
+{
+    QList<QWidget *> parts;
+    for (QWidget *w : screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        auto *l = qobject_cast<TLabel *>(w);
+        if (!w->isHidden() && !(l && l->caption().isEmpty()))
+            parts << w;
+    }
+    const QRect window(0, 0, screen->width(), screen->height());
+    for (int i = 0; i < parts.size(); ++i) {
+        const QWidget *w = parts[i];
+        if (!window.contains(w->geometry()))
+            return w->objectName() + QStringLiteral(" reaches outside the window");
+        for (int j = i + 1; j < parts.size(); ++j)
+            if (w->geometry().intersects(parts[j]->geometry()))
+                return w->objectName() + QStringLiteral(" overlaps ") + parts[j]->objectName();
+        if (auto *l = qobject_cast<const TLabel *>(w)) {
+            const QSize need = l->sizeHint();
+            if (need.width() > l->width() || need.height() > l->height())
+                return QStringLiteral("%1 needs %2 x %3 and has %4 x %5")
+                    .arg(l->objectName())
+                    .arg(need.width())
+                    .arg(need.height())
+                    .arg(l->width())
+                    .arg(l->height());
+        }
+    }
+    return QString();
 }

@@ -92,8 +92,9 @@ public:
 
 class TestProgram {
 public:
-    // A fresh LessonState and a fresh database folder every time.
-    TestProgram();
+    // A fresh LessonState, and the database in dataFolder or, by default, in
+    // a fresh temporary folder.
+    explicit TestProgram(const QString &dataFolder = QString());
     ~TestProgram();
 
     FakeClock clock;
@@ -122,4 +123,8 @@ public:
     static bool pick(QObject *screen, const QString &list, int index);
     static QString caption(QObject *screen, const QString &label);
     static QString prompt(TScreen *screen) { return screen->promptLabel()->caption(); }
+    // What a pupil would see wrong on a screen: a part in view outside the
+    // window, two parts over each other, a label whose text is cut off.
+    // Empty labels draw nothing and are left out. Empty when all is well.
+    static QString layoutFault(QWidget *screen);
 };

@@ -18,22 +18,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: drillchild <folder> <answers>\n");
         return 2;
     }
-    FakeClock clock;
-    FakeRandom random;
-    FakeDialogs dialogs;
-    FakeCues cues;
-    FakeQuitter quitter;
-    FakeShower shower;
-    FakeHelp help;
-    Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
-    Program program(seams, QString::fromLocal8Bit(argv[1]));
+    TestProgram t(QString::fromLocal8Bit(argv[1]));
     const long answers = std::atol(argv[2]);
 
-    if (!TestProgram::click(program.contents(), QStringLiteral("CuteButton6")) || shower.shown.isEmpty()) {
+    QWidget *drill = t.open(5);
+    if (!drill) {
         std::fprintf(stderr, "the drill screen did not open\n");
         return 1;
     }
-    QWidget *drill = shower.shown.last();
     TestProgram::pick(drill, QStringLiteral("ComboBox1"), 0);  // " たし算"
     TestProgram::pick(drill, QStringLiteral("ComboBox2"), 0);  // no time limit
     TestProgram::click(drill, QStringLiteral("CuteButton3"));
@@ -42,8 +34,8 @@ int main(int argc, char **argv)
         TestProgram::pick(drill, QStringLiteral("ComboBox5"), answer / 100);
         TestProgram::pick(drill, QStringLiteral("ComboBox4"), answer / 10 % 10);
         TestProgram::pick(drill, QStringLiteral("ComboBox3"), answer % 10);
-        if (!dialogs.asked.isEmpty()) {
-            std::fprintf(stderr, "%s\n", qUtf8Printable(dialogs.asked.last().text));
+        if (!t.dialogs.asked.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qUtf8Printable(t.dialogs.asked.last().text));
             return 1;
         }
         std::printf("answered %ld\n", k);
