@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSoundEffect>
@@ -62,11 +64,23 @@ QtCuePlayer::~QtCuePlayer()
     qDeleteAll(effects_);
 }
 
+bool QtCuePlayer::hasDevice()
+{
+    if (device_ < 0) {
+        device_ = QMediaDevices::audioOutputs().isEmpty() ? 0 : 1;
+        if (device_ == 0)
+            std::fprintf(stderr, "minuka: no audio device, the cues are silent\n");
+    }
+    return device_ == 1;
+}
+
 void QtCuePlayer::open(const QString &path)
 {
     if (current_)
         current_->stop();
     current_ = nullptr;
+    if (!hasDevice())
+        return;
     auto it = effects_.constFind(path);
     if (it != effects_.constEnd()) {
         current_ = *it;

@@ -42,9 +42,12 @@ public:
     void play() override;
 
 private:
+    bool hasDevice();
+
     QHash<QString, QSoundEffect *> effects_;
     QSoundEffect *current_ = nullptr;
     QSet<QString> reported_;
+    int device_ = -1;  // -1 not asked yet, 0 none, 1 present
 };
 
 class QtQuitter : public Quitter {
