@@ -73,6 +73,25 @@ void TScreen::Prompt(const QString &text)
     BlinkPrompt();
 }
 
+TCuteButton *TScreen::addModeToggle(const QString &name, QPoint at)
+{
+    TCuteButton *toggle = addButton(name, QStringLiteral("べんきょう"), Look::Green, at);
+    toggle->setProperty("modeToggle", true);  // the random-click soak checks it
+    return toggle;
+}
+
+void TScreen::SetLessonMode(TCuteButton *toggle, int mode)
+{
+    LessonState.LessonMode = mode;
+    toggle->setCaption(mode == 1 ? QStringLiteral("べんきょう") : QStringLiteral("テスト"));
+}
+
+int TScreen::SwitchLessonMode(TCuteButton *toggle)
+{
+    SetLessonMode(toggle, LessonState.LessonMode == 1 ? 2 : 1);
+    return LessonState.LessonMode;
+}
+
 TLabel *TScreen::addLabel(const QString &name, const QRect &geometry, int pixelSize, Qt::Alignment align,
                           const QString &caption, const QColor &color)
 {

@@ -50,6 +50,15 @@ protected:
     // Sets the prompt's text and starts its blink.
     void Prompt(const QString &text);
 
+    // The study/test toggle: LessonMode 1 is study ("べんきょう"), 2 is test
+    // ("テスト"), and the toggle's caption always names the mode. addModeToggle
+    // makes the green button in study mode; SetLessonMode sets the mode and
+    // the caption together; SwitchLessonMode is a click: the other mode,
+    // which it returns. What else a switch resets is each lesson's own.
+    TCuteButton *addModeToggle(const QString &name, QPoint at);
+    static void SetLessonMode(TCuteButton *toggle, int mode);
+    static int SwitchLessonMode(TCuteButton *toggle);
+
     // Builders for the usual controls, so a screen's constructor reads as a
     // list of its parts.
     TLabel *addLabel(const QString &name, const QRect &geometry, int pixelSize,

@@ -114,8 +114,6 @@ namespace {
 const QString kReadyPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
 const QString kStudyPrompt = QStringLiteral("「こたえ」ボタンを おしてね！");
 const QString kTestPrompt = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
-const QString kStudy = QStringLiteral("べんきょう");
-const QString kTest = QStringLiteral("テスト");
 
 // Layout on the 955 × 716 window.
 constexpr int kPickerWidth = 64;
@@ -153,8 +151,7 @@ TMentalLesson::TMentalLesson(const Services &services, MentalOp op)
     // Bottom row: "おわる", "もくじへ", then the toggle.
     CuteButton1->move(kRightEdge - 290, BottomRowY);
     CuteButton2->move(kRightEdge - 190, BottomRowY);
-    CuteButton3 = addButton(QStringLiteral("CuteButton3"), kStudy, Look::Green, {kRightEdge - 90, BottomRowY});
-    CuteButton3->setProperty("modeToggle", true);
+    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {kRightEdge - 90, BottomRowY});
 
     Image3 = addPicture(QStringLiteral("Image3"));
     Label3 = addPromptLabel(QStringLiteral("Label3"));
@@ -214,8 +211,7 @@ void TMentalLesson::ShowWorkedAnswer()
 
 void TMentalLesson::FormCreate()
 {
-    LessonState.LessonMode = 1;
-    CuteButton3->setCaption(kStudy);
+    SetLessonMode(CuteButton3, 1);
     ResetScreen();
     CuteButton4->setEnabled(true);
     CuteButton5->setEnabled(false);
@@ -225,15 +221,11 @@ void TMentalLesson::FormCreate()
 
 void TMentalLesson::CuteButton3Click()
 {
-    if (LessonState.LessonMode == 1) {
-        LessonState.LessonMode = 2;
-        CuteButton3->setCaption(kTest);
+    // Into test mode "つぎへ" is ready at once; back to study, "つぎへ" and
+    // "答え" stay as they were.
+    if (SwitchLessonMode(CuteButton3) == 2) {
         CuteButton4->setEnabled(true);
         CuteButton5->setEnabled(false);
-    } else {
-        // Back to study: "つぎへ" and "答え" stay as they were.
-        LessonState.LessonMode = 1;
-        CuteButton3->setCaption(kStudy);
     }
     ResetScreen();
     PlayCue(12);
