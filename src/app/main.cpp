@@ -10,7 +10,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("minuka"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ミヌカ"));
     QApplication::setFont(Look::face(16));
 
     QtClock clock;
