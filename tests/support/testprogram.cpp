@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 #include "frame/look.h"
 
+#include <QDir>
 #include <QTest>
 
 int FakeRandom::below(int n)
@@ -131,4 +132,13 @@ QString TestProgram::layoutFault(QWidget *screen)
         }
     }
     return QString();
+}
+
+void TestProgram::shot(QWidget *screen, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("MINUKA_SHOTS_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }

@@ -127,4 +127,7 @@ public:
     // window, two parts over each other, a label whose text is cut off.
     // Empty labels draw nothing and are left out. Empty when all is well.
     static QString layoutFault(QWidget *screen);
+    // Saves what the pupil sees of a screen as <name>.png in the folder
+    // MINUKA_SHOTS_DIR names; does nothing when it names none.
+    static void shot(QWidget *screen, const QString &name);
 };
