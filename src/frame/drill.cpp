@@ -218,6 +218,7 @@ void TDrillScreen::DrawProblem()
     if (drill_.drawResets)
         ResetScreen();
     LessonState.ProblemNo += 1;
+    countedRight_ = false;
     if (drill_.showsProblemNo)
         Label3->setCaption(QStringLiteral("もんだい：%1").arg(LessonState.ProblemNo));
     PoseProblem();
@@ -239,8 +240,10 @@ void TDrillScreen::ShowResults()
 
 void TDrillScreen::AnswerGiven(bool right, const DrillLogRow &row)
 {
-    if (right)
+    if (right && !countedRight_) {
         LessonState.CorrectCount += 1;
+        countedRight_ = true;
+    }
     AppendLogRow(right ? QStringLiteral("○") : QStringLiteral("×"), row);
     CuteButton4->setEnabled(true);
     CuteButton5->setEnabled(true);
@@ -276,13 +279,19 @@ void TDrillScreen::AppendLogRow(const QString &mark, const DrillLogRow &row)
     log->post();
 }
 
+void TDrillScreen::ZeroCounts()
+{
+    LessonState.ProblemNo = 0;
+    LessonState.CorrectCount = 0;
+}
+
 // ---------------------------------------------------------------- handlers
 
 void TDrillScreen::FormCreate()
 {
     ResetScreen();
     if (drill_.showZeroesProblemNo)
-        LessonState.ProblemNo = 0;
+        ZeroCounts();
     if (drill_.showEnablesMenu)
         ComboBox1->setEnabled(true);
     if (drill_.showDisablesTimeList)
@@ -296,7 +305,7 @@ void TDrillScreen::ComboBox1Change()
     if (drill_.menuResets)
         ResetScreen();
     if (drill_.menuZeroesProblemNo)
-        LessonState.ProblemNo = 0;
+        ZeroCounts();
     LessonState.MenuChoice = ComboBox1->itemIndex() + 1;
     ComboBox2->setEnabled(true);
     Prompt(drill_.timePrompt);
@@ -328,6 +337,8 @@ void TDrillScreen::CuteButton3Click()
         log->clearTable();
     }
     PlayCue(12);
+    // A clock still running from an earlier drill would end this one.
+    Timer3->stop();
     if (TimeLimit > 0) {
         TickCount = 0;
         Timer3->start();

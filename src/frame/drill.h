@@ -64,13 +64,13 @@ struct TDrill {
 
     // Where the drills differ in the frame's handlers.
     ShowRuns showRuns = ShowRuns::WhenShown;
-    bool showZeroesProblemNo = false;    // the show handler also sets ProblemNo := 0
+    bool showZeroesProblemNo = false;    // the show handler also zeroes ProblemNo (and CorrectCount)
     bool showEnablesMenu = false;        // the show handler also enables the menu
     bool showDisablesTimeList = false;   // the show handler also disables the time list
     bool resetDisablesTimeList = true;   // ResetScreen disables the time list
     bool resetClearsGridShown = false;   // ResetScreen also sets GridShown := 0
     bool menuResets = true;              // a menu pick begins with ResetScreen
-    bool menuZeroesProblemNo = false;    // a menu pick also sets ProblemNo := 0
+    bool menuZeroesProblemNo = false;    // a menu pick also zeroes ProblemNo (and CorrectCount)
     int menuCue = 17;                    // cue of a menu pick
     bool drawResets = false;             // DrawProblem begins with ResetScreen (no skipping)
     bool showsProblemNo = true;          // Label3 reads "もんだい：" and the number while a drill runs
@@ -160,7 +160,9 @@ protected:
     virtual QString startPrompt() const { return drill_.answerPrompt; }
 
     // The answer step, once the drill has marked the pupil's answer: counts a
-    // right answer, writes the log row, and lets the pupil go on or stop.
+    // right answer (a problem counts as right once, however often its last
+    // digit is picked again), writes the log row, and lets the pupil go on
+    // or stop.
     void AnswerGiven(bool right, const DrillLogRow &row);
     // Appends one row to the drill's log and commits it. A store that fails
     // has told the pupil once already; the drill goes on without its log.
@@ -178,6 +180,11 @@ private:
     TQuery *logQuery() const;
     bool reissueLog() const;
 
+    // Zeroes the problem count together with the right answers, so that the
+    // results never show more right answers than problems.
+    static void ZeroCounts();
+
     TDrill drill_;
     QList<TComboBox *> pickers_;
+    bool countedRight_ = false;  // the problem on screen has been counted as right
 };
