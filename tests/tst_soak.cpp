@@ -3,6 +3,7 @@
 // ticks on its enabled, visible controls. Nothing may crash (the sanitizer
 // build runs this too) and the simple rules of every screen must hold after
 // each event. A screen joins by being in the program; nothing here names it.
+#include "frame/drill.h"
 #include "testprogram.h"
 
 #include <QTimer>
@@ -42,6 +43,15 @@ QString brokenRule(TScreen *screen)
             if (b->caption() != expected)
                 return QStringLiteral("toggle reads %1 in mode %2").arg(b->caption()).arg(LessonState.LessonMode);
         }
+    // A drill's results never show more right answers than problems, nor a
+    // score over 100.
+    if (auto *drill = qobject_cast<TDrillScreen *>(screen); drill && !drill->Label5->caption().isEmpty()) {
+        const auto number = [](TLabel *l) { return l->caption().section(QLatin1Char(' '), 1, 1).toInt(); };
+        const int problems = number(drill->Label5), right = number(drill->Label6), score = number(drill->Label7);
+        if (right > problems || score > 100)
+            return QStringLiteral("results read %1 / %2 / %3")
+                .arg(drill->Label5->caption(), drill->Label6->caption(), drill->Label7->caption());
+    }
     for (TComboBox *c : screen->findChildren<TComboBox *>())
         if (c->itemIndex() < -1 || c->itemIndex() >= c->count())
             return QStringLiteral("%1 has index %2").arg(c->objectName()).arg(c->itemIndex());
