@@ -179,6 +179,16 @@ void TDrillScreen::shown()
         FormCreate();
 }
 
+void TDrillScreen::showGrid(bool shown)
+{
+    DBGrid1->setVisible(shown);
+    if (shown)
+        DBGrid1->raise();
+    for (TComboBox *c : std::as_const(pickers_))
+        if (c)
+            c->setVisible(!shown);
+}
+
 TQuery *TDrillScreen::logQuery() const
 {
     TDataModule1 *data = services().data;
@@ -208,7 +218,8 @@ void TDrillScreen::ResetScreen()
             c->setEnabled(false);
     if (drill_.resetDisablesTimeList)
         ComboBox2->setEnabled(false);
-    DBGrid1->hide();
+    showGrid(false);
+    posed_ = false;
     if (drill_.resetClearsGridShown)
         LessonState.GridShown = 0;
 }
@@ -222,6 +233,7 @@ void TDrillScreen::DrawProblem()
     if (drill_.showsProblemNo)
         Label3->setCaption(QStringLiteral("もんだい：%1").arg(LessonState.ProblemNo));
     PoseProblem();
+    posed_ = true;
 }
 
 void TDrillScreen::ShowResults()
@@ -370,13 +382,12 @@ void TDrillScreen::CuteButton6Click()
 {
     if (LessonState.GridShown == 1) {
         LessonState.GridShown = 0;
-        DBGrid1->hide();
+        showGrid(false);
         Prompt(kStopPrompt);
     } else {
         LessonState.GridShown = 1;
         DBGrid1->move(DBGrid1->x(), GridTop);
-        DBGrid1->show();
-        DBGrid1->raise();
+        showGrid(true);
         Timer3->stop();
         Prompt(kGridPrompt);
     }
@@ -388,7 +399,9 @@ void TDrillScreen::Timer3Timer()
     if (TickCount < TimeLimit)
         return;
     Timer3->stop();
-    if (auto *last = findChild<TComboBox *>(drill_.timeUpPicker))
+    // The last picker opens again for the problem on screen; after a menu
+    // pick or a new show there is none, and it stays shut.
+    if (auto *last = findChild<TComboBox *>(drill_.timeUpPicker); last && posed_)
         last->setEnabled(true);
     // The clock may run out while another screen is in front: the message
     // stands over that one.

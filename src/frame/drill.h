@@ -134,6 +134,10 @@ public:
     void DrawProblem();
     // The results of the drill in Label5 … Label8; stops the drill clock.
     void ShowResults();
+    // A problem of this drill stands on screen: posed by DrawProblem and not
+    // yet cleared by ResetScreen. An answer pick marks and logs nothing
+    // without one.
+    bool ProblemOnScreen() const { return posed_; }
 
     // Grid geometry: 112 pixels from the top when it is shown.
     static constexpr int GridTop = 112;
@@ -159,7 +163,8 @@ protected:
     // words it for its menu item.
     virtual QString startPrompt() const { return drill_.answerPrompt; }
 
-    // The answer step, once the drill has marked the pupil's answer: counts a
+    // The answer step, once the drill has marked the pupil's answer (only
+    // while ProblemOnScreen; the drill's pick handler asks first): counts a
     // right answer (a problem counts as right once, however often its last
     // digit is picked again), writes the log row, and lets the pupil go on
     // or stop.
@@ -177,6 +182,9 @@ protected:
     static constexpr int PickerWidth = 50;
 
 private:
+    // Shows or hides the log grid. While it is shown the answer pickers
+    // step aside, so the log stands clear of them.
+    void showGrid(bool shown);
     TQuery *logQuery() const;
     bool reissueLog() const;
 
@@ -186,5 +194,6 @@ private:
 
     TDrill drill_;
     QList<TComboBox *> pickers_;
+    bool posed_ = false;         // see ProblemOnScreen
     bool countedRight_ = false;  // the problem on screen has been counted as right
 };

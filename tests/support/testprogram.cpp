@@ -4,6 +4,9 @@
 #include "frame/look.h"
 
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 int FakeRandom::below(int n)
@@ -141,4 +144,28 @@ void TestProgram::shot(QWidget *screen, const QString &name)
         return;
     QDir().mkpath(folder);
     screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+QList<QVariantList> TestProgram::storedRows(const QString &folder, const QString &sql)
+{
+    QList<QVariantList> rows;
+    const QString name = QStringLiteral("test-log-reader");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(folder + QStringLiteral("/kyozai"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(sql)) {
+                while (q.next()) {
+                    QVariantList row;
+                    for (int i = 0; i < q.record().count(); ++i)
+                        row << q.value(i);
+                    rows << row;
+                }
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
 }

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariantList>
 #include <memory>
 #include <random>
 
@@ -127,6 +128,11 @@ public:
     // window, two parts over each other, a label whose text is cut off.
     // Empty labels draw nothing and are left out. Empty when all is well.
     static QString layoutFault(QWidget *screen);
+    // The rows of a log table as another program reads them from the
+    // database file in `folder`, in the order they were appended.
+    static QList<QVariantList> storedRows(
+        const QString &folder,
+        const QString &sql = QStringLiteral("select NB, MND, KAI, KOT, HNT from dorill order by rowid"));
     // Saves what the pupil sees of a screen as <name>.png in the folder
     // MINUKA_SHOTS_DIR names; does nothing when it names none.
     static void shot(QWidget *screen, const QString &name);

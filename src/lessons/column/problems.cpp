@@ -66,26 +66,37 @@ ColumnProblem DrawColumnSubtraction(int digits, Random &random)
 {
     random.reseed();
     const int r = random.below(9);
-    auto pair = [&](int a, int b) { return problem(a, b, true); };
+    // Each draw takes its numbers one statement at a time: the order of the
+    // draws is the order a scripted test gives them.
+    auto pair = [&](int aRange, int aFrom, int bRange, int bFrom) {
+        const int a = random.below(aRange) + aFrom;
+        const int b = random.below(bRange) + bFrom;
+        return problem(a, b, true);
+    };
+    auto greater = [](const ColumnProblem &p) { return p.a > p.b; };
+    // The ones must borrow: the first number's ones are below the second's.
+    auto onesBorrow = [](const ColumnProblem &p) { return p.a % 10 < p.b % 10; };
     if (digits == 4)
-        return drawUntil([&] { return pair(random.below(8999) + 1000, random.below(8999) + 1000); },
-                         [](const ColumnProblem &p) { return p.a > p.b; }, pair(5246, 3427));
+        return drawUntil([&] { return pair(8999, 1000, 8999, 1000); }, greater, problem(5246, 3427, true));
     if (r <= 3)
-        return drawUntil([&] { return pair(random.below(899) + 100, random.below(997) + 1); },
-                         [](const ColumnProblem &p) { return p.a > p.b; }, pair(843, 465));
-    if (r <= 5)  // a zero tens: the borrow goes through it to the hundreds
-        return drawUntil([&] { return pair((random.below(8) + 1) * 100 + random.below(9), random.below(98) + 1); },
-                         [](const ColumnProblem &p) { return p.a % 10 < p.b % 10; }, pair(304, 27));
+        return drawUntil([&] { return pair(899, 100, 997, 1); }, greater, problem(843, 465, true));
+    if (r <= 5) {  // a zero tens: the borrow goes through it to the hundreds
+        auto zeroTens = [&] {
+            const int hundreds = random.below(8) + 1;
+            const int ones = random.below(9);
+            const int b = random.below(98) + 1;
+            return problem(hundreds * 100 + ones, b, true);
+        };
+        return drawUntil(zeroTens, onesBorrow, problem(304, 27, true));
+    }
     if (r <= 7) {  // the first number takes a thousand, so the borrow comes from it
         for (int n = 0; n < kMaxDraws; ++n) {
-            const int a = random.below(899) + 100;
-            const int b = random.below(899) + 100;
-            if (a < b)
-                return pair(a + 1000, b);
+            const ColumnProblem p = pair(899, 100, 899, 100);
+            if (p.a < p.b)
+                return problem(p.a + 1000, p.b, true);
         }
-        return pair(1216, 394);
+        return problem(1216, 394, true);
     }
     // 1000 … 1004: the borrow runs through two zeros.
-    return drawUntil([&] { return pair(random.below(5) + 1000, random.below(99)); },
-                     [](const ColumnProblem &p) { return p.a % 10 < p.b % 10; }, pair(1006, 68));
+    return drawUntil([&] { return pair(5, 1000, 99, 0); }, onesBorrow, problem(1006, 68, true));
 }

@@ -107,6 +107,8 @@ void TForm5::ComboBox4Change()
 
 void TForm5::ComboBox3Change()
 {
+    if (!ProblemOnScreen())
+        return;
     LessonState.GivenAnswer = ComboBox3->itemIndex() + LessonState.Entry3 + LessonState.Entry4;
     const bool right = LessonState.GivenAnswer == LessonState.Answer;
     MentalDrillProblem logged = problem_;
