@@ -62,7 +62,7 @@ TForm14::TForm14(const Services &services)
     marks_[0] = nullptr;
     for (int place = 1; place < HiddenPlaces; ++place)
         marks_[place] = addLabel(QStringLiteral("Label%1").arg(16 + place),
-                                 QRect(columnX(place), kMarksY, kCell, kMarkHeight), 20, Qt::AlignCenter, QString(),
+                                 QRect(columnX(place), kMarksY, kCell, kMarkHeight), 22, Qt::AlignCenter, QString(),
                                  Look::Red);
 
     Label5 = digits_[0][0], Label6 = digits_[1][0], Label7 = digits_[2][0];
@@ -82,7 +82,7 @@ TForm14::TForm14(const Services &services)
     Shape13->setGeometry(signX, lineY, columnX(0) + kCell - signX, 3);
     Shape13->hide();
 
-    Label2 = addLabel(QStringLiteral("Label2"), QRect(150, rowY(2) + kCell + 24, 660, 270), 24,
+    Label2 = addLabel(QStringLiteral("Label2"), QRect(150, rowY(2) + kCell + 24, 660, 300), 26,
                       Qt::AlignLeft | Qt::AlignTop);
 
     ComboBox1 = addPicker(QStringLiteral("ComboBox1"), {QStringLiteral(" たし算"), QStringLiteral(" ひき算")},
