@@ -4,6 +4,7 @@
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/units/time.h"
 
 // The screens of the program, in the order start-up creates them.
 const std::vector<ScreenEntry> &ScreenRegistry()
@@ -13,6 +14,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {4, [](const Services &s) -> TScreen * { return new TForm4(s); }},
         {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
+        {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
     };
     return registry;
 }
