@@ -130,6 +130,8 @@ private slots:
     void marking();
     void flow_data();
     void flow();
+    void refusals_data();
+    void refusals();
     void wordProblemsCycle();
     void nothingPosedNothingMarked_data();
     void nothingPosedNothingMarked();
@@ -619,6 +621,50 @@ void UnitsTest::flow()
             QCOMPARE(c->items(), TComboBox::digits());
         }
     }
+}
+
+void UnitsTest::refusals_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QList<int>>("cues");  // heard on the toggle
+    QTest::addColumn<bool>("blink");
+    QTest::addColumn<bool>("next");
+    QTest::newRow("time, study text: asks for another menu") << 11 << 1 << kRefused << QList<int>{12} << true << false;
+    QTest::newRow("time, word problems: goes on") << 11 << 4 << kReady << QList<int>{12} << true << true;
+    QTest::newRow("volume, study text: silent, no prompt") << 9 << 1 << QString() << QList<int>{} << false << false;
+}
+
+// Test mode is refused where a menu has no test: a message, study mode
+// kept, and the screen cleared (the study text too).
+void UnitsTest::refusals()
+{
+    QFETCH(int, form);
+    QFETCH(int, menu);
+    QFETCH(QString, prompt);
+    QFETCH(QList<int>, cues);
+    QFETCH(bool, blink);
+    QFETCH(bool, next);
+    TestProgram t;
+    t.soundOn();
+    TScreen *s = t.open(form);
+    QVERIFY(act(s, QStringLiteral("menu:%1").arg(menu)));
+    s->Timer2->stop();
+    t.cues.clear();
+    t.dialogs.asked.clear();
+    QVERIFY(act(s, QStringLiteral("toggle")));
+    QCOMPARE(t.dialogs.asked.size(), 1);
+    QCOMPARE(t.dialogs.asked[0].kind, QStringLiteral("message"));
+    QCOMPARE(t.dialogs.asked[0].text, kNoTest);
+    QCOMPARE(LessonState.LessonMode, 1);
+    QCOMPARE(toggleCaption(s), QStringLiteral("べんきょう"));
+    QCOMPARE(LessonState.MenuChoice, menu);
+    QCOMPARE(TestProgram::prompt(s), prompt);
+    QCOMPARE(t.cues.played, cues);
+    QCOMPARE(s->Timer2->isActive(), blink);
+    QCOMPARE(enabled(s, "CuteButton4"), next);
+    QVERIFY(TestProgram::control<TMemo>(s, QStringLiteral("Memo1"))->isHidden());
 }
 
 void UnitsTest::wordProblemsCycle()
