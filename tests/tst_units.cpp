@@ -469,6 +469,7 @@ void UnitsTest::marking()
     QVERIFY(runSteps(s, {QStringLiteral("menu:%1").arg(menu), QStringLiteral("toggle")}));
     t.random.script(script);
     QVERIFY(act(s, QStringLiteral("next")));
+    QCOMPARE(s->property("ProblemKind").toInt(), script.first());
     QCOMPARE(LessonState.Entry2, 0);
     QCOMPARE(LessonState.Entry3, 0);
     QCOMPARE(LessonState.Entry4, 0);
