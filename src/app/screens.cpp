@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "lessons/column/addition.h"
 #include "lessons/column/drill.h"
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
@@ -12,6 +13,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {3, [](const Services &s) -> TScreen * { return new TForm3(s); }},
         {4, [](const Services &s) -> TScreen * { return new TForm4(s); }},
         {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
+        {6, [](const Services &s) -> TScreen * { return new TForm6(s); }},
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
     };
     return registry;
