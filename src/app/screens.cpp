@@ -2,6 +2,7 @@
 
 #include "lessons/column/addition.h"
 #include "lessons/column/drill.h"
+#include "lessons/column/subtraction.h"
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
@@ -14,6 +15,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {4, [](const Services &s) -> TScreen * { return new TForm4(s); }},
         {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
         {6, [](const Services &s) -> TScreen * { return new TForm6(s); }},
+        {7, [](const Services &s) -> TScreen * { return new TForm7(s); }},
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
     };
     return registry;

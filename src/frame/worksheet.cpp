@@ -289,6 +289,9 @@ void TWorksheetScreen::ResetScreen()
     for (int n = 1; n <= lesson_.lastShape; ++n)
         if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
             s->hide();
+    for (TShape *stroke : sheet_.strokes)  // a mark and its stroke go together
+        if (stroke)
+            stroke->hide();
     CuteButton5->setEnabled(false);
     // An example set up afresh starts at its first step, and the button says so.
     CuteButton5->setCaption(StepCaption(1));

@@ -93,7 +93,7 @@ class TWorksheet : public QWidget {
 public:
     // The grid the rows stand on, in the working area's coordinates.
     struct Grid {
-        int right = 600;       // common right edge of the rows
+        int right = 608;       // common right edge of the rows
         int cell = 40;         // width of one digit's box
         int top = 100;         // top of the line of small marks over the first row
         int rowHeight = 50;    // height of one row
