@@ -146,9 +146,13 @@ TLabel *TWorksheet::addMark(const QString &name, int place, const QColor &color)
 
 TShape *TWorksheet::addStroke(const QString &name, TDigitRow *row, int place, QSize size)
 {
-    // A child of the row, so it lies on the digit it strikes.
-    auto *stroke = new TShape(name, Qt::black, Qt::black, row);
-    const QRect box = row->cellRect(place);
+    return addStroke(name, row, row->cellRect(place), size);
+}
+
+TShape *TWorksheet::addStroke(const QString &name, QWidget *over, const QRect &box, QSize size)
+{
+    // A child of the part it strikes, so it lies on it.
+    auto *stroke = new TShape(name, Qt::black, Qt::black, over);
     stroke->setGeometry(box.center().x() - size.width() / 2 + 1, box.center().y() - size.height() / 2 + 1,
                         size.width(), size.height());
     stroke->hide();

@@ -126,6 +126,8 @@ public:
     TLabel *addMark(const QString &name, int place, const QColor &color);
     // A black stroke through digit `place` of `row`, hidden until it is shown.
     TShape *addStroke(const QString &name, TDigitRow *row, int place, QSize size = QSize(28, 2));
+    // A stroke through the middle of `box` of any part (a side carry used up).
+    TShape *addStroke(const QString &name, QWidget *over, const QRect &box, QSize size);
     // Any other text of the working area.
     TLabel *addText(const QString &name, const QRect &geometry, int pixelSize, const QColor &color,
                     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
