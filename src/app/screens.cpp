@@ -1,6 +1,8 @@
 #include "app/program.h"
 
+#include "lessons/column/addition.h"
 #include "lessons/column/drill.h"
+#include "lessons/column/subtraction.h"
 #include "lessons/hidden/hidden.h"
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
@@ -15,6 +17,8 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {3, [](const Services &s) -> TScreen * { return new TForm3(s); }},
         {4, [](const Services &s) -> TScreen * { return new TForm4(s); }},
         {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
+        {6, [](const Services &s) -> TScreen * { return new TForm6(s); }},
+        {7, [](const Services &s) -> TScreen * { return new TForm7(s); }},
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
         {9, [](const Services &s) -> TScreen * { return new TForm9(s); }},
         {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},

@@ -133,6 +133,12 @@ QString TestProgram::layoutFault(QWidget *screen)
                     .arg(l->width())
                     .arg(l->height());
         }
+        // A working area that holds parts of its own is checked inside too.
+        if (w->property("layoutArea").toBool()) {
+            const QString inner = layoutFault(const_cast<QWidget *>(w));
+            if (!inner.isEmpty())
+                return w->objectName() + QStringLiteral(": ") + inner;
+        }
     }
     return QString();
 }

@@ -126,7 +126,9 @@ public:
     static QString prompt(TScreen *screen) { return screen->promptLabel()->caption(); }
     // What a pupil would see wrong on a screen: a part in view outside the
     // window, two parts over each other, a label whose text is cut off.
-    // Empty labels draw nothing and are left out. Empty when all is well.
+    // Empty labels draw nothing and are left out. A part with the property
+    // "layoutArea" (a working area with parts of its own) is checked inside
+    // as well. Empty when all is well.
     static QString layoutFault(QWidget *screen);
     // The rows of a log table as another program reads them from the
     // database file in `folder`, in the order they were appended.

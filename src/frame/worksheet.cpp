@@ -1,0 +1,426 @@
+#include "frame/worksheet.h"
+
+#include "frame/lessonstate.h"
+#include "frame/look.h"
+
+#include <QPainter>
+
+// ---------------------------------------------------------------- the step button
+
+QString StepCaption(int step)
+{
+    // The step's number in a full-width digit, as the button has always read.
+    return QStringLiteral("ステップ") + QChar(0xFF10 + qBound(0, step, 9));
+}
+
+int NextStep(int shown, int steps)
+{
+    return shown >= 0 && shown < steps ? shown + 1 : 1;
+}
+
+QString StepText(int step, const QStringList &lines)
+{
+    return QStringLiteral("【ステップ") + QChar(0xFF10 + qBound(0, step, 9)) + QStringLiteral("】\r\r") +
+           lines.join(QLatin1Char('\r'));
+}
+
+QString FirstStepText()
+{
+    return StepText(1, {QStringLiteral("　もんだいを タテに ならべて、"), QStringLiteral("　下に 線を ひく。")});
+}
+
+QString FillIn(const char *line, const QList<std::pair<const char *, int>> &numbers)
+{
+    QString text = QString::fromUtf8(line);
+    for (const auto &[name, value] : numbers)
+        text.replace(QLatin1Char('{') + QLatin1String(name) + QLatin1Char('}'), QString::number(value));
+    return text;
+}
+
+QString LastDigits(int n, int places)
+{
+    QString digits = QString::number(n);
+    if (digits.size() < places)
+        digits = QString(places - digits.size(), QLatin1Char('0')) + digits;
+    return digits.right(places);
+}
+
+// ---------------------------------------------------------------- TDigitRow
+
+TDigitRow::TDigitRow(const QString &name, int cellWidth, QWidget *parent) : TLabel(name, parent), cell_(cellWidth)
+{
+}
+
+QRect TDigitRow::cellRect(int place) const
+{
+    return QRect(width() - (place + 1) * cell_, 0, cell_, height());
+}
+
+QSize TDigitRow::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    const int digitHeight = fm.tightBoundingRect(QStringLiteral("0123456789")).height();
+    return QSize(int(text().size()) * cell_, digitHeight + 4);
+}
+
+void TDigitRow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics fm(font());
+    // The digits sit on one baseline, centred in the row's height.
+    const QRect digit = fm.tightBoundingRect(QStringLiteral("0123456789"));
+    const int baseline = height() / 2 - digit.center().y();
+    const QString t = text();
+    for (int i = 0; i < t.size(); ++i) {
+        const QString ch = t.mid(t.size() - 1 - i, 1);
+        const QRect box = cellRect(i);
+        p.drawText(box.x() + (box.width() - fm.horizontalAdvance(ch)) / 2, baseline, ch);
+    }
+}
+
+// ---------------------------------------------------------------- TWorksheet
+
+TWorksheet::TWorksheet(const QString &name, const QRect &area, const Grid &grid, QWidget *screen)
+    : QWidget(screen), grid_(grid)
+{
+    setObjectName(name);
+    setGeometry(area);
+    setProperty("layoutArea", true);
+    markHeight_ = QFontMetrics(Look::face(grid.markPixels)).height();
+}
+
+int TWorksheet::rowTop(int row) const
+{
+    return grid_.top + markHeight_ + 2 + row * (grid_.rowHeight + grid_.rowGap);
+}
+
+QRect TWorksheet::cell(int row, int place) const
+{
+    return QRect(grid_.right - (place + 1) * grid_.cell, rowTop(row), grid_.cell, grid_.rowHeight);
+}
+
+QRect TWorksheet::markCell(int place) const
+{
+    return QRect(grid_.right - (place + 1) * grid_.cell, grid_.top, grid_.cell, markHeight_);
+}
+
+QRect TWorksheet::gapBelow(int row, int places) const
+{
+    const int left = grid_.right - (places + 1) * grid_.cell;
+    return QRect(left, rowTop(row) + grid_.rowHeight, grid_.right - left, grid_.rowGap);
+}
+
+QRect TWorksheet::sideCell(int index) const
+{
+    return QRect(grid_.right + grid_.cell / 2, rowTop(0) + index * markHeight_, grid_.cell, markHeight_);
+}
+
+TDigitRow *TWorksheet::addRow(const QString &name, int row, int places)
+{
+    auto *r = new TDigitRow(name, grid_.cell, this);
+    r->setFont(Look::face(grid_.digitPixels));
+    r->setGeometry(grid_.right - places * grid_.cell, rowTop(row), places * grid_.cell, grid_.rowHeight);
+    return r;
+}
+
+TLabel *TWorksheet::addOperator(const QString &name, int row, int places)
+{
+    return addText(name, cell(row, places), grid_.digitPixels, Look::Navy, Qt::AlignCenter);
+}
+
+TShape *TWorksheet::addRule(const QString &name, int belowRow, int places)
+{
+    auto *rule = new TShape(name, Look::Red, Look::Navy, this);
+    const QRect gap = gapBelow(belowRow, places);
+    rule->setGeometry(gap.x(), gap.center().y(), gap.width() + 8, 2);
+    rule->hide();
+    return rule;
+}
+
+TLabel *TWorksheet::addMark(const QString &name, int place, const QColor &color)
+{
+    return addText(name, markCell(place), grid_.markPixels, color, Qt::AlignCenter);
+}
+
+TShape *TWorksheet::addStroke(const QString &name, TDigitRow *row, int place, QSize size)
+{
+    return addStroke(name, row, row->cellRect(place), size);
+}
+
+TShape *TWorksheet::addStroke(const QString &name, QWidget *over, const QRect &box, QSize size)
+{
+    // A child of the part it strikes, so it lies on it.
+    auto *stroke = new TShape(name, Qt::black, Qt::black, over);
+    stroke->setGeometry(box.center().x() - size.width() / 2 + 1, box.center().y() - size.height() / 2 + 1,
+                        size.width(), size.height());
+    stroke->hide();
+    return stroke;
+}
+
+TLabel *TWorksheet::addText(const QString &name, const QRect &geometry, int pixelSize, const QColor &color,
+                            Qt::Alignment align)
+{
+    auto *l = new TLabel(name, this);
+    l->setFont(Look::face(pixelSize));
+    l->setGeometry(geometry);
+    l->setAlignment(align);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, color);
+    l->setPalette(p);
+    return l;
+}
+
+// ---------------------------------------------------------------- TWorksheetScreen
+
+namespace {
+const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
+const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
+const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
+const QString kMemoShownPrompt = QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
+const QString kMemoHiddenPrompt = QStringLiteral("「メニュー」を えらんでね！");
+
+const QColor kTeal{0x00, 0x80, 0x80};
+
+// The working area left of the pickers and buttons, between the titles and
+// the prompt line; the memo covers exactly this.
+const QRect kWorkArea(16, 144, 624, 476);
+constexpr int kPickerWidth = 56;
+constexpr int kPickerGap = 8;
+constexpr int kButtonRowY = 540;
+
+// The digits of the pickers; the eighth item carries a trailing full-width
+// space, as the column lessons have always shown it.
+QStringList pickerDigits()
+{
+    QStringList items = TComboBox::digits();
+    items[7] = QStringLiteral("７　");
+    return items;
+}
+}  // namespace
+
+TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson)
+    : TScreen(services, Frame{QStringLiteral("おわってもいいの？"), 500, 600}), lesson_(lesson)
+{
+    Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, lesson.title);
+    Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, lesson.subtitle);
+
+    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), lesson.menuItems, {20, 14}, 130, int(lesson.menuItems.size()),
+                          lesson.menuText);
+
+    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, TWorksheet::Grid{}, this);
+    Label4 = Worksheet->addText(QStringLiteral("Label4"), QRect(8, 34, 608, 62), 40, Look::Navy);
+    Label5 = Worksheet->addText(QStringLiteral("Label5"), QRect(8, 104, 388, 364), 18, kTeal,
+                                Qt::AlignLeft | Qt::AlignTop);
+
+    CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
+                            {RightEdge - 285, kButtonRowY});
+    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer,
+                            {RightEdge - 185, kButtonRowY});
+    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
+                            {RightEdge - 90, kButtonRowY});
+    CuteButton1->move(RightEdge - 285, BottomRowY);
+    CuteButton2->move(RightEdge - 185, BottomRowY);
+    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {RightEdge - 90, BottomRowY});
+
+    Memo1 = new TMemo(QStringLiteral("Memo1"), this);
+    Memo1->setGeometry(kWorkArea.x(), lesson.memoDesignTop < 0 ? kWorkArea.y() : lesson.memoDesignTop,
+                       kWorkArea.width(), kWorkArea.height());
+    Memo1->setFont(Look::face(17));
+    Memo1->setLines(lesson.memoLines);
+    Memo1->setVerticalScrollBarPolicy(lesson.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    Memo1->hide();
+
+    Image1 = addPicture(QStringLiteral("Image1"));
+    Label3 = addPromptLabel(QStringLiteral("Label3"));
+    // Room for the two-line prompts of the columns.
+    Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
+}
+
+const TWorksheetScreen::Sheet &TWorksheetScreen::buildSheet(const SheetNames &names, const QColor &markColor)
+{
+    constexpr int places = 4;
+    sheet_.heading = Worksheet->addText(names.heading, QRect(8, 0, 608, 32), 20, Look::Navy);
+    for (int place = 1; place < 4; ++place)
+        if (!names.marks[place].isEmpty())
+            sheet_.marks[place] = Worksheet->addMark(names.marks[place], place, markColor);
+    for (int row = 0; row < 3; ++row)
+        sheet_.rows[row] = Worksheet->addRow(names.rows[row], row, places);
+    sheet_.sign = Worksheet->addOperator(names.sign, 1, places);
+    Shape1 = Worksheet->addRule(QStringLiteral("Shape1"), 1, places);
+    for (int place = 1; place < 4; ++place)
+        if (!names.strokes[place].isEmpty())
+            sheet_.strokes[place] = Worksheet->addStroke(names.strokes[place], sheet_.rows[0], place);
+    const QRect below = Worksheet->cell(2, 3);
+    sheet_.mark = Worksheet->addText(names.mark, QRect(460, below.bottom() + 14, 150, 146), 96, Look::Red,
+                                     Qt::AlignCenter);
+    sheet_.mark->setProperty("markLabel", true);
+    return sheet_;
+}
+
+TComboBox *TWorksheetScreen::addPlacePicker(const QString &name, int place, const QString &placeName)
+{
+    const int x = RightEdge - kPickerWidth - place * (kPickerWidth + kPickerGap);
+    TComboBox *picker = addPicker(name, pickerDigits(), {x, PickerTop}, kPickerWidth, 10, placeName);
+    picker->hide();
+    places_.append({picker, placeName});
+    return picker;
+}
+
+void TWorksheetScreen::ResetPickers()
+{
+    for (const Place &p : places_) {
+        p.picker->setItemIndex(-1);
+        p.picker->setText(p.name);
+        p.picker->show();
+    }
+}
+
+void TWorksheetScreen::ResetScreen()
+{
+    LessonState.GridShown = 0;
+    LessonState.ColumnStep = 0;
+    LessonState.Entry4 = 0;
+    LessonState.Entry3 = 0;
+    LessonState.Entry2 = 0;
+    posed_ = false;
+    for (int n = 4; n <= lesson_.lastLabel; ++n)
+        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
+            l->setCaption(QString());
+    for (const Place &p : places_)
+        p.picker->hide();
+    for (int n = 1; n <= lesson_.lastShape; ++n)
+        if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
+            s->hide();
+    for (TShape *stroke : sheet_.strokes)  // a mark and its stroke go together
+        if (stroke)
+            stroke->hide();
+    CuteButton5->setEnabled(false);
+    // An example set up afresh starts at its first step, and the button says so.
+    CuteButton5->setCaption(StepCaption(1));
+    showMemo(false);
+}
+
+void TWorksheetScreen::showMemo(bool shown)
+{
+    if (shown) {
+        Memo1->move(kWorkArea.x(), kWorkArea.y());
+        Memo1->show();
+        Memo1->raise();
+    } else {
+        Memo1->hide();
+    }
+    // The memo covers the working area; what is written there stays as it is.
+    Worksheet->setVisible(!shown);
+}
+
+void TWorksheetScreen::ShowColumnStep()
+{
+    const Sheet &s = sheet_;
+    s.rows[0]->setCaption(QString::number(LessonState.OperandA));
+    s.rows[1]->setCaption(QString::number(LessonState.OperandB));
+    s.sign->setCaption(sign());
+    Shape1->show();
+    const WorkedStep step = exampleStep(LessonState.ColumnStep);
+    Label5->setCaption(step.text);
+    if (step.row)
+        s.rows[2]->setCaption(*step.row);
+    for (const ColumnMark &m : step.marks)
+        if (m.place > 0 && m.place < 4 && s.marks[m.place])
+            s.marks[m.place]->setCaption(m.text);
+    for (int place : step.strokes)
+        if (place > 0 && place < 4 && s.strokes[place])
+            s.strokes[place]->show();
+    if (step.last)
+        Label4->setCaption(equation());
+}
+
+void TWorksheetScreen::MarkAnswer()
+{
+    const bool right = LessonState.GivenAnswer == LessonState.Answer;
+    sheet_.mark->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
+    PlayCue(right ? 14 : 13);
+    Label4->setCaption(equation());
+    CuteButton4->setEnabled(true);
+    Prompt(kNextPrompt);
+}
+
+void TWorksheetScreen::FormCreate()
+{
+    SetLessonMode(CuteButton3, 1);
+    // The shared menu field may hold another screen's item: this screen
+    // goes on with its own menu's.
+    if (menu_ > 0)
+        LessonState.MenuChoice = menu_;
+    ResetScreen();
+    CuteButton4->setEnabled(false);
+    CuteButton5->setEnabled(false);
+    Prompt(kMenuPrompt);
+    PlayCue(12);
+}
+
+void TWorksheetScreen::ComboBox1Change()
+{
+    ResetScreen();
+    LessonState.StepNo = 0;
+    menu_ = ComboBox1->itemIndex() + 1;
+    LessonState.MenuChoice = menu_;
+    SetLessonMode(CuteButton3, 1);
+    CuteButton4->setEnabled(true);
+    Prompt(kNextPrompt);
+    PlayCue(12);
+}
+
+void TWorksheetScreen::CuteButton4Click()
+{
+    if (menu_ <= 0)
+        return;  // nothing to pose before this screen's menu is picked
+    ResetScreen();
+    if (LessonState.LessonMode == 1) {
+        LessonState.StepNo = NextStep(LessonState.StepNo, exampleCount());
+        DrawExample();
+        CuteButton4->setEnabled(false);
+        CuteButton5->setEnabled(true);
+        Prompt(kStepPrompt);
+    } else {
+        PoseTestProblem();
+    }
+    PlayCue(11);
+}
+
+void TWorksheetScreen::CuteButton5Click()
+{
+    if (menu_ <= 0 || LessonState.LessonMode != 1)
+        return;
+    const int steps = exampleSteps();
+    LessonState.ColumnStep = NextStep(LessonState.ColumnStep, steps);
+    ShowColumnStep();
+    const bool last = LessonState.ColumnStep == steps;
+    CuteButton5->setCaption(StepCaption(last ? 1 : LessonState.ColumnStep + 1));
+    if (last) {
+        CuteButton4->setEnabled(true);
+        PlayCue(12);
+        Prompt(kNextPrompt);
+    } else {
+        PlayCue(17);
+        Prompt(kStepPrompt);
+    }
+}
+
+void TWorksheetScreen::CuteButton6Click()
+{
+    // The memo's own state decides, so "ポイント" shows it whenever it is
+    // hidden, whatever the shared flag holds.
+    if (!Memo1->isHidden()) {
+        LessonState.GridShown = 0;
+        showMemo(false);
+        Prompt(kMemoHiddenPrompt);
+        PlayCue(11);
+    } else {
+        showMemo(true);
+        Prompt(kMemoShownPrompt);
+        LessonState.GridShown = 1;
+        PlayCue(15);
+    }
+}

@@ -1,0 +1,257 @@
+#pragma once
+// The column worksheet the column lessons share: numbers written one under
+// the other with their ones in one column, rules under them, small marks over
+// a column (carries, borrows), strokes through a digit, a step button whose
+// caption names the step its next press shows, and the "ポイント" memo that
+// covers the working area while it is shown.
+//
+// TWorksheet is the working area itself: the heading, the problem line, the
+// explanation, the rows of digit boxes and the mark "○"/"×" stand in it, so
+// the memo covers all of them at once and they keep their texts behind it.
+// TWorksheetScreen is the lesson screen built on it: the menu, the study/test
+// toggle, "つぎへ", the step button, the memo and the worked examples shown
+// step by step. A column lesson states its rows, marks and texts and its own
+// test mode; the screen does the rest.
+//
+// Room for the column multiplications: a row may have more boxes than the
+// others (a product one place longer), a rule may stand under any row, a
+// stroke may go through any digit box of any row, side carries stand in the
+// boxes right of the rows (sideCell), and red link lines in the gap between
+// two rows (gapBelow), all on the same grid.
+#include "frame/screen.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// ---------------------------------------------------------------- the step button
+
+// "ステップ１" … "ステップ９": the caption that names step n.
+QString StepCaption(int step);
+// The step a press of the step button shows after step `shown` of an example
+// of `steps` steps: the next one, and step 1 again after the last (or when
+// `shown` is not a step of the example at all).
+int NextStep(int shown, int steps);
+
+// What one step of a worked column example puts on the worksheet.
+struct ColumnMark {
+    int place;     // 1 tens, 2 hundreds, 3 thousands
+    QString text;  // the small digit written over that place
+    bool operator==(const ColumnMark &o) const { return place == o.place && text == o.text; }
+};
+struct WorkedStep {
+    QString text;                // the explanation, lines joined by "\r"
+    std::optional<QString> row;  // the result row; unset: the row stays as it is
+    QList<ColumnMark> marks;     // marks written at this step; they stay until the sheet is cleared
+    QList<int> strokes;          // places of the first row struck through at this step
+    bool last = false;           // the problem line shows the answer
+};
+
+// The text of step n of a worked example: its heading "【ステップn】", an
+// empty line, then its lines, joined by "\r".
+QString StepText(int step, const QStringList &lines);
+// The first step of every worked column problem: write the numbers one under
+// the other and rule the line.
+QString FirstStepText();
+// A line of a worked explanation with its numbers filled in: each "{name}"
+// becomes the number given for that name, in half-width digits.
+QString FillIn(const char *line, const QList<std::pair<const char *, int>> &numbers);
+
+// The last `places` digits of n, zeros kept: the digits written under the
+// line once that many columns are worked ("043" for 2043 and 3 places).
+QString LastDigits(int n, int places);
+
+// ---------------------------------------------------------------- rows of digits
+
+// A row of the worksheet: its caption is the number as plain digits
+// ("1274"), and each digit stands centred in a box of the worksheet's box
+// width, the ones in the rightmost box, so rows with one right edge keep
+// their places in columns whatever the face's digit widths.
+class TDigitRow : public TLabel {
+    Q_OBJECT
+public:
+    TDigitRow(const QString &name, int cellWidth, QWidget *parent);
+    int cellWidth() const { return cell_; }
+    // The box of digit `place` (0 the ones) in the row's own coordinates.
+    QRect cellRect(int place) const;
+    // As wide as the boxes of the caption, as high as a digit needs.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int cell_;
+};
+
+// ---------------------------------------------------------------- the working area
+
+class TWorksheet : public QWidget {
+    Q_OBJECT
+public:
+    // The grid the rows stand on, in the working area's coordinates.
+    struct Grid {
+        int right = 608;       // common right edge of the rows
+        int cell = 40;         // width of one digit's box
+        int top = 100;         // top of the line of small marks over the first row
+        int rowHeight = 50;    // height of one row
+        int rowGap = 12;       // space between two rows; a rule stands in its middle
+        int digitPixels = 44;  // type of the rows and the operator
+        int markPixels = 20;   // type of the small marks
+    };
+    // The working area at `area` of `screen`. A layout check looks inside it
+    // (property "layoutArea").
+    TWorksheet(const QString &name, const QRect &area, const Grid &grid, QWidget *screen);
+
+    const Grid &grid() const { return grid_; }
+    // The box of digit `place` (0 the ones) of row `row` (0 the first).
+    QRect cell(int row, int place) const;
+    // The box of a small mark over `place`, just above the first row.
+    QRect markCell(int place) const;
+    // The gap under row `row`, as wide as `places` boxes and the operator's.
+    QRect gapBelow(int row, int places) const;
+    // Boxes right of the rows, one under the other from the first row down.
+    QRect sideCell(int index) const;
+
+    // The parts, each a designed control named `name`.
+    TDigitRow *addRow(const QString &name, int row, int places);
+    // "+", "-" or "x" in the box left of `places` boxes of row `row`.
+    TLabel *addOperator(const QString &name, int row, int places);
+    // A rule in the gap under `row`, from the operator's box to a little
+    // beyond the right edge; red with a navy outline, two pixels high.
+    TShape *addRule(const QString &name, int belowRow, int places);
+    // A small mark over `place`, in the line above the first row.
+    TLabel *addMark(const QString &name, int place, const QColor &color);
+    // A black stroke through digit `place` of `row`, hidden until it is shown.
+    TShape *addStroke(const QString &name, TDigitRow *row, int place, QSize size = QSize(28, 2));
+    // A stroke through the middle of `box` of any part (a side carry used up).
+    TShape *addStroke(const QString &name, QWidget *over, const QRect &box, QSize size);
+    // Any other text of the working area.
+    TLabel *addText(const QString &name, const QRect &geometry, int pixelSize, const QColor &color,
+                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+
+private:
+    int rowTop(int row) const;
+    Grid grid_;
+    int markHeight_;
+};
+
+// ---------------------------------------------------------------- the lesson screen
+
+// What a column lesson states about itself.
+struct TWorksheetLesson {
+    QString title;                 // Label1
+    QString subtitle;              // Label2
+    QString menuText;              // ComboBox1 while nothing is picked
+    QStringList menuItems;         // one item per kind of problem
+    QStringList memoLines;         // the "ポイント" text
+    bool memoScrollBar = false;    // the memo shows its scroll bar (always), or none: its lines fit
+    int memoDesignTop = -1;        // where the hidden memo waits; -1 over the working area
+    int lastLabel = 14;            // ResetScreen empties Label4 … Label<lastLabel>
+    int lastShape = 1;             // ResetScreen hides Shape1 … Shape<lastShape>
+};
+
+class TWorksheetScreen : public TScreen {
+    Q_OBJECT
+public:
+    TLabel *Label1;            // chapter title at the top
+    TLabel *Label2;            // lesson title under it
+    TLabel *Label3;            // prompt line beside the picture
+    TLabel *Label4;            // problem line: the problem with "?", later with its answer
+    TLabel *Label5;            // explanation of the step on show, teal, left
+    TShape *Shape1;            // the rule under the second row
+    TComboBox *ComboBox1;      // menu of the kinds of problem
+    TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
+    TCuteButton *CuteButton4;  // "つぎへ"
+    TCuteButton *CuteButton5;  // step button, "ステップ１" …
+    TCuteButton *CuteButton6;  // "ポイント": shows and hides Memo1
+    TMemo *Memo1;              // the "ポイント" text, over the working area
+    TImage *Image1;            // the 64 × 64 picture
+    TWorksheet *Worksheet;     // the working area the memo covers
+
+    TLabel *promptLabel() const override { return Label3; }
+
+    // The screen's procedures.
+    virtual void ResetScreen();
+    virtual void ShowPickers() = 0;
+    virtual void DrawExample() = 0;   // the worked example numbered StepNo
+    virtual void DrawProblem() = 0;   // a random problem for the menu item
+    void ShowColumnStep();            // step ColumnStep of the example on show
+    void MarkAnswer();                // "○"/"×" for GivenAnswer, the answer shown
+
+    // The menu item picked on this screen (1, 2, …), 0 before its menu is
+    // picked. MenuChoice is shared by every screen; this one is the screen's own.
+    int MenuPicked() const { return menu_; }
+
+public slots:
+    void FormCreate();
+    void ComboBox1Change();
+    void CuteButton4Click();
+    void CuteButton5Click();
+    void CuteButton6Click();
+
+protected:
+    TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson);
+    void shown() override { FormCreate(); }
+
+    // The parts of the sheet that differ in name from lesson to lesson.
+    struct SheetNames {
+        QString heading;     // heading of the worked example, above the problem line
+        QString rows[3];     // first row, second row, result row
+        QString sign;        // the operator left of the second row
+        QString mark;        // "○" or "×"
+        QString marks[4];    // small marks over the tens, hundreds, thousands (index = place)
+        QString strokes[4];  // strokes through the first row's tens, hundreds, thousands
+    };
+    struct Sheet {
+        TLabel *heading = nullptr;
+        TDigitRow *rows[3] = {};
+        TLabel *sign = nullptr;
+        TLabel *mark = nullptr;
+        TLabel *marks[4] = {};
+        TShape *strokes[4] = {};
+    };
+    // Builds the sheet on the working area; the lesson keeps the parts in its
+    // designed members.
+    const Sheet &buildSheet(const SheetNames &names, const QColor &markColor);
+    const Sheet &sheet() const { return sheet_; }
+
+    // A digit picker for `place` (0 the ones) in the row of pickers at the
+    // right, hidden until ShowPickers; ResetScreen hides it again.
+    TComboBox *addPlacePicker(const QString &name, int place, const QString &placeName);
+    struct Place {
+        TComboBox *picker;
+        QString name;  // shown in the field while nothing is picked
+    };
+    const QList<Place> &places() const { return places_; }
+    // All pickers shown, none picked, each with its place name.
+    void ResetPickers();
+
+    // The lesson's own parts of the flow.
+    virtual int exampleCount() const = 0;                   // worked examples of the menu item
+    virtual int exampleSteps() const { return menu_ + 3; }  // steps of one: 4 for three places, 5 for four
+    virtual WorkedStep exampleStep(int step) const = 0;     // step `step` of the example on show
+    virtual QString sign() const = 0;                       // "+", "-"
+    virtual QString equation() const = 0;                   // the problem line with its answer
+    // Test mode's "つぎへ" after ResetScreen; only once this screen's menu is picked.
+    virtual void PoseTestProblem() = 0;
+
+    // A problem this screen posed stands in test mode: the pickers mark
+    // only then.
+    bool posed() const { return posed_; }
+    void setPosed() { posed_ = true; }
+
+    static constexpr int RightEdge = 935;
+    static constexpr int PickerTop = 150;
+
+private:
+    void showMemo(bool shown);
+
+    TWorksheetLesson lesson_;
+    Sheet sheet_;
+    QList<Place> places_;
+    int menu_ = 0;
+    bool posed_ = false;
+};

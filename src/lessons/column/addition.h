@@ -1,0 +1,92 @@
+#pragma once
+// "たし算" under "３．ひっ算": written addition of three- and four-place
+// numbers in columns. Study mode works fixed examples step by step on the
+// worksheet, one column a step from the ones up, with the carries written
+// small over the next column. Test mode poses random problems; the pupil
+// picks each column's sum (tens digit first when it has two) and the screen
+// writes the row and the carries, then marks the finished answer.
+#include "frame/worksheet.h"
+
+#include <QString>
+
+// How the step of one column of a worked addition is put into words.
+enum class AddColumn {
+    Plain,        // no carry in or out
+    PlainSpaced,  // the same, as the hundreds of the four-place examples word it
+    CarryIn,      // adds the carry from the column to its right
+    CarryOut,     // the sum reaches 10: its ones go under the line, its 1 over the next column
+    CarryInOut,   // both
+    Last,         // the highest column: its whole sum goes under the line
+    LastCarryIn,  // the same, with a carry in
+};
+
+struct AdditionExample {
+    int a;
+    int b;
+    const char *heading;   // Label14
+    AddColumn columns[4];  // ones, tens, hundreds, thousands; the highest one used is a Last*
+};
+
+// The worked examples of a menu item: 1 three places (five), 2 four places
+// (four); none for any other item.
+int AdditionExampleCount(int menu);
+// Example `number` (1 …) of the menu item.
+const AdditionExample &AdditionExampleAt(int menu, int number);
+// Steps of an example: the set-out step, then one per column.
+inline int AdditionSteps(int menu) { return menu + 3; }
+// Step `step` (1 …) of example `number` of the menu item: its words, the
+// result row, the carry mark it writes.
+WorkedStep AdditionStep(int menu, int number, int step);
+
+// The prompt while the pupil works column `stage` (0 ones … 3 thousands).
+QString AdditionColumnPrompt(int stage);
+
+class TForm6 : public TWorksheetScreen {
+    Q_OBJECT
+public:
+    explicit TForm6(const Services &services);
+
+    TLabel *Label14;        // heading of the worked example
+    TDigitRow *Label6;      // first row: OperandA
+    TDigitRow *Label7;      // second row: OperandB
+    TDigitRow *Label8;      // result row under the rule
+    TLabel *Label12;        // the operator "+"
+    TLabel *Label9;         // carry mark over the tens
+    TLabel *Label10;        // carry mark over the hundreds
+    TLabel *Label11;        // carry mark over the thousands
+    TLabel *Label13;        // mark "○" or "×"
+    TComboBox *ComboBox5;   // picker "千"
+    TComboBox *ComboBox4;   // picker "百"
+    TComboBox *ComboBox3;   // picker "十"
+    TComboBox *ComboBox2;   // picker "一"
+
+    void ResetScreen() override;
+    void ShowPickers() override;
+    void DrawExample() override;
+    void DrawProblem() override;
+
+public slots:
+    void CuteButton3Click();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void ComboBox4Change();
+    void ComboBox5Change();
+
+protected:
+    int exampleCount() const override { return AdditionExampleCount(MenuPicked()); }
+    WorkedStep exampleStep(int step) const override;
+    QString sign() const override { return QStringLiteral("+"); }
+    QString equation() const override;
+    void PoseTestProblem() override;
+
+private:
+    // The pupil's column sums are taken only for a problem on screen and
+    // not yet marked; after the mark the pickers only keep their pick.
+    bool working() const { return posed() && !marked_; }
+    // Writes the digit of a finished column in front of the result row.
+    void prependDigit(int digit);
+    void askColumn(int stage);
+    void markSum();
+
+    bool marked_ = false;
+};

@@ -1,0 +1,105 @@
+#pragma once
+// "ひき算" under "３．ひっ算": written subtraction of three- and four-place
+// numbers in columns, with borrowing. A digit of the first row that lends 1
+// is struck through and the digit it becomes is written small above it ("9"
+// above a 0 the borrow passed through). Study mode works fixed examples step
+// by step; test mode poses random problems, the pupil picks the answer's
+// digits from the ones up, one column at a time, and the screen draws the
+// borrow marks from the problem as the columns are finished.
+#include "frame/worksheet.h"
+
+#include <QList>
+#include <QString>
+
+// How the step of one column of a worked subtraction is put into words.
+enum class SubColumn {
+    OnesPlain,               // the ones need no borrow
+    OnesBorrow,              // the ones borrow from the tens
+    OnesThroughZero,         // the tens are 0: the borrow comes from the hundreds through them
+    OnesFromThousands,       // tens and hundreds are 0: the borrow comes from the thousands
+    TensPlain,               // the tens need no borrow
+    TensAfterLending,        // the tens, one less after lending to the ones
+    TensBorrowAfterLending,  // the tens lent to the ones and borrow from the hundreds
+    TensNine,                // the tens are the 9 a borrow passed through
+    TensBorrow,              // the tens borrow from the hundreds
+    HundredsLast,            // the hundreds, the last column
+    HundredsAfterLendingLast,  // the same, one less after lending to the tens
+    HundredsCopyOne,         // what is left of the hundreds goes under the line as it is
+    HundredsFromThousands,   // the hundreds borrow from the thousands, which become 0
+    HundredsCopyNine,        // the hundreds are the 9 a borrow passed through, the thousands 0
+    HundredsAfterLending,    // the hundreds, one less after lending, with the thousands still to come
+    ThousandsLast,           // the thousands, the last column
+};
+
+struct SubtractionExample {
+    int a;
+    int b;
+    const char *heading;   // Label6
+    SubColumn columns[4];  // ones, tens, hundreds, thousands as far as the menu item goes
+};
+
+// The worked examples of a menu item: 1 three places (six), 2 four places
+// (four); none for any other item.
+int SubtractionExampleCount(int menu);
+// Example `number` (1 …) of the menu item.
+const SubtractionExample &SubtractionExampleAt(int menu, int number);
+// Step `step` (1 …) of example `number`: its words, the result row, the
+// borrow marks it writes and the digits it strikes through.
+WorkedStep SubtractionStep(int menu, int number, int step);
+
+// The borrow marks the pupil's finishing column `column` (0 ones, 1 tens,
+// 2 hundreds) of a − b writes over the first row, from the problem alone:
+// `marks` holds the marks written so far (index = place, empty for none),
+// since a digit with a mark reads as its mark. Each mark comes with a stroke
+// through the digit under it.
+QList<ColumnMark> BorrowMarks(int column, int a, int b, const QString marks[4]);
+
+class TForm7 : public TWorksheetScreen {
+    Q_OBJECT
+public:
+    explicit TForm7(const Services &services);
+
+    TLabel *Label6;         // heading of the worked example
+    TDigitRow *Label7;      // first row: OperandA
+    TDigitRow *Label8;      // second row: OperandB
+    TDigitRow *Label9;      // result row under the rule
+    TLabel *Label13;        // the operator "-"
+    TLabel *Label10;        // borrow mark over the tens
+    TLabel *Label11;        // borrow mark over the hundreds
+    TLabel *Label12;        // borrow mark over the thousands
+    TShape *Shape2;         // stroke through the first row's tens digit
+    TShape *Shape3;         // stroke through its hundreds digit
+    TShape *Shape4;         // stroke through its thousands digit
+    TLabel *Label14;        // mark "○" or "×"
+    TComboBox *ComboBox5;   // picker "千"
+    TComboBox *ComboBox4;   // picker "百"
+    TComboBox *ComboBox3;   // picker "十"
+    TComboBox *ComboBox2;   // picker "一"
+
+    void ResetScreen() override;
+    void ShowPickers() override;
+    void DrawExample() override;
+    void DrawProblem() override;
+
+public slots:
+    void CuteButton3Click();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void ComboBox4Change();
+    void ComboBox5Change();
+
+protected:
+    int exampleCount() const override { return SubtractionExampleCount(MenuPicked()); }
+    WorkedStep exampleStep(int step) const override;
+    QString sign() const override { return QStringLiteral("-"); }
+    QString equation() const override;
+    void PoseTestProblem() override;
+
+private:
+    // The pupil finished `column` below the last with the picker `done`:
+    // its borrow marks, then the picker `next` of the next column.
+    void nextColumn(int column, TComboBox *done, TComboBox *next, bool resetPickers);
+    // Column the pupil works now (0 ones … 3 thousands); the last one stays
+    // open after the mark, and a new pick there replaces its digit.
+    int column_ = 0;
+};
