@@ -18,23 +18,27 @@ constexpr int kPlaceDiamond = 9;
 // Items of the "字" list: thirteen kanji, then "◆".
 constexpr int kKanjiDiamond = 13;
 
-// Layout on the 955 × 716 window. The menu stands top right; the lists of
-// each kind of exercise stand under it at the right, the question at the
-// left, the answer lines under the question and the mark between them.
+// Layout on the 955 × 716 window. The menu stands top right, the lists of
+// each kind of exercise under it, "つぎへ" over the bottom row at the right
+// (clear of the memo in study mode); the question stands at the left, the
+// answer lines under it and the mark right of them.
 constexpr int kRightEdge = Look::ScreenWidth - 20;
-constexpr int kListTop = 150;
+constexpr int kMenuTop = 14;
+constexpr int kNextTop = 588;
+constexpr int kListTop = 124;
 constexpr int kQuestionX = 40;
 constexpr int kQuestionTop = 96;
-constexpr int kQuestionWidth = 380;
-constexpr int kQuestionPx = 22;
-constexpr int kAnswerColumnX = 432;  // answer column; the pupil's right of it
+constexpr int kQuestionWidth = 410;
+constexpr int kQuestionPx = 26;
+constexpr int kAnswerColumnX = 462;  // answer column; the pupil's right of it
 constexpr int kColumnWidth = 40;
 constexpr int kColumnGap = 12;
 constexpr int kDigitPickerWidth = 52;
 constexpr int kDigitPickerGap = 6;
 constexpr int kPlaceListX = 856;  // "位", with "数" at its right
-constexpr int kPlaceListWidth = 46;
-constexpr int kCountListWidth = 44;
+constexpr int kPlaceListWidth = 50;
+constexpr int kCountListX = kPlaceListX + kPlaceListWidth + 3;
+constexpr int kCountListWidth = 42;
 constexpr int kKanjiListX = 905;  // "字"
 constexpr int kKanjiListWidth = 44;
 
@@ -78,10 +82,10 @@ TForm2::TForm2(const Services &services)
     Label14 = pupilColumn_[0], Label15 = pupilColumn_[1], Label16 = pupilColumn_[2], Label17 = pupilColumn_[3];
     Label18 = pupilColumn_[4], Label19 = pupilColumn_[5], Label20 = pupilColumn_[6], Label21 = pupilColumn_[7];
 
-    Label22 = addLabel(QStringLiteral("Label22"), QRect(740, 486, 140, 136), 96, Qt::AlignCenter, QString(), Look::Red);
+    Label22 = addLabel(QStringLiteral("Label22"), QRect(700, 450, 140, 140), 96, Qt::AlignCenter, QString(), Look::Red);
     Label22->setProperty("markLabel", true);
-    Label23 = addLabel(QStringLiteral("Label23"), QRect(kQuestionX, 500, 680, 40), 26);
-    Label24 = addLabel(QStringLiteral("Label24"), QRect(kQuestionX, 548, 680, 40), 26);
+    Label23 = addLabel(QStringLiteral("Label23"), QRect(kQuestionX, 500, 600, 40), 26);
+    Label24 = addLabel(QStringLiteral("Label24"), QRect(kQuestionX, 548, 600, 40), 26);
 
     // The memo's designed place lies below the window; the show handler
     // brings it up.
@@ -94,7 +98,7 @@ TForm2::TForm2(const Services &services)
 
     ComboBox1 = addPicker(QStringLiteral("ComboBox1"),
                           {QStringLiteral("あわせた数"), QStringLiteral("漢字→数字"), QStringLiteral("数字→漢字")},
-                          {kRightEdge - 140, 14}, 140, 3, QStringLiteral("  メニュー"));
+                          {kRightEdge - 140, kMenuTop}, 140, 3, QStringLiteral("  メニュー"));
 
     const QString pickerNames[PlaceCount] = {QStringLiteral("ComboBox9"), QStringLiteral("ComboBox8"),
                                              QStringLiteral("ComboBox7"), QStringLiteral("ComboBox6"),
@@ -121,18 +125,19 @@ TForm2::TForm2(const Services &services)
     for (TComboBox *c : findChildren<TComboBox *>())
         c->hide();
 
-    // Bottom row: "つぎへ", "おわる", "もくじへ", then the toggle.
     CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {kRightEdge - 390, BottomRowY});
+                            {kRightEdge - 90, kNextTop});
     CuteButton4->setEnabled(false);
+
+    // Bottom row: "おわる", "もくじへ", then the toggle.
     CuteButton1->move(kRightEdge - 290, BottomRowY);
     CuteButton2->move(kRightEdge - 190, BottomRowY);
     CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {kRightEdge - 90, BottomRowY});
 
     Image1 = addPicture(QStringLiteral("Image1"));
     Label2 = addPromptLabel(QStringLiteral("Label2"));
-    // Two lines of prompt in menu 1, left of "つぎへ".
-    Label2->setGeometry(92, StatusBarY - 66, kRightEdge - 390 - 92 - 10, 60);
+    // Two lines of prompt in menu 1, left of the bottom row.
+    Label2->setGeometry(92, StatusBarY - 66, kRightEdge - 290 - 92 - 10, 60);
 }
 
 // ---------------------------------------------------------------- procedures
@@ -183,7 +188,8 @@ void TForm2::ShowPickers()
         c->show();
     }
     // The "数" list of menu 1 is the ones picker back in its place.
-    ComboBox2->move(digitPickerAt(PlaceCount - 1));
+    const QPoint ones = digitPickerAt(PlaceCount - 1);
+    ComboBox2->place(ones.x(), ones.y(), kDigitPickerWidth, 10);
 }
 
 void TForm2::DrawNumber()
@@ -280,7 +286,7 @@ void TForm2::CuteButton4Click()
         ComboBox2->setItemIndex(-1);
         ComboBox2->setText(QStringLiteral("数"));
         ComboBox10->move(kPlaceListX, kListTop);
-        ComboBox2->move(kPlaceListX + kPlaceListWidth + 4, kListTop);
+        ComboBox2->place(kCountListX, kListTop, kCountListWidth, 10);
         ComboBox10->show();
         ComboBox2->show();
         DrawProblem();
