@@ -82,6 +82,11 @@ TForm2::TForm2(const Services &services)
     Label14 = pupilColumn_[0], Label15 = pupilColumn_[1], Label16 = pupilColumn_[2], Label17 = pupilColumn_[3];
     Label18 = pupilColumn_[4], Label19 = pupilColumn_[5], Label20 = pupilColumn_[6], Label21 = pupilColumn_[7];
 
+    Label4 = addLabel(QStringLiteral("Label4"), QRect(kQuestionX, 0, 0, 0), kQuestionPx);
+    Label5 = addLabel(QStringLiteral("Label5"), QRect(kQuestionX, 0, 0, 0), kQuestionPx);
+    Label4->hide();
+    Label5->hide();
+
     Label22 = addLabel(QStringLiteral("Label22"), QRect(700, 450, 140, 140), 96, Qt::AlignCenter, QString(), Look::Red);
     Label22->setProperty("markLabel", true);
     Label23 = addLabel(QStringLiteral("Label23"), QRect(kQuestionX, 500, 600, 40), 26);
@@ -164,7 +169,7 @@ void TForm2::ResetScreen()
     for (int place = 0; place < PlaceCount; ++place)
         Contribution(place) = 0;
     LessonState.GivenAnswer = 0;
-    for (TLabel *l : {Label2, Label3, Label22, Label23, Label24})
+    for (TLabel *l : {Label2, Label3, Label4, Label5, Label22, Label23, Label24})
         l->setCaption(QString());
     for (int place = 0; place < PlaceCount; ++place) {
         answerColumn_[place]->setCaption(QString());

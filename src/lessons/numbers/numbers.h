@@ -20,6 +20,7 @@ public:
     TLabel *Label1;   // title "何千万まで"
     TLabel *Label2;   // prompt line beside the picture
     TLabel *Label3;   // the question, upper left
+    TLabel *Label4, *Label5;  // unused: cleared with the others, never written
     // Menu 1: the answer's digit for 千万 … 一, each level with its place
     // name in the question (Label6 … Label13), and right of it the digit the
     // pupil gave (Label14 … Label21).
