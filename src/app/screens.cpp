@@ -7,6 +7,7 @@
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/numbers/numbers.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 
@@ -14,6 +15,7 @@
 const std::vector<ScreenEntry> &ScreenRegistry()
 {
     static const std::vector<ScreenEntry> registry = {
+        {2, [](const Services &s) -> TScreen * { return new TForm2(s); }},
         {3, [](const Services &s) -> TScreen * { return new TForm3(s); }},
         {4, [](const Services &s) -> TScreen * { return new TForm4(s); }},
         {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
