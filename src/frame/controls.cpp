@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionFocusRect>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 QFont Look::face(int pixelSize, bool bold)
@@ -113,6 +114,36 @@ protected:
     void keyPressEvent(QKeyEvent *e) override { e->ignore(); }
     void mouseMoveEvent(QMouseEvent *e) override { e->ignore(); }
 };
+
+// Paints the rows of a pick list: navy on white, the picked row white on
+// navy, the row under the mouse pale blue, and grey while the list rests.
+// A painter of its own is far cheaper to create than a style sheet per list,
+// and a program has dozens of lists, all made at start-up.
+class PickRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        const bool enabled = o.state & QStyle::State_Enabled;
+        QColor back = enabled ? QColor(Qt::white) : QColor(0xEE, 0xEE, 0xF2);
+        QColor ink = enabled ? Look::Navy : QColor(0xA0, 0xA0, 0xA8);
+        if (o.state & QStyle::State_Selected) {
+            back = Look::Navy;
+            ink = Qt::white;
+        } else if (enabled && (o.state & QStyle::State_MouseOver)) {
+            back = QColor(0xD0, 0xD0, 0xFF);
+        }
+        p->fillRect(o.rect, back);
+        p->setPen(ink);
+        p->setFont(o.font);
+        // Centred as the pupil reads it: spaces an item carries at its ends
+        // (a full-width one after "７", say) would pull it off the middle.
+        p->drawText(o.rect, Qt::AlignCenter, o.text.trimmed());
+    }
+};
 }  // namespace
 
 QStringList TComboBox::digits()
@@ -140,12 +171,16 @@ TComboBox::TComboBox(const QString &name, const QStringList &items, QWidget *par
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setCursor(Qt::PointingHandCursor);
-    list_->setStyleSheet(QStringLiteral(
-        "QListWidget { background: white; color: #000080; border: 1px solid #8080B0; }"
-        "QListWidget::item { padding: 0px; }"
-        "QListWidget::item:selected { background: #000080; color: white; }"
-        "QListWidget::item:hover { background: #D0D0FF; color: #000080; }"
-        "QListWidget:disabled { background: #EEEEF2; color: #A0A0A8; }"));
+    list_->setItemDelegate(new PickRows(list_));
+    list_->setFrameShape(QFrame::Box);
+    list_->setFrameShadow(QFrame::Plain);
+    list_->setAttribute(Qt::WA_Hover);
+    QPalette lp = list_->palette();
+    lp.setColor(QPalette::Base, Qt::white);
+    lp.setColor(QPalette::Disabled, QPalette::Base, QColor(0xEE, 0xEE, 0xF2));
+    lp.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0xB0));
+    lp.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0xB0));
+    list_->setPalette(lp);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -216,8 +251,8 @@ void TComboBox::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        // The list has a style sheet of its own, so the face is handed down
-        // by hand, and the rows grow with it.
+        // The face is handed down to the field and the list by hand, and
+        // the rows grow with it.
         list_->setFont(font());
         field_->setFont(font());
         for (int i = 0; i < list_->count(); ++i)
