@@ -28,12 +28,17 @@ int main(int argc, char *argv[])
     QtHelpViewer help;
     Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
 
-    Program program(seams, TDataModule1::defaultFolder());
+    Program program(seams, TDataModule1::defaultFolder(), Program::Screens::Later);
     // A broken installation still starts (silent cues, a message for the
     // help), but says once what it could not find beside the program.
     for (const QString &path : MissingFiles(LessonState.AppDir))
         std::fprintf(stderr, "minuka: missing beside the program: %s\n", qPrintable(path));
     QApplication::setWindowIcon(QIcon(lessonPicture()));
     program.contents()->show();
+    // The pupil sees the contents screen at once; the lesson and drill
+    // screens are made behind it, in their order, before any click is taken
+    // (a click that comes meanwhile waits for them).
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    program.createScreens();
     return app.exec();
 }

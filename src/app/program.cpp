@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QMap>
 
-Program::Program(const Services &seams, const QString &dataFolder) : services_(seams)
+Program::Program(const Services &seams, const QString &dataFolder, Screens screens) : services_(seams)
 {
     QApplication::setApplicationDisplayName(QStringLiteral("ミヌカ"));
     data_ = std::make_unique<TDataModule1>(dataFolder);
@@ -23,6 +23,14 @@ Program::Program(const Services &seams, const QString &dataFolder) : services_(s
         services_.dialogs->message(front ? front : contents_.get(), message);
     });
 
+    if (screens == Screens::Now)
+        createScreens();
+}
+
+void Program::createScreens()
+{
+    if (!screens_.empty())
+        return;
     QMap<int, QWidget *> byForm;
     for (const ScreenEntry &entry : ScreenRegistry()) {
         std::unique_ptr<TScreen> screen(entry.make(services_));

@@ -25,7 +25,14 @@ const std::vector<ScreenEntry> &ScreenRegistry();
 // handed in, so a test builds the very same program with fakes.
 class Program {
 public:
-    Program(const Services &seams, const QString &dataFolder);
+    // Whether the constructor makes the lesson and drill screens too, or
+    // leaves them to createScreens() (so the contents screen can be shown
+    // to the pupil first).
+    enum class Screens { Now, Later };
+
+    Program(const Services &seams, const QString &dataFolder, Screens screens = Screens::Now);
+    // Makes every screen of ScreenRegistry() in its order, once.
+    void createScreens();
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
