@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "lessons/column/drill.h"
+#include "lessons/division/remainder.h"
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
@@ -13,6 +14,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {4, [](const Services &s) -> TScreen * { return new TForm4(s); }},
         {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
+        {22, [](const Services &s) -> TScreen * { return new TForm22(s); }},
     };
     return registry;
 }
