@@ -2,6 +2,7 @@
 
 #include "lessons/column/drill.h"
 #include "lessons/division/remainder.h"
+#include "lessons/division/timestable.h"
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
@@ -14,6 +15,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {4, [](const Services &s) -> TScreen * { return new TForm4(s); }},
         {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
+        {21, [](const Services &s) -> TScreen * { return new TForm21(s); }},
         {22, [](const Services &s) -> TScreen * { return new TForm22(s); }},
     };
     return registry;
