@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "lessons/column/drill.h"
+#include "lessons/division/drill.h"
 #include "lessons/division/remainder.h"
 #include "lessons/division/timestable.h"
 #include "lessons/mental/addition.h"
@@ -17,6 +18,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
         {21, [](const Services &s) -> TScreen * { return new TForm21(s); }},
         {22, [](const Services &s) -> TScreen * { return new TForm22(s); }},
+        {23, [](const Services &s) -> TScreen * { return new TForm23(s); }},
     };
     return registry;
 }
