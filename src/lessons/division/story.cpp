@@ -292,13 +292,7 @@ TDivisionLesson::TDivisionLesson(const Services &services, const DivisionStory &
     mp.setColor(QPalette::Text, Look::Navy);
     Memo1->setPalette(mp);
     Memo1->setLines(story.memo);
-    const QFontMetrics fm(Memo1->font());
-    int widest = 0;
-    for (const QString &line : story.memo)
-        widest = qMax(widest, fm.horizontalAdvance(line));
-    const int margins = 2 * (Memo1->frameWidth() + int(Memo1->document()->documentMargin())) + 8;
-    Memo1->setGeometry(story.memoLeft, story.memoDesignedTop, widest + margins,
-                       int(story.memo.size()) * fm.lineSpacing() + margins);
+    Memo1->move(story.memoLeft, story.memoDesignedTop);
     Memo1->hide();
 
     Image1 = addPicture(QStringLiteral("Image1"));
@@ -328,10 +322,26 @@ void TDivisionLesson::showBoxes()
     showApples(story_.rowApples, int(apples_.size()));
 }
 
+void TDivisionLesson::fitMemo()
+{
+    // Measured when it is first shown rather than at start-up.
+    if (memoFitted_)
+        return;
+    memoFitted_ = true;
+    const QFontMetrics fm(Memo1->font());
+    int widest = 0;
+    for (const QString &line : story_.memo)
+        widest = qMax(widest, fm.horizontalAdvance(line));
+    const int margins = 2 * (Memo1->frameWidth() + int(Memo1->document()->documentMargin())) + 8;
+    Memo1->resize(widest + margins, int(story_.memo.size()) * fm.lineSpacing() + margins);
+}
+
 void TDivisionLesson::showMemo(bool shown)
 {
     // The memo flag follows the memo, so that "ポイント" shows it whenever
     // it is hidden.
+    if (shown)
+        fitMemo();
     Memo1->setVisible(shown);
     if (shown)
         Memo1->raise();

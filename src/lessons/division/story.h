@@ -170,7 +170,9 @@ private:
     void showApples(int from, int to);  // indexes into apples_, to exclusive
     void showBoxes();                   // the boxes and what goes in and beside them
     void showMemo(bool shown);
+    void fitMemo();  // sizes the memo to its lines
 
+    bool memoFitted_ = false;
     DivisionStory story_;
     QList<TApple *> apples_;
     struct Picker {
