@@ -419,7 +419,8 @@ void MentalTest::startupIsSilent()
     const QList<int> forms = t.program->forms();
     QCOMPARE(forms.mid(forms.indexOf(3), 2), (QList<int>{3, 4}));
     // Both screens ran their show handler: cue 12 opened twice, never heard.
-    QCOMPARE(t.cues.opened.count(12), 2);
+    // They are created first; a later screen may open a cue of its own.
+    QCOMPARE(t.cues.opened.mid(0, 2), (QList<int>{12, 12}));
     QVERIFY(t.cues.played.isEmpty());
     QCOMPARE(LessonState.LessonMode, 1);
 

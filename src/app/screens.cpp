@@ -3,6 +3,9 @@
 #include "lessons/column/addition.h"
 #include "lessons/column/drill.h"
 #include "lessons/column/subtraction.h"
+#include "lessons/division/drill.h"
+#include "lessons/division/remainder.h"
+#include "lessons/division/timestable.h"
 #include "lessons/hidden/hidden.h"
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
@@ -25,6 +28,9 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {9, [](const Services &s) -> TScreen * { return new TForm9(s); }},
         {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
+        {21, [](const Services &s) -> TScreen * { return new TForm21(s); }},
+        {22, [](const Services &s) -> TScreen * { return new TForm22(s); }},
+        {23, [](const Services &s) -> TScreen * { return new TForm23(s); }},
     };
     return registry;
 }
