@@ -5,6 +5,7 @@
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/units/length.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 
@@ -18,6 +19,8 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
         {9, [](const Services &s) -> TScreen * { return new TForm9(s); }},
         {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
+        {10, [](const Services &s) -> TScreen * { return new TForm10(s); }},
+        {12, [](const Services &s) -> TScreen * { return new TForm12(s); }},
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
     };
     return registry;
