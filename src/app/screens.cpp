@@ -5,6 +5,7 @@
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/units/drill.h"
 #include "lessons/units/length.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
@@ -21,6 +22,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
         {10, [](const Services &s) -> TScreen * { return new TForm10(s); }},
         {12, [](const Services &s) -> TScreen * { return new TForm12(s); }},
+        {13, [](const Services &s) -> TScreen * { return new TForm13(s); }},
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
     };
     return registry;
