@@ -1,8 +1,10 @@
-// The units lessons: time of day and duration (TForm11) and volume (TForm9).
+// The units lessons: time of day and duration (TForm11), volume (TForm9),
+// length (TForm10) and weight (TForm12).
 // Their draws and worked texts without a window, the flow they share (menus,
 // study and test modes, the refusal of test mode, a return to the screen),
 // marking through pickers read with their place weights, the word problems'
 // cycle, and the layout of both screens.
+#include "lessons/units/length.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 #include "testprogram.h"
@@ -67,7 +69,7 @@ bool runSteps(TScreen *s, const QStringList &steps)
 QStringList pickerNames(int form)
 {
     QStringList names{QStringLiteral("ComboBox2"), QStringLiteral("ComboBox3"), QStringLiteral("ComboBox4")};
-    if (form == 9)
+    if (form != 11)  // volume, length and weight have a thousands picker
         names << QStringLiteral("ComboBox5");
     return names;
 }
@@ -125,6 +127,10 @@ private slots:
     void volumeConversion();
     void volumeCalculation_data();
     void volumeCalculation();
+    void metricConversion_data();
+    void metricConversion();
+    void metricCalculation_data();
+    void metricCalculation();
     void drawsStayInRange();
     void marking_data();
     void marking();
@@ -360,6 +366,206 @@ void UnitsTest::volumeCalculation()
     checkDraw(DrawVolumeCalculation(random), random);
 }
 
+// The length and weight lessons draw alike; only their words differ. Each
+// row is one draw, with its texts on both screens.
+namespace {
+struct MetricRow {
+    const char *name;
+    QList<int> script, asked;
+    int kind;
+    QList<int> operands;  // OperandA … OperandD
+    int answer;
+    QStringList length;  // question, equation, hint, test prompt
+    QStringList weight;
+};
+
+// The second line of a calculation: 22 half-width spaces, then the rest.
+QString under(const char *rest)
+{
+    return QString(22, QLatin1Char(' ')) + QString::fromUtf8(rest);
+}
+
+void metricColumns()
+{
+    QTest::addColumn<bool>("weight");
+    QTest::addColumn<QList<int>>("script");
+    QTest::addColumn<QList<int>>("asked");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<int>>("operands");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("texts");  // question, equation, hint, test prompt
+}
+
+void addMetricRows(const QList<MetricRow> &rows)
+{
+    for (const MetricRow &r : rows)
+        for (bool weight : {false, true}) {
+            QTest::addRow("%s, %s", weight ? "weight" : "length", r.name)
+                << weight << r.script << r.asked << r.kind << r.operands << r.answer << (weight ? r.weight : r.length);
+        }
+}
+
+void checkMetric(const UnitsProblem &p, const FakeRandom &random)
+{
+    QFETCH(QList<int>, asked);
+    QFETCH(int, kind);
+    QFETCH(QList<int>, operands);
+    QFETCH(int, answer);
+    QFETCH(QStringList, texts);
+    QCOMPARE(random.reseeds, 1);
+    QCOMPARE(random.asked, asked);
+    QCOMPARE(random.remaining(), 0);
+    QCOMPARE(p.kind, kind);
+    QCOMPARE((QList<int>{p.a, p.b, p.c, p.d}), operands);
+    QCOMPARE(p.answer, answer);
+    QCOMPARE(p.text, texts[0]);
+    QCOMPARE(p.equation, texts[1]);
+    QCOMPARE(p.hint, texts[2]);
+    QCOMPARE(p.testPrompt, texts[3]);
+    // Four decimal places, every one of them read, marked at the ones.
+    QCOMPARE((QList<int>{p.weights[0], p.weights[1], p.weights[2], p.weights[3]}), (QList<int>{1, 10, 100, 1000}));
+    QCOMPARE(p.markPlace, int(Ones));
+    QVERIFY(p.answerable);
+}
+
+const char *const kKmPrompt = "km は千の位で、m は 百～一の位で こたえてね！";
+const char *const kKgPrompt = "kg は千の位で、g は 百～一の位で こたえてね！";
+const char *const kBigFirstText = "大きな位から じゅんに こたえてね！";
+}  // namespace
+
+void UnitsTest::metricConversion_data()
+{
+    metricColumns();
+    const QList<int> asked{9, 8, 98};
+    addMetricRows({
+        {"2350 into both units",
+         {0, 1, 34}, asked, 0, {2, 35, 0, 0}, 2350,
+         {"2350 m = ? km  ? m", "2350 m = 2 km  350 m", "2000 m を 2 km に かえれば いいよ。", kKmPrompt},
+         {"2350 g = ? kg  ? g", "2350 g = 2 kg  350 g", "2000 g を 2 kg に かえれば いいよ。", kKgPrompt}},
+        {"8980, the most, into both units",
+         {4, 7, 97}, asked, 4, {8, 98, 0, 0}, 8980,
+         {"8980 m = ? km  ? m", "8980 m = 8 km  980 m", "8000 m を 8 km に かえれば いいよ。", kKmPrompt},
+         {"8980 g = ? kg  ? g", "8980 g = 8 kg  980 g", "8000 g を 8 kg に かえれば いいよ。", kKgPrompt}},
+        {"1010, the least, into the smaller unit",
+         {5, 0, 0}, asked, 5, {1, 1, 0, 0}, 1010,
+         {"1 km  10 m = ? m", "1 km  10 m = 1010 m", "1 km を 1000 m に かえれば いいよ。", kBigFirstText},
+         {"1 kg  10 g = ? g", "1 kg  10 g = 1010 g", "1 kg を 1000 g に かえれば いいよ。", kBigFirstText}},
+        {"2 and 350 into the smaller unit",
+         {8, 1, 34}, asked, 8, {2, 35, 0, 0}, 2350,
+         {"2 km  350 m = ? m", "2 km  350 m = 2350 m", "2 km を 2000 m に かえれば いいよ。", kBigFirstText},
+         {"2 kg  350 g = ? g", "2 kg  350 g = 2350 g", "2 kg を 2000 g に かえれば いいよ。", kBigFirstText}},
+    });
+}
+
+void UnitsTest::metricConversion()
+{
+    QFETCH(bool, weight);
+    QFETCH(QList<int>, script);
+    FakeRandom random;
+    random.script(script);
+    checkMetric(DrawMetricConversion(weight ? WeightTexts : LengthTexts, random), random);
+}
+
+void UnitsTest::metricCalculation_data()
+{
+    metricColumns();
+    const char *kmSumPlain = "km は km どうしで、m は m どうしで\rたせば いいよ。";
+    const char *kgSumPlain = "kg は kg どうしで、g は g どうしで\rたせば いいよ。";
+    const char *kmCarry = "km は km どうしで、m は m どうしで たし、\r1000 m ぶんを 1 km に くり上げれば いいよ。";
+    const char *kgCarry = "kg は kg どうしで、g は g どうしで たし、\r1000 g （1 kg）ぶんを kg に くり上げれば \rいいよ。";
+    const char *kmBorrow =
+        "km は km どうしで ひき、m どうしでは  \rひけないので、km から 1 (1000 m) を \rくり下げて ひけば いいよ。";
+    const char *kgBorrow =
+        "kg は kg どうしで ひき、g どうしでは \rひけないので、 kg から 1 （1000 g）を\rくり下げて ひけば いいよ。";
+    const char *kmDiffPlain = "km は km どうしで、m は m どうしで\rひけば いいよ。";
+    const char *kgDiffPlain = "kg は kg どうしで、g は g どうしで\rひけば いいよ。";
+
+    auto two = [](const char *first, const char *second) {
+        return QString::fromUtf8(first) + QLatin1Char('\r') + under(second);
+    };
+    const QList<int> both{9, 8, 8, 98, 98};
+    addMetricRows({
+        {"a sum without a carry",
+         {0, 1, 2, 44, 31}, both, 0, {2, 450, 3, 320}, 5770,
+         {two("2 km  450 m + 3 km  320 m ", "= ? km  ? m "), two("2 km  450 m + 3 km  320 m ", "= 5 km  770 m "),
+          kmSumPlain, kKmPrompt},
+         {two("2 kg  450 g + 3 kg  320 g ", "= ? kg  ? g "), two("2 kg  450 g + 3 kg  320 g ", "= 5 kg  770 g "),
+          kgSumPlain, kKgPrompt}},
+        {"exactly 1000 carries, leaving 0",
+         {2, 0, 0, 49, 49}, both, 2, {1, 500, 1, 500}, 3000,
+         {two("1 km  500 m + 1 km  500 m ", "= ? km  ? m "), two("1 km  500 m + 1 km  500 m ", "= 3 km  0 m "), kmCarry,
+          kKmPrompt},
+         {two("1 kg  500 g + 1 kg  500 g ", "= ? kg  ? g "), two("1 kg  500 g + 1 kg  500 g ", "= 3 kg  0 g "), kgCarry,
+          kKgPrompt}},
+        {"1000 sums over 8 fall back to 3 and 2",
+         QList<int>{1} + repeated({7, 7}, 1000) + QList<int>{97, 97}, QList<int>{9} + repeated({8}, 2000) + QList<int>{98, 98},
+         1, {3, 980, 2, 980}, 6960,
+         {two("3 km  980 m + 2 km  980 m ", "= ? km  ? m "), two("3 km  980 m + 2 km  980 m ", "= 6 km  960 m "), kmCarry,
+          kKmPrompt},
+         {two("3 kg  980 g + 2 kg  980 g ", "= ? kg  ? g "), two("3 kg  980 g + 2 kg  980 g ", "= 6 kg  960 g "), kgCarry,
+          kKgPrompt}},
+        {"a plain number carrying 8, drawn again once",
+         {3, 7, 879, 0, 789, 97}, {9, 8, 880, 8, 880, 98}, 3, {1, 980, 7990, 0}, 9970,
+         {two("1 km  980 m + 7990 m", "= ? km  ? m"), two("1 km  980 m + 7990 m", "= 9 km 970 m"),
+          "m は m どうしで たし、8000 m ぶんを \r8 km に くり上げれば いいよ。", kKmPrompt},
+         {two("1 kg  980 g + 7990 g", "= ? kg  ? g"), two("1 kg  980 g + 7990 g", "= 9 kg 970 g"),
+          "g は g どうしで たし、8000 g （8 kg） \rぶんを kg に くり上げれば いいよ。", kKgPrompt}},
+        {"1000 plain numbers too large fall back to 3 and 2100",
+         QList<int>{4} + repeated({7, 879}, 1000) + QList<int>{9}, QList<int>{9} + repeated({8, 880}, 1000) + QList<int>{98},
+         4, {3, 100, 2100, 0}, 5200,
+         {two("3 km  100 m + 2100 m", "= ? km  ? m"), two("3 km  100 m + 2100 m", "= 5 km 200 m"),
+          "m は m どうしで たし、2000 m ぶんを \r2 km に くり上げれば いいよ。", kKmPrompt},
+         {two("3 kg  100 g + 2100 g", "= ? kg  ? g"), two("3 kg  100 g + 2100 g", "= 5 kg 200 g"),
+          "g は g どうしで たし、2000 g （2 kg） \rぶんを kg に くり上げれば いいよ。", kKgPrompt}},
+        {"a plain number without a carry",
+         {3, 3, 0, 44}, {9, 8, 880, 98}, 3, {4, 450, 100, 0}, 4550,
+         {two("4 km  450 m + 100 m", "= ? km  ? m"), two("4 km  450 m + 100 m", "= 4 km 550 m"),
+          "m は m どうしで たせば いいよ。", kKmPrompt},
+         {two("4 kg  450 g + 100 g", "= ? kg  ? g"), two("4 kg  450 g + 100 g", "= 4 kg 550 g"),
+          "g は g どうしで たせば いいよ。", kKgPrompt}},
+        {"a difference with a borrow",
+         {5, 2, 1, 9, 44}, {9, 6, 6, 98, 98}, 5, {5, 100, 2, 450}, 2650,
+         {two("5 km  100 m - 2 km  450 m ", "= ? km  ? m "), two("5 km  100 m - 2 km  450 m ", "= 2 km  650 m "),
+          kmBorrow, kKmPrompt},
+         {two("5 kg  100 g - 2 kg  450 g ", "= ? kg  ? g "), two("5 kg  100 g - 2 kg  450 g ", "= 2 kg  650 g "),
+          kgBorrow, kKgPrompt}},
+        {"equal smaller units need no borrow",
+         {7, 5, 5, 29, 29}, {9, 6, 6, 98, 98}, 7, {8, 300, 6, 300}, 2000,
+         {two("8 km  300 m - 6 km  300 m ", "= ? km  ? m "), two("8 km  300 m - 6 km  300 m ", "= 2 km  0 m "),
+          kmDiffPlain, kKmPrompt},
+         {two("8 kg  300 g - 6 kg  300 g ", "= ? kg  ? g "), two("8 kg  300 g - 6 kg  300 g ", "= 2 kg  0 g "),
+          kgDiffPlain, kKgPrompt}},
+        {"1000 differences under 2 fall back to 3 and 1",
+         QList<int>{6} + repeated({0, 5}, 1000) + QList<int>{97, 0}, QList<int>{9} + repeated({6}, 2000) + QList<int>{98, 98},
+         6, {3, 980, 1, 10}, 2970,
+         {two("3 km  980 m - 1 km  10 m ", "= ? km  ? m "), two("3 km  980 m - 1 km  10 m ", "= 2 km  970 m "),
+          kmDiffPlain, kKmPrompt},
+         {two("3 kg  980 g - 1 kg  10 g ", "= ? kg  ? g "), two("3 kg  980 g - 1 kg  10 g ", "= 2 kg  970 g "),
+          kgDiffPlain, kKgPrompt}},
+        {"a plain number taken with a borrow, the least answer",
+         {8, 0, 0, 97}, {9, 7, 98, 98}, 8, {2, 10, 980, 0}, 1030,
+         {two("2 km  10 m - 980 m ", "= ? km  ? m"), two("2 km  10 m - 980 m ", "= 1 km  30 m"),
+          "m どうしでは ひけないので、km から \r1 （1000 m） を くり下げて\rひけば いいよ。", kKmPrompt},
+         {two("2 kg  10 g - 980 g ", "= ? kg  ? g"), two("2 kg  10 g - 980 g ", "= 1 kg  30 g"),
+          "g どうしでは ひけないので、 \rkg から 1 （1000 g）を くり下げて\rひけば いいよ。", kKgPrompt}},
+        {"a plain number taken without a borrow",
+         {8, 6, 97, 97}, {9, 7, 98, 98}, 8, {8, 980, 980, 0}, 8000,
+         {two("8 km  980 m - 980 m ", "= ? km  ? m"), two("8 km  980 m - 980 m ", "= 8 km  0 m"),
+          "m は m どうしで ひけば いいよ。", kKmPrompt},
+         {two("8 kg  980 g - 980 g ", "= ? kg  ? g"), two("8 kg  980 g - 980 g ", "= 8 kg  0 g"),
+          "g は g どうしで ひけば いいよ。", kKgPrompt}},
+    });
+}
+
+void UnitsTest::metricCalculation()
+{
+    QFETCH(bool, weight);
+    QFETCH(QList<int>, script);
+    FakeRandom random;
+    random.script(script);
+    checkMetric(DrawMetricCalculation(weight ? WeightTexts : LengthTexts, random), random);
+}
+
 // Seeded draws: every answer fits its pickers as the pupil is told to enter
 // it, and its worked equation ends in it.
 void UnitsTest::drawsStayInRange()
@@ -384,6 +590,22 @@ void UnitsTest::drawsStayInRange()
             QVERIFY(va.answer >= 1000);
         else
             QVERIFY(va.answer > 0 && va.a % 100 == 0 && va.b % 100 == 0);
+        // Length and weight: the larger unit always fits the thousands
+        // picker, the smaller is in tens.
+        for (const MetricUnitsTexts *units : {&LengthTexts, &WeightTexts}) {
+            const UnitsProblem mc = DrawMetricConversion(*units, random);
+            QVERIFY(mc.answer >= 1010 && mc.answer <= 8980 && mc.answer % 10 == 0);
+            const UnitsProblem ma = DrawMetricCalculation(*units, random);
+            QVERIFY2(ma.answer >= 1030 && ma.answer <= 9970 && ma.answer % 10 == 0, qPrintable(ma.text));
+            // The worked result says the answer in the two units.
+            const bool length = units == &LengthTexts;
+            const QString result = QStringLiteral("= %1 %2 %3 %4")
+                                       .arg(ma.answer / 1000)
+                                       .arg(QLatin1String(length ? "km" : "kg"))
+                                       .arg(ma.answer % 1000)
+                                       .arg(QLatin1String(length ? "m" : "g"));
+            QCOMPARE(ma.equation.section(QLatin1Char('\r'), 1).simplified(), result);
+        }
     }
 }
 
@@ -450,6 +672,29 @@ void UnitsTest::marking_data()
                                                     << QStringList{"5:1", "4:6", "3:0", "2:0"}
                                                     << QStringList{"", "", "", "○"} << QList<int>{11, 11, 11, 14}
                                                     << 1600 << "800 ml + 800 ml = 1600 ml";
+
+    // Length and weight: all four places, marked at the ones.
+    for (int form : {10, 12}) {
+        const QString big = form == 10 ? QStringLiteral("km") : QStringLiteral("kg");
+        const QString small = form == 10 ? QStringLiteral("m") : QStringLiteral("g");
+        const QList<int> c2350{0, 1, 34};  // 2350 into both units
+        const QString e2350 = QStringLiteral("2350 %1 = 2 %2  350 %1").arg(small, big);
+        QTest::addRow("form%d: 2350 as 2, 3, 5, 0", form)
+            << form << 2 << c2350 << QStringList{"5:2", "4:3", "3:5", "2:0"} << QStringList{"", "", "", "○"}
+            << QList<int>{11, 11, 11, 14} << 2350 << e2350;
+        QTest::addRow("form%d: the ones alone mark at once", form)
+            << form << 2 << c2350 << QStringList{"2:0"} << QStringList{"×"} << QList<int>{13} << 0 << e2350;
+        QTest::addRow("form%d: a wrong ones, then the right one", form)
+            << form << 2 << c2350 << QStringList{"5:2", "4:3", "3:5", "2:1", "2:0"}
+            << QStringList{"", "", "", "×", "○"} << QList<int>{11, 11, 11, 13, 14} << 2350 << e2350;
+        QTest::addRow("form%d: a place picked again replaces its digit", form)
+            << form << 2 << c2350 << QStringList{"5:3", "4:3", "3:5", "2:0", "5:2", "2:0"}
+            << QStringList{"", "", "", "×", "×", "○"} << QList<int>{11, 11, 11, 13, 11, 14} << 2350 << e2350;
+        QTest::addRow("form%d: 9970 after a carry of 8", form)
+            << form << 3 << QList<int>{3, 7, 879, 0, 789, 97} << QStringList{"5:9", "4:9", "3:7", "2:0"}
+            << QStringList{"", "", "", "○"} << QList<int>{11, 11, 11, 14} << 9970
+            << QStringLiteral("1 %2  980 %1 + 7990 %1\r                      = 9 %2 970 %1").arg(small, big);
+    }
 }
 
 void UnitsTest::marking()
@@ -526,6 +771,10 @@ void UnitsTest::flow_data()
          "分は 百の位で、秒は 十と一の位で こたえてね！", kRefused, 12},
         {9, {0, 2, 3}, "3 l  4 dl = ? dl", "3 l  4 dl = 34 dl", "3 l を 30 dl に かえれば いいよ。",
          "千と 百の位で こたえてね！", QString(), 12},
+        {10, {0, 1, 34}, "2350 m = ? km  ? m", "2350 m = 2 km  350 m", "2000 m を 2 km に かえれば いいよ。",
+         "km は千の位で、m は 百～一の位で こたえてね！", QString(), 12},
+        {12, {0, 1, 34}, "2350 g = ? kg  ? g", "2350 g = 2 kg  350 g", "2000 g を 2 kg に かえれば いいよ。",
+         "kg は千の位で、g は 百～一の位で こたえてね！", QString(), 12},
     };
     enum Shown { Nothing, Question, Equation };
     struct Row {
@@ -588,7 +837,7 @@ void UnitsTest::flow()
 
     TestProgram t;
     t.soundOn();
-    t.random.script(form == 11 ? QList<int>{3, 0} : QList<int>{0, 2, 3});
+    t.random.script(form == 11 ? QList<int>{3, 0} : form == 9 ? QList<int>{0, 2, 3} : QList<int>{0, 1, 34});
     TScreen *s = t.open(form);
     QVERIFY(s);
     QVERIFY(runSteps(s, steps));
@@ -635,6 +884,8 @@ void UnitsTest::refusals_data()
     QTest::newRow("time, study text: asks for another menu") << 11 << 1 << kRefused << QList<int>{12} << true << false;
     QTest::newRow("time, word problems: goes on") << 11 << 4 << kReady << QList<int>{12} << true << true;
     QTest::newRow("volume, study text: silent, no prompt") << 9 << 1 << QString() << QList<int>{} << false << false;
+    QTest::newRow("length, study text: silent, no prompt") << 10 << 1 << QString() << QList<int>{} << false << false;
+    QTest::newRow("weight, study text: silent, no prompt") << 12 << 1 << QString() << QList<int>{} << false << false;
 }
 
 // Test mode is refused where a menu has no test: a message, study mode
@@ -728,7 +979,7 @@ void UnitsTest::nothingPosedNothingMarked_data()
     QTest::addColumn<int>("form");
     QTest::addColumn<int>("leftMenu");  // MenuChoice another screen left before this one opens
     QTest::addColumn<QStringList>("steps");
-    for (int form : {11, 9}) {
+    for (int form : {11, 9, 10, 12}) {
         QTest::addRow("form%d fresh start, test mode", form) << form << 0 << QStringList{"toggle", "next"};
         QTest::addRow("form%d menu 4 left, test mode", form) << form << 4 << QStringList{"toggle", "next"};
         QTest::addRow("form%d menu 2 left, study mode", form) << form << 2 << QStringList{"toggle", "toggle", "next"};
@@ -769,6 +1020,8 @@ void UnitsTest::returnKeepsModeAndMenu_data()
     QTest::addColumn<QString>("question");  // the start of what "つぎへ" poses in that menu
     QTest::newRow("time, 計算") << 11 << 3 << "計算" << "1 時  10 分 + 10 分";
     QTest::newRow("volume, へんかん") << 9 << 2 << "へんかん" << "1 l  1 dl = ? dl";
+    QTest::newRow("length, 計算") << 10 << 3 << "計算" << "1 km  10 m + 1 km  10 m \r";
+    QTest::newRow("weight, へんかん") << 12 << 2 << "へんかん" << "1010 g = ? kg  ? g";
 }
 
 void UnitsTest::returnKeepsModeAndMenu()
@@ -809,7 +1062,7 @@ void UnitsTest::returnKeepsModeAndMenu()
     QCOMPARE(LessonState.MenuChoice, menu);
 
     // And it goes on in that menu.
-    t.random.script({0, 0, 0, 0});
+    t.random.script({0, 0, 0, 0, 0});
     QVERIFY(runSteps(s, {QStringLiteral("toggle"), QStringLiteral("next")}));
     QCOMPARE(LessonState.LessonMode, 2);
     QVERIFY2(TestProgram::caption(s, QStringLiteral("Label4")).startsWith(question),
@@ -838,6 +1091,14 @@ void UnitsTest::screensAndTexts_data()
                                            "　これらの かんけいは、つぎの とおりだよ。", "",
                                            "　　　１ｄｌ  ＝     １００ｍｌ", "　　　１ｌ    ＝　１０００ｍｌ",
                                            "　　　１ｌ    ＝         １０ｄｌ"};
+    QTest::newRow("length") << 10 << 11 << "長さ" << "メニュー" << QStringList{"たんい", "へんかん", "計算"}
+                            << QStringList{"", "　ｍ（メートル）と ｋｍ（キロメートル）は", "　長さ の「たんい」で、",
+                                           "　これらの かんけいは、つぎの とおりだよ。", "",
+                                           "　　　１ｋｍ ＝   １０００ｍ"};
+    QTest::newRow("weight") << 12 << 13 << "重さ" << "メニュー" << QStringList{"たんい", "へんかん", "計算"}
+                            << QStringList{"", "　ｇ（グラム）と ｋｇ（キログラム）は", "　重さ の「たんい」で、",
+                                           "　これらの かんけいは、つぎの とおりだよ。", "",
+                                           "　　　１ｋｇ ＝   １０００ｇ"};
 }
 
 void UnitsTest::screensAndTexts()
@@ -855,6 +1116,9 @@ void UnitsTest::screensAndTexts()
     const QList<int> forms = t.program->forms();
     QVERIFY(forms.indexOf(8) < forms.indexOf(9));
     QVERIFY(forms.indexOf(9) < forms.indexOf(11));
+    QVERIFY(forms.indexOf(11) < forms.indexOf(10));
+    QVERIFY(forms.indexOf(10) < forms.indexOf(12));
+    QVERIFY(forms.indexOf(12) < forms.indexOf(14));
     TScreen *hidden = t.program->screen(form);
     QVERIFY(hidden && hidden->isHidden());
     QVERIFY(!hidden->Timer2->isActive());
@@ -870,7 +1134,7 @@ void UnitsTest::screensAndTexts()
     auto *memo = TestProgram::control<TMemo>(s, QStringLiteral("Memo1"));
     QCOMPARE(memo->lines(), studyText);
     QVERIFY(memo->isHidden());
-    QCOMPARE(TestProgram::control<QObject>(s, QStringLiteral("ComboBox5")) != nullptr, form == 9);
+    QCOMPARE(TestProgram::control<QObject>(s, QStringLiteral("ComboBox5")) != nullptr, form != 11);
     QVERIFY(TestProgram::control<QObject>(s, QStringLiteral("Label6"))->property("markLabel").toBool());
     QVERIFY(TestProgram::control<QObject>(s, QStringLiteral("CuteButton3"))->property("modeToggle").toBool());
     QCOMPARE(LessonState.AuxCount, 0);
@@ -921,6 +1185,30 @@ void UnitsTest::layout_data()
     QTest::newRow("volume, ml marked") << 9 << QList<int>{3, 7, 7}
                                        << QStringList{"menu:3", "toggle", "next", "5:1", "4:6", "3:0", "2:1"}
                                        << "volume-ml-marked";
+    // The widest problems of length and weight: two lines of four-place
+    // numbers, and their worked answers with the longest hints.
+    const QList<int> widestSum{0, 3, 3, 97, 97};      // 4 km  980 m + 4 km  980 m
+    const QList<int> widestBorrow{5, 5, 0, 0, 97};    // 8 km  10 m - 1 km  980 m
+    const QList<int> plainCarry{3, 0, 789, 97};       // 1 km  980 m + 7990 m
+    for (int form : {10, 12}) {
+        const char *name = form == 10 ? "length" : "weight";
+        QTest::addRow("%s, study text", name) << form << QList<int>{} << QStringList{"menu:1"}
+                                             << QStringLiteral("%1-study-text").arg(QLatin1String(name));
+        QTest::addRow("%s, study carry", name) << form << widestSum << QStringList{"menu:3", "next", "answer"}
+                                              << QStringLiteral("%1-study-carry").arg(QLatin1String(name));
+        QTest::addRow("%s, study borrow", name) << form << widestBorrow << QStringList{"menu:3", "next", "answer"}
+                                               << QStringLiteral("%1-study-borrow").arg(QLatin1String(name));
+        QTest::addRow("%s, study plain carry", name) << form << plainCarry << QStringList{"menu:3", "next", "answer"}
+                                                    << QStringLiteral("%1-study-plain-carry").arg(QLatin1String(name));
+        QTest::addRow("%s, test posed", name) << form << widestSum << QStringList{"menu:3", "toggle", "next"}
+                                             << QStringLiteral("%1-test-posed").arg(QLatin1String(name));
+        QTest::addRow("%s, test marked", name) << form << widestSum
+                                              << QStringList{"menu:3", "toggle", "next", "5:9", "4:9", "3:6", "2:0"}
+                                              << QStringLiteral("%1-test-marked").arg(QLatin1String(name));
+        QTest::addRow("%s, conversion marked", name) << form << QList<int>{4, 7, 97}
+                                                    << QStringList{"menu:2", "toggle", "next", "5:8", "4:9", "3:8", "2:1"}
+                                                    << QStringLiteral("%1-conversion-marked").arg(QLatin1String(name));
+    }
 }
 
 // Every part in view lies inside the window, apart from the others, and

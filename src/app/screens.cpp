@@ -11,6 +11,8 @@
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
 #include "lessons/numbers/numbers.h"
+#include "lessons/units/drill.h"
+#include "lessons/units/length.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 
@@ -27,6 +29,9 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
         {9, [](const Services &s) -> TScreen * { return new TForm9(s); }},
         {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
+        {10, [](const Services &s) -> TScreen * { return new TForm10(s); }},
+        {12, [](const Services &s) -> TScreen * { return new TForm12(s); }},
+        {13, [](const Services &s) -> TScreen * { return new TForm13(s); }},
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
         {21, [](const Services &s) -> TScreen * { return new TForm21(s); }},
         {22, [](const Services &s) -> TScreen * { return new TForm22(s); }},

@@ -364,7 +364,10 @@ void TDrillScreen::CuteButton4Click()
     DrawProblem();
     ShowPickers();
     PlayCue(11);
-    Prompt(drill_.answerPrompt);
+    if (drill_.nextBlinks)
+        Prompt(nextPrompt());
+    else
+        Label2->setCaption(nextPrompt());
 }
 
 void TDrillScreen::CuteButton5Click()

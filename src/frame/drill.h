@@ -74,6 +74,7 @@ struct TDrill {
     int menuCue = 17;                    // cue of a menu pick
     bool drawResets = false;             // DrawProblem begins with ResetScreen (no skipping)
     bool showsProblemNo = true;          // Label3 reads "もんだい：" and the number while a drill runs
+    bool nextBlinks = true;              // "つぎへ" blinks the new prompt (else it only sets the text)
 };
 
 // The columns of the log grid of the mental-arithmetic and column drills:
@@ -162,6 +163,9 @@ protected:
     // The prompt after "スタート"; the drill's answer prompt unless a drill
     // words it for its menu item.
     virtual QString startPrompt() const { return drill_.answerPrompt; }
+    // The prompt after "つぎへ"; the drill's answer prompt unless a drill
+    // words it for the problem posed.
+    virtual QString nextPrompt() const { return drill_.answerPrompt; }
 
     // The answer step, once the drill has marked the pupil's answer (only
     // while ProblemOnScreen; the drill's pick handler asks first): counts a

@@ -58,6 +58,21 @@ private:
     QList<std::pair<QString, int>> values_;
 };
 
+// Draws a pair of operands again while it does not fit, at most 1000 times
+// in all; if no draw fitted, the fall-back pair.
+template <class DrawPair, class Fits>
+std::pair<int, int> DrawPairUntil(DrawPair draw, Fits fits, std::pair<int, int> fallBack)
+{
+    constexpr int maxDraws = 1000;
+    std::pair<int, int> pair;
+    int draws = 0;
+    do {
+        pair = draw();
+        ++draws;
+    } while (!fits(pair) && draws < maxDraws);
+    return fits(pair) ? pair : fallBack;
+}
+
 // How a units lesson differs from the others in the flow.
 struct UnitsDesign {
     QString title;             // Label2, the lesson's sub-title

@@ -6,7 +6,6 @@
 namespace {
 const char *const kBigPlaceFirst = "大きな位から じゅんに こたえてね！";
 const char *const kLitresAndDecilitres = "l は千の位で、dl は 百の位で こたえてね！";
-constexpr int kMaxDraws = 1000;
 
 QString u(const char *text)
 {
@@ -92,18 +91,6 @@ const CalculationForm &calculationForm(int kind)
     return kCalculations[0];
 }
 
-// Draws a pair again until it fits, at most 1000 times; else the fall-back.
-template <class DrawPair, class Fits>
-std::pair<int, int> drawPair(DrawPair draw, Fits fits, std::pair<int, int> fallBack)
-{
-    std::pair<int, int> pair;
-    int draws = 0;
-    do {
-        pair = draw();
-        ++draws;
-    } while (!fits(pair) && draws < kMaxDraws);
-    return fits(pair) ? pair : fallBack;
-}
 }  // namespace
 
 UnitsProblem VolumeConversion(int kind, int a, int b)
@@ -205,9 +192,9 @@ UnitsProblem DrawVolumeCalculation(Random &random)
     if (f.litres) {
         // The litres first, so that a sum stays within 9 l and a difference
         // keeps at least 1 l; then the decilitres.
-        const auto litres = f.sum ? drawPair([&] { return std::pair{1 + random.below(8), 1 + random.below(8)}; },
+        const auto litres = f.sum ? DrawPairUntil([&] { return std::pair{1 + random.below(8), 1 + random.below(8)}; },
                                              [](auto p) { return p.first + p.second <= 8; }, {3, 2})
-                                  : drawPair([&] { return std::pair{3 + random.below(6), 1 + random.below(6)}; },
+                                  : DrawPairUntil([&] { return std::pair{3 + random.below(6), 1 + random.below(6)}; },
                                              [](auto p) { return p.first - p.second >= 2; }, {3, 1});
         const int q = 1 + random.below(8);
         const int s = 1 + random.below(8);
@@ -219,7 +206,7 @@ UnitsProblem DrawVolumeCalculation(Random &random)
         return VolumeCalculation(kind, x, y, 0, 0);
     }
     // Millilitres are taken only from more, never leaving 0 or less.
-    const auto ml = drawPair([&] { return std::pair{2 + random.below(7), 1 + random.below(7)}; },
+    const auto ml = DrawPairUntil([&] { return std::pair{2 + random.below(7), 1 + random.below(7)}; },
                              [](auto p) { return p.first > p.second; }, {3, 2});
     return VolumeCalculation(kind, 100 * ml.first, 100 * ml.second, 0, 0);
 }
