@@ -75,6 +75,10 @@ struct Drill {
         }
         if (step == QLatin1String("back"))
             return TestProgram::click(s, QStringLiteral("CuteButton2")) && s->isHidden();
+        if (step == QLatin1String("memo elsewhere")) {  // a lesson's memo shown meanwhile sets the shared flag
+            LessonState.GridShown = 1;
+            return true;
+        }
         if (step == QLatin1String("reopen"))
             return t.open(5) == s;
         if (step == QLatin1String("right") || step == QLatin1String("wrong")) {
@@ -220,6 +224,9 @@ void DrillTest::states_data()
                                         << "menu start results grid" << kGridPrompt << 19 << "";
     QTest::newRow("grid hidden again") << drill + QStringList{"right", "stop", "results", "results"}
                                        << "menu start results 100 10 1" << kStopPrompt << 19 << "";
+    QTest::newRow("one press shows the grid after a memo elsewhere")
+        << drill + QStringList{"right", "stop", "memo elsewhere", "results"} << "menu start results grid"
+        << kGridPrompt << 19 << "";
     QTest::newRow("started again") << drill + QStringList{"right", "stop", "results", "start"} << "menu 100 10 1"
                                    << kAnswerPrompt << 11 << "もんだい：1";
     QTest::newRow("menu picked during a drill") << drill + QStringList{"right", "menu:1"} << "menu time"

@@ -383,7 +383,9 @@ void TDrillScreen::CuteButton5Click()
 
 void TDrillScreen::CuteButton6Click()
 {
-    if (LessonState.GridShown == 1) {
+    // Decided by the grid itself: the shared GridShown is also the flag of
+    // the lessons' memos, and a pupil's one press always shows a hidden log.
+    if (!DBGrid1->isHidden()) {
         LessonState.GridShown = 0;
         showGrid(false);
         Prompt(kStopPrompt);
