@@ -6,6 +6,8 @@
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/multiplication/rules.h"
+#include "lessons/multiplication/zerotenhundred.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 
@@ -21,6 +23,8 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {9, [](const Services &s) -> TScreen * { return new TForm9(s); }},
         {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
+        {15, [](const Services &s) -> TScreen * { return new TForm15(s); }},
+        {16, [](const Services &s) -> TScreen * { return new TForm16(s); }},
     };
     return registry;
 }
