@@ -141,7 +141,9 @@ TForm1::TForm1(const Services &services) : services_(services)
 void TForm1::FormCreate()
 {
     LessonState.SoundOn = 0;
-    LessonState.AppDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    // The folder of the program itself, with any link to it (the installed
+    // bin/minuka) resolved: its cues and help file lie beside it.
+    LessonState.AppDir = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath() + QLatin1Char('/');
     Label9->setCaption(QStringLiteral("４．たんい の\r　　ある 計算"));
     Image1->show();
     Label5->setCaption(QStringLiteral("「ボタン」を えらんで はじめてね！"));
@@ -194,7 +196,7 @@ void TForm1::CuteButton24Click() { openForm(24); }
 
 void TForm1::utorial1Click()
 {
-    const QString helpFile = LessonState.AppDir + QStringLiteral("ミヌカ.hlp");
+    const QString helpFile = LessonState.AppDir + HelpFileName();
     if (!QFileInfo(helpFile).isFile()) {
         services_.dialogs->message(this, QStringLiteral("つかいかたの ファイルが みつかりません。\r\n%1")
                                              .arg(QDir::toNativeSeparators(helpFile)));

@@ -1,15 +1,22 @@
 #include "app/contents.h"
 #include "app/program.h"
+#include "frame/frame.h"
+#include "frame/lessonstate.h"
+#include "frame/picture.h"
 #include "frame/look.h"
 #include "frame/platform_qt.h"
 #include "store/datamodule.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("minuka"));
+    // The menu entry and the icon a desktop shows for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.minuka.Minuka"));
     QApplication::setFont(Look::face(16));
 
     QtClock clock;
@@ -22,6 +29,11 @@ int main(int argc, char *argv[])
     Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
 
     Program program(seams, TDataModule1::defaultFolder());
+    // A broken installation still starts (silent cues, a message for the
+    // help), but says once what it could not find beside the program.
+    for (const QString &path : MissingFiles(LessonState.AppDir))
+        std::fprintf(stderr, "minuka: missing beside the program: %s\n", qPrintable(path));
+    QApplication::setWindowIcon(QIcon(lessonPicture()));
     program.contents()->show();
     return app.exec();
 }

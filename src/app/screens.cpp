@@ -2,9 +2,12 @@
 
 #include "lessons/column/addition.h"
 #include "lessons/column/drill.h"
+#include "lessons/hidden/hidden.h"
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/units/time.h"
+#include "lessons/units/volume.h"
 
 // The screens of the program, in the order start-up creates them.
 const std::vector<ScreenEntry> &ScreenRegistry()
@@ -15,6 +18,9 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
         {6, [](const Services &s) -> TScreen * { return new TForm6(s); }},
         {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
+        {9, [](const Services &s) -> TScreen * { return new TForm9(s); }},
+        {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
+        {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
     };
     return registry;
 }

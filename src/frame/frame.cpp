@@ -4,6 +4,7 @@
 #include "frame/lessonstate.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMetaMethod>
 #include <QScreen>
@@ -40,6 +41,25 @@ QString CuePath(int cue)
     if (cue < 1 || cue > 20)
         return QString();
     return QString::fromLatin1(kCueFiles[cue - 1]);
+}
+
+QString HelpFileName()
+{
+    return QStringLiteral("ミヌカ.hlp");
+}
+
+QStringList MissingFiles(const QString &appDir)
+{
+    QStringList files;
+    for (const char *cue : kCueFiles)
+        files.append(QString::fromLatin1(cue));
+    files.append(HelpFileName());
+    QStringList missing;
+    for (const QString &file : files) {
+        if (!QFileInfo(appDir + file).isFile())
+            missing.append(appDir + file);
+    }
+    return missing;
 }
 
 void PlayCue(const Services &services, int cue)

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 class QObject;
 class QTimer;
@@ -15,6 +16,13 @@ QString ClockText(const QDateTime &now);
 // The cue files under the program's folder, by cue number 1 … 20; empty for
 // any other number.
 QString CuePath(int cue);
+
+// The help file's name, beside the program.
+QString HelpFileName();
+
+// The files the program looks for beside itself, its cues and its help file,
+// that are not in appDir (which ends in a slash); empty when all are there.
+QStringList MissingFiles(const QString &appDir);
 
 // Plays cue n through the one player: the file is opened anew every time
 // (which cuts the cue sounding now) and heard only once sound is on.

@@ -106,15 +106,19 @@ void drawCard(QPainter &p)
                       QStringLiteral("DejaVu Sans")});
     font.setPixelSize(14);
     font.setBold(true);
-    p.setFont(font);
     const QColor colours[] = {QColor(0xe5, 0x39, 0x35), QColor(0x2e, 0x9d, 0x3a),
                               QColor(0x1e, 0x6f, 0xe0)};
     const QString digits = QStringLiteral("123");
     const qreal step = card.width() / 3.0;
+    p.setPen(Qt::NoPen);
     for (int i = 0; i < 3; ++i) {
-        p.setPen(colours[i]);
-        p.drawText(QRectF(card.left() + i * step, card.top(), step, card.height()),
-                   Qt::AlignCenter, digits.mid(i, 1));
+        // Each digit as an outline centred in its third of the card, so the
+        // picture looks the same at any size and in any drawing target.
+        QPainterPath glyph;
+        glyph.addText(0, 0, font, digits.mid(i, 1));
+        const QRectF box = glyph.boundingRect();
+        const QPointF centre(card.left() + (i + 0.5) * step, card.center().y());
+        p.fillPath(glyph.translated(centre - box.center()), colours[i]);
     }
 
     // the hand on the card's lower left corner
@@ -129,14 +133,18 @@ QImage drawPicture()
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    drawPencil(p);
-    drawCard(p);
+    paintLessonPicture(p);
     p.end();
     return image;
 }
 
 }  // namespace
+
+void paintLessonPicture(QPainter &p)
+{
+    drawPencil(p);
+    drawCard(p);
+}
 
 QPixmap lessonPicture()
 {
