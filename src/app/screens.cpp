@@ -7,6 +7,7 @@
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
 #include "lessons/multiplication/rules.h"
+#include "lessons/multiplication/tenshundreds.h"
 #include "lessons/multiplication/zerotenhundred.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
@@ -25,6 +26,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
         {15, [](const Services &s) -> TScreen * { return new TForm15(s); }},
         {16, [](const Services &s) -> TScreen * { return new TForm16(s); }},
+        {19, [](const Services &s) -> TScreen * { return new TForm19(s); }},
     };
     return registry;
 }
