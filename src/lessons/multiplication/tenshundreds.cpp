@@ -265,8 +265,7 @@ constexpr int kButtonsY = 540;
 // The multiplicand ends at the grid's right edge; the multiplier and the
 // product stand out to the right of it by the multiplier's zeros. The
 // carries stand beside the multiplicand, the first above the second, in
-// small bold digits tall enough that the stroke over the first crosses its
-// digit in either of its two places.
+// small bold digits; the red lines fill the gap under the multiplicand.
 const QRect kColumnArea(500, 200, 260, 230);
 constexpr int kCell = 31;
 constexpr int kRowHeight = 48;
@@ -377,9 +376,7 @@ void TForm19::placeColumn(int zeros)
     // the right by the multiplier's zeros, so the multiplier's first digit
     // stands under the multiplicand's ones. Window positions: the
     // multiplicand at 558, the multiplier at 588 or 620, the product at 524
-    // or about 556.
-    // The product's six boxes end under the multiplier's ones, so with
-    // hundreds the product row starts at 554.
+    // or, so that its six boxes end under the multiplier's ones, 554.
     const int right = kMultiplicandRight + qBound(1, zeros, 2) * kCell - kColumnArea.x();
     const int multiplierX = (zeros >= 2 ? 620 : 588) - kColumnArea.x();
     const int productX = qMin((zeros >= 2 ? 556 : 524) - kColumnArea.x(), right - 6 * kCell);
@@ -415,7 +412,6 @@ int *TForm19::slot(int place)
 
 void TForm19::setCarry(int which, const QString &digit)
 {
-    (which == 1 ? carry1_ : carry2_) = digit;
     (which == 1 ? Label10 : Label11)->setCaption(digit);
 }
 
@@ -455,8 +451,6 @@ void TForm19::ResetScreen()
     for (int n = 4; n <= 12; ++n)
         if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
             l->setCaption(QString());
-    carry1_.clear();
-    carry2_.clear();
     for (int place = 0; place < 6; ++place)
         picker(place)->hide();
     HideRedLines();
@@ -710,7 +704,7 @@ void TForm19::completeStage(int stage, int q)
         Label9->setCaption(QString::number(q % 10) + Label9->caption());
         if (q > 9)
             setCarry(stage, QString::number(q / 10));
-        if (stage == 2 && !carry1_.isEmpty())
+        if (stage == 2 && !Label10->caption().isEmpty())
             strikeFirstCarry(false);
         LessonState.StepNo = stage + 1;
         ShowPickers();

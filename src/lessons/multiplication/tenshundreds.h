@@ -176,6 +176,5 @@ private:
     Test test_ = Test::None;
     bool marked_ = false;
     QString rowBeforeLast_;  // the product row as it stood before the last stage
-    QString carry1_, carry2_;  // the carries written beside the column
     int menu_ = 0;           // the item last picked in this screen's own menu
 };
