@@ -10,6 +10,9 @@
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/multiplication/rules.h"
+#include "lessons/multiplication/tenshundreds.h"
+#include "lessons/multiplication/zerotenhundred.h"
 #include "lessons/numbers/numbers.h"
 #include "lessons/units/drill.h"
 #include "lessons/units/length.h"
@@ -33,6 +36,9 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {12, [](const Services &s) -> TScreen * { return new TForm12(s); }},
         {13, [](const Services &s) -> TScreen * { return new TForm13(s); }},
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
+        {15, [](const Services &s) -> TScreen * { return new TForm15(s); }},
+        {16, [](const Services &s) -> TScreen * { return new TForm16(s); }},
+        {19, [](const Services &s) -> TScreen * { return new TForm19(s); }},
         {21, [](const Services &s) -> TScreen * { return new TForm21(s); }},
         {22, [](const Services &s) -> TScreen * { return new TForm22(s); }},
         {23, [](const Services &s) -> TScreen * { return new TForm23(s); }},

@@ -4,6 +4,7 @@
 #include "frame/look.h"
 
 #include <QPainter>
+#include <QPixmap>
 
 // ---------------------------------------------------------------- the step button
 
@@ -423,4 +424,51 @@ void TWorksheetScreen::CuteButton6Click()
         LessonState.GridShown = 1;
         PlayCue(15);
     }
+}
+
+// ---------------------------------------------------------------- column multiplication
+
+namespace {
+// A red line on a clear ground, from (fromX, top) to (toX, bottom) of a
+// picture `size` big.
+QPixmap linkPicture(QSize size, qreal fromX, qreal toX)
+{
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Look::Red, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(fromX, 1.5), QPointF(toX, size.height() - 1.5));
+    return picture;
+}
+}  // namespace
+
+TImage *TWorksheet::addLink(const QString &name, int row, int fromPlace, int toPlace)
+{
+    // The line stays inside the gap, clear of the digits' boxes.
+    constexpr int margin = 3;  // room for the line's width and its round ends
+    const QRect gap = gapBelow(row, qMax(fromPlace, toPlace));
+    const int fromX = cell(row, fromPlace).center().x();
+    const int toX = cell(row + 1, toPlace).center().x();
+    const int left = qMin(fromX, toX) - margin;
+    const QSize size(qAbs(fromX - toX) + 2 * margin + 1, qMax(4, gap.height() - 2));
+    auto *link = new TImage(name, linkPicture(size, fromX - left, toX - left), this);
+    link->move(left, gap.y() + 1);
+    link->hide();
+    return link;
+}
+
+TLabel *TWorksheet::addSideCarry(const QString &name, int index, const QColor &color)
+{
+    return addText(name, sideCell(index), grid_.markPixels, color, Qt::AlignCenter);
+}
+
+TShape *TWorksheet::addCarryStroke(const QString &name, TLabel *carry, QSize size)
+{
+    // A child of the carry, so it lies on the digit it strikes.
+    auto *stroke = new TShape(name, Qt::black, Qt::black, carry);
+    stroke->setGeometry((carry->width() - size.width()) / 2, (carry->height() - size.height()) / 2 + 1,
+                        size.width(), size.height());
+    stroke->hide();
+    return stroke;
 }

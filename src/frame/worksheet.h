@@ -132,6 +132,19 @@ public:
     TLabel *addText(const QString &name, const QRect &geometry, int pixelSize, const QColor &color,
                     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 
+    // The parts of a column multiplication.
+    // A red link line in the gap under row `row`, from the digit of
+    // `fromPlace` in that row down to the digit of `toPlace` in the row
+    // below: straight down when the places are one, slanting otherwise. It
+    // joins the two digits multiplied next; hidden until it is shown.
+    TImage *addLink(const QString &name, int row, int fromPlace, int toPlace);
+    // A carry written beside the rows, small, in side box `index` (0 the top
+    // one): the carries of the columns one under the other, any digit.
+    TLabel *addSideCarry(const QString &name, int index, const QColor &color);
+    // A black stroke through the middle of a side carry, shown once the
+    // next column has used that carry; hidden until then.
+    TShape *addCarryStroke(const QString &name, TLabel *carry, QSize size = QSize(25, 2));
+
 private:
     int rowTop(int row) const;
     Grid grid_;

@@ -1,0 +1,732 @@
+#include "lessons/multiplication/tenshundreds.h"
+
+#include "frame/lessonstate.h"
+#include "frame/look.h"
+#include "frame/platform.h"
+#include "frame/worksheet.h"
+
+// ---------------------------------------------------------------- the arithmetic
+
+QString TensProblem::text() const
+{
+    return QStringLiteral("%1 x %2 = ?").arg(a).arg(b);
+}
+
+QString TensProblem::equation() const
+{
+    return QStringLiteral("%1 x %2 = %3").arg(a).arg(b).arg(answer);
+}
+
+TensProblem TensProblemOf(int kind, int a, int b)
+{
+    return TensProblem{kind, a, b, a * b};
+}
+
+namespace {
+// The kinds by the roll r = R(9): three ninths 1, two ninths 2, three
+// ninths 3, one ninth 4. Each kind draws A, then B, as R(span) + low,
+// times a step of 10 or 100 for B (and for A of the mental 20 … 80).
+struct TensForm {
+    int firstRoll;
+    int lastRoll;
+    int kind;
+    int aLow, aSpan, aStep;
+    int bStep;
+};
+const TensForm kMentalForms[] = {
+    {0, 2, 1, 2, 7, 1, 10},
+    {3, 4, 2, 2, 7, 1, 100},
+    {5, 7, 3, 2, 7, 10, 10},
+    {8, 8, 4, 2, 7, 10, 100},
+};
+const TensForm kColumnForms[] = {
+    {0, 2, 1, 11, 88, 1, 10},
+    {3, 4, 2, 111, 888, 1, 10},
+    {5, 7, 3, 11, 88, 1, 100},
+    {8, 8, 4, 111, 888, 1, 100},
+};
+
+int digitOf(int n, int place)
+{
+    for (int i = 0; i < place; ++i)
+        n /= 10;
+    return n % 10;
+}
+}  // namespace
+
+TensProblem DrawTensProblem(int menu, Random &random)
+{
+    random.reseed();
+    const int r = random.below(9);
+    const auto &forms = menu == 1 ? kMentalForms : kColumnForms;
+    for (const TensForm &f : forms)
+        if (r >= f.firstRoll && r <= f.lastRoll) {
+            const int a = (random.below(f.aSpan) + f.aLow) * f.aStep;
+            const int b = (random.below(7) + 2) * f.bStep;
+            return TensProblemOf(f.kind, a, b);
+        }
+    return TensProblemOf(1, 11, 20);
+}
+
+int TensZeros(int b)
+{
+    return b >= 100 ? 2 : 1;
+}
+
+int TensLead(int b)
+{
+    return b >= 100 ? b / 100 : b / 10;
+}
+
+int TensPlaces(int a)
+{
+    return a >= 100 ? 3 : 2;
+}
+
+int TensSteps(int a)
+{
+    return TensPlaces(a) + 2;
+}
+
+int TensStages(int a)
+{
+    return TensPlaces(a);
+}
+
+namespace {
+// How a step of the walk-through multiplies one digit of A, put into
+// words: the end of the line that names the two digits, and the lines
+// after it.
+struct WalkWords {
+    const char *ending;
+    const char *lines[4];
+};
+// The ones (step 3), without and with a carry out.
+const WalkWords kOnesPlain = {" をかけ、  ", {"　答えを 線の下に かく。"}};
+const WalkWords kOnesCarry = {" をかけ、",
+                              {"　答えの 一の位の 数を 線の下に かき、", "　十の位の 数は　くり上げるので",
+                               "　ヨコに かいておく。"}};
+// The tens of a three-place A (step 4), by carry out and carry in.
+const WalkWords kMiddle[2][2] = {
+    {{" をかけ、", {"　答えを 線の下に かく。"}},
+     {" をかけ、", {"　答えに くりあがりの数を たして", "　線の下に かく。"}}},
+    {{" をかけ、",
+      {"　答えの 一の位の 数を 線の下に かき、", "　十の位の 数は　くり上げるので", "　ヨコに かいておく。"}},
+     {" をかけ、",
+      {"　これに くりあがりの数を たして", "　答えの 一の位の 数を 線の下に かき、",
+       "　十の位の 数は　くり上げるので", "　ヨコに かいておく。"}}},
+};
+// The highest digit (the last step), without and with a carry in.
+const WalkWords kFinal[2] = {
+    {" をかけ、", {"　答えを 線の下に かく。おわり。"}},
+    {" をかけ、", {"　答えに くりあがりの数を たして", "　線の下に かく。おわり"}},
+};
+
+QString walkText(int step, int lead, int digit, const WalkWords &w)
+{
+    QStringList lines{QStringLiteral("　赤線で むすんだ %1 と %2").arg(lead).arg(digit) + QString::fromUtf8(w.ending)};
+    for (const char *line : w.lines)
+        if (line)
+            lines << QString::fromUtf8(line);
+    return StepText(step, lines);
+}
+}  // namespace
+
+TensStep TensWalkStep(int a, int b, int step)
+{
+    const int zeros = TensZeros(b);
+    const int lead = TensLead(b);
+    const int product = a * b;
+    const int steps = TensSteps(a);
+    step = qBound(1, step, steps);
+    TensStep s;
+    s.last = step == steps;
+    s.nextCaption = StepCaption(s.last ? 1 : step + 1);
+    // The carries as the steps before this one wrote them.
+    const int p1 = lead * digitOf(a, 0);
+    const int k1 = p1 / 10;
+    const int p2 = lead * digitOf(a, 1) + k1;
+    const int k2 = TensPlaces(a) == 3 ? p2 / 10 : 0;
+    switch (step) {
+    case 1:
+        s.text = StepText(1, {QStringLiteral("　もんだいを タテに ならべて かき、"),
+                              QStringLiteral("　下に 線を ひく。この時、かける数は"),
+                              QStringLiteral("　0 のぶんだけ 右に ずらす。")});
+        break;
+    case 2:
+        s.text = StepText(2, {QStringLiteral("　右にずらした 0 を そのまま 線の"), QStringLiteral("　下に かく。")});
+        s.row = QString(zeros, QLatin1Char('0'));
+        break;
+    case 3:
+        s.link = 0;
+        s.row = LastDigits(product, zeros + 1);
+        s.text = walkText(3, lead, digitOf(a, 0), p1 > 9 ? kOnesCarry : kOnesPlain);
+        if (p1 > 9)
+            s.carry1 = QString::number(k1);
+        break;
+    case 4:
+        s.link = 1;
+        if (s.last) {
+            s.row = QString::number(product);
+            s.text = walkText(4, lead, digitOf(a, 1), kFinal[k1 != 0 ? 1 : 0]);
+        } else {
+            s.row = LastDigits(product, zeros + 2);
+            s.text = walkText(4, lead, digitOf(a, 1), kMiddle[p2 > 9 ? 1 : 0][k1 != 0 ? 1 : 0]);
+            if (p2 > 9)
+                s.carry2 = QString::number(k2);
+            // The first carry is added in now, so it is struck through.
+            s.strike = k1 != 0;
+            s.strikeLow = s.strike && p2 <= 9;
+        }
+        break;
+    default:
+        s.link = 2;
+        s.row = QString::number(product);
+        s.text = walkText(5, lead, digitOf(a, 2), kFinal[k2 != 0 ? 1 : 0]);
+        break;
+    }
+    return s;
+}
+
+TensPair TensStagePair(int b, int stage)
+{
+    const int right = TensZeros(b) + stage - 1;
+    return TensPair{right + 1, right};
+}
+
+QString TensStagePrompt(int stage)
+{
+    switch (stage) {
+    case 1: return QStringLiteral("一の位の数にかけた答をえらんでね！");
+    case 2: return QStringLiteral("十の位の数にかけた答をえらんでね！\rくり上がりがあればそれもたしてね！");
+    default: return QStringLiteral("百の位の数にかけた答をえらんでね！\rくり上がりがあればそれもたしてね！");
+    }
+}
+
+QStringList TensMentalStudyText()
+{
+    return {
+        QStringLiteral(""),
+        QStringLiteral("　１．もんだい： 4 x 20 "),
+        QStringLiteral(""),
+        QStringLiteral("　　　20 を  2 x 10  と かんがえ、"),
+        QStringLiteral("　　　4 x 20 = 4 x 2 x 10"),
+        QStringLiteral("　　　　　  　= 8 x 10"),
+        QStringLiteral("　　　　　  　= 80"),
+        QStringLiteral(""),
+        QStringLiteral("　２．もんだい： 40 x 20 "),
+        QStringLiteral(""),
+        QStringLiteral("　　　40 を  4 x 10 、20 を  2 x 10  と かんがえ、"),
+        QStringLiteral("　　　40 x 20 = 4 x 10 x 2 x 10"),
+        QStringLiteral("　　　　　    　= 4 x 2 x 10 x 10"),
+        QStringLiteral("　　　　　    　= 8 x 100"),
+        QStringLiteral("　　　　　　 　= 800"),
+        QStringLiteral(""),
+        QStringLiteral("　３．もんだい： 4 x 200 "),
+        QStringLiteral(""),
+        QStringLiteral("　　　200 を  2 x 100  と かんがえ、"),
+        QStringLiteral("　　　4 x 200 = 4 x 2 x 100"),
+        QStringLiteral("　　　　　　　 = 8 x 100"),
+        QStringLiteral("　　　　　       = 800"),
+        QStringLiteral(""),
+        QStringLiteral("　４．もんだい： 40 x 200"),
+        QStringLiteral(""),
+        QStringLiteral("　　　40 を  4 x 10 、200 を  2 x 100  と かんがえ、"),
+        QStringLiteral("　　　40 x 200 = 4 x 10 x 2 x 100"),
+        QStringLiteral("　　　　　       　= 4 x 2 x 10 x 100"),
+        QStringLiteral("　　　　　       　= 8 x 1000"),
+        QStringLiteral("　　　  　        　= 8000"),
+        QStringLiteral(""),
+        QStringLiteral("　　　"),
+    };
+}
+
+// ---------------------------------------------------------------- the screen
+
+namespace {
+const QString kMenuPrompt = QStringLiteral("「メニュー」を えらんでね！");
+const QString kReadyPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
+const QString kStepPosedPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
+const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
+const QString kMarkedPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
+const QString kMentalPrompt = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
+
+const QColor kTeal{0x00, 0x80, 0x80};
+
+constexpr int kRightEdge = 935;
+// The six pickers stand left of the column, under the problem line.
+constexpr int kPickerWidth = 56;
+constexpr int kPickerGap = 8;
+constexpr int kPickerRight = 500;
+constexpr int kPickerTop = 196;
+constexpr int kButtonsY = 540;
+
+// The column's working area and its grid, in the area's coordinates.
+// The multiplicand ends at the grid's right edge; the multiplier and the
+// product stand out to the right of it by the multiplier's zeros. The
+// carries stand beside the multiplicand, the first above the second, in
+// small bold digits; the red lines fill the gap under the multiplicand.
+const QRect kColumnArea(500, 200, 260, 230);
+constexpr int kCell = 31;
+constexpr int kRowHeight = 48;
+constexpr int kCarryPixels = 24;
+constexpr int kMultiplicandTop = 231;  // in the window
+constexpr int kMultiplicandRight = TForm19::MultiplicandX + 120;
+constexpr int kRowGap = 19;  // room for a red line 17 pixels high
+constexpr int kCarryRaise = 8;  // the carries stand a little above the multiplicand's top
+
+TWorksheet::Grid columnGrid()
+{
+    TWorksheet::Grid g;
+    g.right = kMultiplicandRight - kColumnArea.x();
+    g.cell = kCell;
+    g.rowHeight = kRowHeight;
+    g.rowGap = kRowGap;
+    g.digitPixels = 40;
+    g.markPixels = kCarryPixels;
+    // The first row's top: the line of marks above it holds nothing here.
+    g.top = kMultiplicandTop - kColumnArea.y() - kCarryPixels - 2;
+    return g;
+}
+}  // namespace
+
+TForm19::TForm19(const Services &services)
+    : TScreen(services, Frame{QStringLiteral("おわっても いいの？"), 500, 600})
+{
+    Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, QStringLiteral("かけ算"));
+    Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter,
+                      QStringLiteral("何十、何百のかけ算"));
+    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), {QStringLiteral(" あん算"), QStringLiteral(" ひっ算")}, {20, 14},
+                          130, 2, QStringLiteral("メニュー"));
+
+    Label4 = addLabel(QStringLiteral("Label4"), QRect(24, 118, 620, 66), 40);
+    Label5 = addLabel(QStringLiteral("Label5"), QRect(24, 196, 470, 330), 18, Qt::AlignLeft | Qt::AlignTop, QString(),
+                      kTeal);
+    Label6 = addLabel(QStringLiteral("Label6"), QRect(770, 300, 150, 150), 100, Qt::AlignCenter, QString(), Look::Red);
+    Label6->setProperty("markLabel", true);
+
+    // The column.
+    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kColumnArea, columnGrid(), this);
+    Label7 = Worksheet->addRow(QStringLiteral("Label7"), 0, 3);
+    Label8 = Worksheet->addRow(QStringLiteral("Label8"), 1, 3);
+    Label9 = Worksheet->addRow(QStringLiteral("Label9"), 2, 6);
+    Label12 = Worksheet->addOperator(QStringLiteral("Label12"), 1, 3);
+    Shape1 = Worksheet->addRule(QStringLiteral("Shape1"), 1, 3);
+    // The line reaches under the longest product.
+    Shape1->setGeometry(Shape1->x(), Shape1->y(), Worksheet->grid().right + 2 * kCell + 10 - Shape1->x(), 2);
+    Image2 = Worksheet->addLink(QStringLiteral("Image2"), 0, 0, 0);
+    Image3 = Worksheet->addLink(QStringLiteral("Image3"), 0, 1, 0);
+    Image4 = Worksheet->addLink(QStringLiteral("Image4"), 0, 2, 0);
+    Label10 = Worksheet->addSideCarry(QStringLiteral("Label10"), 0, Look::Navy);
+    Label11 = Worksheet->addSideCarry(QStringLiteral("Label11"), 1, Look::Navy);
+    // The stroke's place (234) runs through the middle of the first carry's
+    // digit; its lower place (250) under that digit, still in the carry's
+    // box, where the second carry would otherwise stand beside it.
+    for (TLabel *carry : {Label10, Label11}) {
+        carry->setFont(Look::face(kCarryPixels - 1, true));
+        carry->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    Label10->setGeometry(Label10->x(), Label10->y() - kCarryRaise, Label10->width(), Label10->height() + kCarryRaise);
+    Shape2 = Worksheet->addCarryStroke(QStringLiteral("Shape2"), Label10, QSize(22, 2));
+    placeColumn(1);
+
+    // The pickers, the hundred-thousands at the left.
+    QStringList digits = TComboBox::digits();
+    digits[7] = QStringLiteral("７　");
+    const struct {
+        TComboBox **member;
+        const char *name;
+        const char *placeName;
+    } pickers[] = {{&ComboBox2, "ComboBox2", "一"}, {&ComboBox3, "ComboBox3", "十"}, {&ComboBox4, "ComboBox4", "百"},
+                   {&ComboBox5, "ComboBox5", "千"}, {&ComboBox6, "ComboBox6", "万"}, {&ComboBox7, "ComboBox7", "十"}};
+    for (int place = 0; place < 6; ++place) {
+        const int x = kPickerRight - kPickerWidth - place * (kPickerWidth + kPickerGap);
+        *pickers[place].member = addPicker(QString::fromLatin1(pickers[place].name), digits, {x, kPickerTop},
+                                           kPickerWidth, 10, QString::fromUtf8(pickers[place].placeName));
+        (*pickers[place].member)->hide();
+    }
+
+    CuteButton5 = addButton(QStringLiteral("CuteButton5"), QStringLiteral("ステップ"), Look::Answer,
+                            {kRightEdge - 190, kButtonsY});
+    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
+                            {kRightEdge - 90, kButtonsY});
+    CuteButton1->move(kRightEdge - 290, BottomRowY);
+    CuteButton2->move(kRightEdge - 190, BottomRowY);
+    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {kRightEdge - 90, BottomRowY});
+    CuteButton4->setEnabled(false);
+    CuteButton5->setEnabled(false);
+
+    Memo1 = new TMemo(QStringLiteral("Memo1"), this);
+    Memo1->setFont(Look::face(17));
+    Memo1->setLines(TensMentalStudyText());
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setGeometry(24, MemoTop, 620, StatusBarY - 76 - MemoTop);
+    Memo1->hide();
+
+    Image1 = addPicture(QStringLiteral("Image1"));
+    Label3 = addPromptLabel(QStringLiteral("Label3"));
+    // Room for the two-line prompts of the column test.
+    Label3->setGeometry(Label3->x(), StatusBarY - 72, kRightEdge - 300 - Label3->x(), 70);
+}
+
+void TForm19::placeColumn(int zeros)
+{
+    // The multiplicand stays; the multiplier and the product stand out to
+    // the right by the multiplier's zeros, so the multiplier's first digit
+    // stands under the multiplicand's ones. Window positions: the
+    // multiplicand at 558, the multiplier at 588 or 620, the product at 524
+    // or, so that its six boxes end under the multiplier's ones, 554.
+    const int right = kMultiplicandRight + qBound(1, zeros, 2) * kCell - kColumnArea.x();
+    const int multiplierX = (zeros >= 2 ? 620 : 588) - kColumnArea.x();
+    const int productX = qMin((zeros >= 2 ? 556 : 524) - kColumnArea.x(), right - 6 * kCell);
+    Label7->setGeometry(MultiplicandX - kColumnArea.x(), Label7->y(), 120, Label7->height());
+    Label8->setGeometry(multiplierX, Label8->y(), right - multiplierX, Label8->height());
+    Label9->setGeometry(productX, Label9->y(), right - productX, Label9->height());
+}
+
+TComboBox *TForm19::picker(int place) const
+{
+    switch (place) {
+    case 0: return ComboBox2;
+    case 1: return ComboBox3;
+    case 2: return ComboBox4;
+    case 3: return ComboBox5;
+    case 4: return ComboBox6;
+    case 5: return ComboBox7;
+    default: return nullptr;
+    }
+}
+
+int *TForm19::slot(int place)
+{
+    switch (place) {
+    case 1: return &LessonState.Entry4;
+    case 2: return &LessonState.Entry3;
+    case 3: return &LessonState.Entry2;
+    case 4: return &LessonState.Entry1;
+    case 5: return &LessonState.Work7;
+    default: return nullptr;
+    }
+}
+
+void TForm19::setCarry(int which, const QString &digit)
+{
+    (which == 1 ? Label10 : Label11)->setCaption(digit);
+}
+
+void TForm19::showLink(int link)
+{
+    HideRedLines();
+    TImage *lines[] = {Image2, Image3, Image4};
+    if (link >= 0 && link < 3)
+        lines[link]->show();
+}
+
+void TForm19::moveStroke(int windowTop)
+{
+    Shape2->move(Shape2->x(), windowTop - Label10->mapTo(this, QPoint(0, 0)).y());
+}
+
+void TForm19::strikeFirstCarry(bool low)
+{
+    // Lower on the carry where no second carry is written beside it.
+    moveStroke(low ? StrokeLowTop : StrokeTop);
+    Shape2->show();
+}
+
+void TForm19::ResetScreen()
+{
+    LessonState.ColumnStep = 0;
+    LessonState.Work7 = 0;
+    LessonState.Entry1 = 0;
+    LessonState.Entry2 = 0;
+    LessonState.Entry3 = 0;
+    LessonState.Entry4 = 0;
+    showMemo(false);
+    CuteButton4->setEnabled(false);
+    CuteButton5->setEnabled(false);
+    // A problem set up afresh starts at its first step, and the button says so.
+    CuteButton5->setCaption(StepCaption(1));
+    for (int n = 4; n <= 12; ++n)
+        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
+            l->setCaption(QString());
+    for (int place = 0; place < 6; ++place)
+        picker(place)->hide();
+    HideRedLines();
+    for (TImage *line : {Image2, Image3, Image4})
+        line->move(line->x(), LinkTop - Worksheet->y());
+    Shape1->hide();
+    Shape2->hide();
+    // Every problem starts with the stroke in its place.
+    moveStroke(StrokeTop);
+    problem_.reset();
+    test_ = Test::None;
+    marked_ = false;
+    rowBeforeLast_.clear();
+}
+
+void TForm19::showMemo(bool shown)
+{
+    if (shown) {
+        Memo1->move(Memo1->x(), MemoTop);
+        Memo1->show();
+        Memo1->raise();
+    } else {
+        Memo1->hide();
+    }
+    // The memo stands over the column's area, which holds nothing then.
+    Worksheet->setVisible(!shown);
+}
+
+void TForm19::ShowPickers()
+{
+    for (int place = 0; place < 6; ++place) {
+        TComboBox *c = picker(place);
+        c->show();
+        c->setEnabled(true);
+        c->setItemIndex(-1);
+    }
+    const char *names[] = {"一", "十", "百", "千", "万", "十"};
+    for (int place = 0; place < 6; ++place)
+        picker(place)->setText(QString::fromUtf8(names[place]));
+}
+
+void TForm19::DrawProblem()
+{
+    const TensProblem p = DrawTensProblem(LessonState.MenuChoice, *services().random);
+    problem_ = p;
+    ProblemKind = p.kind;
+    LessonState.OperandA = p.a;
+    LessonState.OperandB = p.b;
+    LessonState.Answer = p.answer;
+    Label4->setCaption(p.text());
+}
+
+void TForm19::setUpColumn()
+{
+    Label7->setCaption(QString::number(problem_->a));
+    Label8->setCaption(QString::number(problem_->b));
+    placeColumn(TensZeros(problem_->b));
+    Label12->setCaption(QStringLiteral("x"));
+    Shape1->show();
+}
+
+void TForm19::ShowColumnStep()
+{
+    if (!problem_)
+        return;
+    setUpColumn();
+    const TensStep s = TensWalkStep(problem_->a, problem_->b, LessonState.ColumnStep);
+    CuteButton5->setCaption(s.nextCaption);
+    Label5->setCaption(s.text);
+    if (s.row)
+        Label9->setCaption(*s.row);
+    if (s.link >= 0)
+        showLink(s.link);
+    if (s.carry1)
+        setCarry(1, *s.carry1);
+    if (s.carry2)
+        setCarry(2, *s.carry2);
+    if (s.strike)
+        strikeFirstCarry(s.strikeLow);
+    if (s.last)
+        Label4->setCaption(problem_->equation());
+}
+
+void TForm19::HideRedLines()
+{
+    for (TImage *line : {Image2, Image3, Image4})
+        line->hide();
+}
+
+void TForm19::MarkAnswer()
+{
+    const bool right = LessonState.GivenAnswer == LessonState.Answer;
+    Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
+    PlayCue(right ? 14 : 13);
+    CuteButton4->setEnabled(true);
+    Prompt(kMarkedPrompt);
+}
+
+// ---------------------------------------------------------------- handlers
+
+void TForm19::FormCreate()
+{
+    SetLessonMode(CuteButton3, 1);
+    // The shared menu field may hold another screen's item: this screen
+    // goes on with the item its own menu shows.
+    if (menu_ > 0)
+        LessonState.MenuChoice = menu_;
+    ResetScreen();
+    PlayCue(12);
+    Prompt(kMenuPrompt);
+}
+
+void TForm19::ComboBox1Change()
+{
+    ResetScreen();
+    menu_ = ComboBox1->itemIndex() + 1;
+    LessonState.MenuChoice = menu_;
+    SetLessonMode(CuteButton3, 1);
+    if (menu_ == 1) {
+        showMemo(true);
+        Label3->setCaption(kMenuPrompt);
+    } else {
+        CuteButton4->setEnabled(true);
+        Label3->setCaption(kReadyPrompt);
+    }
+    PlayCue(12);
+    BlinkPrompt();
+}
+
+void TForm19::CuteButton3Click()
+{
+    ResetScreen();
+    if (SwitchLessonMode(CuteButton3) == 2) {
+        CuteButton4->setEnabled(true);
+        Prompt(kReadyPrompt);
+    }
+    PlayCue(12);
+}
+
+void TForm19::CuteButton4Click()
+{
+    ResetScreen();
+    CuteButton4->setEnabled(false);
+    DrawProblem();
+    if (LessonState.LessonMode == 1) {
+        CuteButton5->setEnabled(true);
+        Label3->setCaption(kStepPosedPrompt);
+    } else if (LessonState.MenuChoice == 1) {
+        test_ = Test::Mental;
+        LessonState.StepNo = 1;
+        ShowPickers();
+        HideRedLines();
+        Label3->setCaption(kMentalPrompt);
+    } else {
+        // The column test, whatever the shared menu field held before this
+        // screen's menu was picked: the stages it sets up are the ones its
+        // picks complete.
+        test_ = Test::Column;
+        LessonState.StepNo = 1;
+        ShowPickers();
+        HideRedLines();
+        setUpColumn();
+        Label9->setCaption(QString(TensZeros(problem_->b), QLatin1Char('0')));
+        enableOnly(TensStagePair(problem_->b, 1));
+        Label3->setCaption(TensStagePrompt(1));
+    }
+    BlinkPrompt();
+    PlayCue(11);
+}
+
+void TForm19::CuteButton5Click()
+{
+    if (!problem_ || LessonState.LessonMode != 1)
+        return;
+    const int steps = TensSteps(problem_->a);
+    LessonState.ColumnStep = NextStep(LessonState.ColumnStep, steps);
+    ShowColumnStep();
+    // The step button changes the prompt without a blink.
+    if (LessonState.ColumnStep < steps) {
+        PlayCue(17);
+        Label3->setCaption(kStepPrompt);
+    } else {
+        LessonState.ColumnStep = 0;
+        CuteButton4->setEnabled(true);
+        CuteButton5->setEnabled(false);
+        PlayCue(12);
+        Label3->setCaption(kMarkedPrompt);
+    }
+}
+
+void TForm19::ComboBox7Change() { placePicked(5); }
+void TForm19::ComboBox6Change() { placePicked(4); }
+void TForm19::ComboBox5Change() { placePicked(3); }
+void TForm19::ComboBox4Change() { placePicked(2); }
+void TForm19::ComboBox3Change() { placePicked(1); }
+void TForm19::ComboBox2Change() { placePicked(0); }
+
+void TForm19::enableOnly(TensPair pair)
+{
+    for (int place = 0; place < 6; ++place)
+        picker(place)->setEnabled(place == pair.left || place == pair.right);
+}
+
+void TForm19::placePicked(int place)
+{
+    const int digit = picker(place)->itemIndex();
+    if (digit < 0)
+        return;
+    if (int *s = slot(place))
+        *s = digit;
+    if (test_ == Test::Mental && place == 0) {
+        markMental();
+        return;
+    }
+    if (test_ == Test::Column && problem_) {
+        if (marked_) {
+            // After the mark either digit of the last partial product may be
+            // picked again: that stage is written again in its place.
+            const TensPair last = TensStagePair(problem_->b, TensStages(problem_->a));
+            if (place == last.left || place == last.right)
+                rewriteLastStage();
+            return;
+        }
+        const int stage = LessonState.StepNo;
+        const TensPair pair = TensStagePair(problem_->b, stage);
+        if (place == pair.right) {
+            completeStage(stage, 10 * *slot(pair.left) + digit);
+            return;
+        }
+    }
+    if (place > 0)
+        PlayCue(17);
+}
+
+void TForm19::markMental()
+{
+    LessonState.GivenAnswer = ComboBox2->itemIndex() + 100000 * LessonState.Work7 + 10000 * LessonState.Entry1 +
+                              1000 * LessonState.Entry2 + 100 * LessonState.Entry3 + 10 * LessonState.Entry4;
+    Label4->setCaption(problem_->equation());
+    const bool right = LessonState.GivenAnswer == LessonState.Answer;
+    Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
+    PlayCue(right ? 14 : 13);
+    CuteButton4->setEnabled(true);
+    Prompt(kReadyPrompt);
+}
+
+void TForm19::completeStage(int stage, int q)
+{
+    LessonState.GivenAnswer = q;
+    if (stage < TensStages(problem_->a)) {
+        Label9->setCaption(QString::number(q % 10) + Label9->caption());
+        if (q > 9)
+            setCarry(stage, QString::number(q / 10));
+        if (stage == 2 && !Label10->caption().isEmpty())
+            strikeFirstCarry(false);
+        LessonState.StepNo = stage + 1;
+        ShowPickers();
+        enableOnly(TensStagePair(problem_->b, stage + 1));
+        Prompt(TensStagePrompt(stage + 1));
+        PlayCue(17);
+        return;
+    }
+    rowBeforeLast_ = Label9->caption();
+    marked_ = true;
+    LessonState.StepNo = 3;
+    rewriteLastStage();
+}
+
+void TForm19::rewriteLastStage()
+{
+    const TensPair pair = TensStagePair(problem_->b, TensStages(problem_->a));
+    const int q = 10 * *slot(pair.left) + *slot(pair.right);
+    // The partial product whole in front of what the stages before wrote:
+    // the row never holds more than the product's six places.
+    Label9->setCaption(QString::number(q) + rowBeforeLast_);
+    LessonState.GivenAnswer = Label9->caption().toInt();
+    MarkAnswer();
+    Label4->setCaption(problem_->equation());
+}
