@@ -6,6 +6,7 @@
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/multiplication/column1.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 
@@ -21,6 +22,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {9, [](const Services &s) -> TScreen * { return new TForm9(s); }},
         {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
+        {17, [](const Services &s) -> TScreen * { return new TForm17(s); }},
     };
     return registry;
 }
