@@ -2,8 +2,11 @@
 // by step (words, result row, side carries, struck carries, red lines), the
 // same problems worked column by column through the pickers, picks after the
 // mark, the screen before its menu is picked, the memo, the worksheet's
-// parts where they stand, and the layout in each state.
+// parts where they stand, and the layout in each state. By two digits
+// (TForm18): its draws and fall-back, the six steps, the five picking
+// stages, marking again, the screen as shown and its layout.
 #include "lessons/multiplication/column1.h"
+#include "lessons/multiplication/column2.h"
 #include "testprogram.h"
 
 #include <QListWidget>
@@ -92,6 +95,65 @@ struct ByOneDigit {
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
+
+// TForm18 opened from the contents.
+struct ByTwoDigits {
+    TestProgram t;
+    TForm18 *s = nullptr;
+
+    ByTwoDigits() { s = qobject_cast<TForm18 *>(t.open(18)); }
+    bool click(const char *button) { return TestProgram::click(s, QLatin1String(button)); }
+    bool next() { return click("CuteButton4"); }
+    bool step() { return click("CuteButton5"); }
+    bool toggle() { return click("CuteButton3"); }
+    bool pose(int a, int b)
+    {
+        t.random.script({a - 11, b - 11});
+        return next();
+    }
+    TComboBox *picker(const QString &place) const
+    {
+        const QStringList places{"一", "十", "百", "千"};
+        return s->findChild<TComboBox *>(QStringLiteral("ComboBox%1").arg(places.indexOf(place) + 1));
+    }
+    bool pick(const QString &what)
+    {
+        const QStringList parts = what.split(QLatin1Char(':'));
+        return picker(parts[0])->pick(parts[1].toInt());
+    }
+    // Rows 3, 4 and 5, the carries and what is struck or ruled: "115|138|1495 1|1 Shape3 Shape2".
+    QString sheet() const
+    {
+        QStringList parts{s->Label8->caption() + QLatin1Char('|') + s->Label9->caption() + QLatin1Char('|') +
+                              s->Label10->caption(),
+                          s->Label12->caption() + QLatin1Char('|') + s->Label13->caption()};
+        for (TShape *shape : {s->Shape3, s->Shape2})
+            if (shape->isVisibleTo(s))
+                parts << shape->objectName();
+        return parts.join(QLatin1Char(' '));
+    }
+    QString redLines() const
+    {
+        QStringList out;
+        for (TImage *line : {s->Image2, s->Image3, s->Image4, s->Image5})
+            if (line->isVisibleTo(s))
+                out << line->objectName();
+        return out.join(QLatin1Char(' '));
+    }
+    QString enabledPickers() const
+    {
+        QStringList out;
+        for (const QString &place : {"千", "百", "十", "一"})
+            if (picker(place)->isEnabled() && picker(place)->isVisibleTo(s))
+                out << place;
+        return out.join(QLatin1Char(' '));
+    }
+    void fault() const
+    {
+        const QString fault = TestProgram::layoutFault(s);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+};
 }  // namespace
 
 class MultiplicationColumnTest : public QObject {
@@ -112,6 +174,17 @@ private slots:
     void byOneDigitSheet();
     void byOneDigitScreen();
     void byOneDigitLayout();
+
+    void byTwoDigitsDraws_data();
+    void byTwoDigitsDraws();
+    void byTwoDigitsWalks_data();
+    void byTwoDigitsWalks();
+    void byTwoDigitsStepButton();
+    void byTwoDigitsTests_data();
+    void byTwoDigitsTests();
+    void byTwoDigitsMarkedAgain();
+    void byTwoDigitsScreen();
+    void byTwoDigitsLayout();
 };
 
 // ---------------------------------------------------------------- TForm17
@@ -642,6 +715,316 @@ void MultiplicationColumnTest::byOneDigitLayout()
         QVERIFY(list);
         QCOMPARE(list->verticalScrollBar()->maximum(), 0);
     }
+}
+
+// ---------------------------------------------------------------- TForm18
+
+void MultiplicationColumnTest::byTwoDigitsDraws_data()
+{
+    QTest::addColumn<QList<int>>("draws");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("pairs");  // pairs drawn
+    QTest::newRow("smallest") << QList<int>{0, 0} << "11 x 11 = ?" << 1;
+    QTest::newRow("largest") << QList<int>{87, 87} << "98 x 98 = ?" << 1;
+    QTest::newRow("25 x 40 ends in 0: drawn again") << QList<int>{14, 29, 12, 54} << "23 x 65 = ?" << 2;
+    QTest::newRow("15 x 12 ends in 0: drawn again") << QList<int>{4, 1, 20, 23} << "31 x 34 = ?" << 2;
+    QList<int> zeros;
+    for (int i = 0; i < 1000; ++i)
+        zeros << 4 << 1;  // 15 x 12 = 180, a thousand times
+    QTest::newRow("a thousand products ending in 0: the fall-back") << zeros << "23 x 45 = ?" << 1000;
+}
+
+// Reseeded once, then pairs until the product's ones are not 0; in both modes.
+void MultiplicationColumnTest::byTwoDigitsDraws()
+{
+    QFETCH(QList<int>, draws);
+    QFETCH(QString, line);
+    QFETCH(int, pairs);
+    for (int mode = 1; mode <= 2; ++mode) {
+        ByTwoDigits m;
+        if (mode == 2)
+            QVERIFY(m.toggle());
+        m.t.random.script(draws);
+        m.t.random.asked.clear();
+        const int reseeds = m.t.random.reseeds;
+        QVERIFY(m.next());
+        QCOMPARE(m.s->Label4->caption(), line);
+        QCOMPARE(m.t.random.asked, QList<int>(2 * pairs, 88));
+        QCOMPARE(m.t.random.reseeds, reseeds + 1);
+        QCOMPARE(QStringLiteral("%1 x %2 = ?").arg(LessonState.OperandA).arg(LessonState.OperandB), line);
+        QCOMPARE(LessonState.Answer, LessonState.OperandA * LessonState.OperandB);
+        QVERIFY(LessonState.Answer % 10 != 0 || line == QStringLiteral("23 x 45 = ?"));
+    }
+}
+
+void MultiplicationColumnTest::byTwoDigitsWalks_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<QStringList>("sheets");  // ByTwoDigits::sheet() after each step
+
+    QTest::newRow("23 x 65") << 23 << 65
+        << QStringList{"|| |", "5|| 1|", "115|| 1|", "115|8| 1|1 Shape3", "115|138| 1|1 Shape3",
+                       "115|138|1495 1|1 Shape3 Shape2"};
+    QTest::newRow("the fall-back 23 x 45: 115 and 92") << 23 << 45
+        << QStringList{"|| |", "5|| 1|", "115|| 1|", "115|2| 1|1 Shape3", "115|92| 1|1 Shape3",
+                       "115|92|1035 1|1 Shape3 Shape2"};
+    QTest::newRow("12 x 34, no carry") << 12 << 34
+        << QStringList{"|| |", "8|| |", "48|| |", "48|6| |", "48|36| |", "48|36|408 | Shape2"};
+    QTest::newRow("98 x 98") << 98 << 98
+        << QStringList{"|| |", "4|| 6|", "784|| 6|", "784|2| 6|7 Shape3", "784|882| 6|7 Shape3",
+                       "784|882|9604 6|7 Shape3 Shape2"};
+}
+
+// Six steps: the two rows, then each digit-by-digit product with its red
+// line and carry, the used carry of the first row struck, and the sum under
+// the second rule. The words are the same for every problem.
+void MultiplicationColumnTest::byTwoDigitsWalks()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(QStringList, sheets);
+    const QStringList texts{
+        "【ステップ１】\r\r　もんだいを タテに ならべて \r　書き、下に 線を ひく。",
+        "【ステップ２】\r\r　赤線で むすんだ数をかけ、答を\r　線の下に書く。\r　答えが２けたであれば、一の位の\r"
+        "　数を線の下に書き、十の位の数は \r　くり上げるので、ヨコに書いておく。",
+        "【ステップ３】\r\r　赤線で むすんだ数をかけ、答を\r　線の下に書く。\r　くり上がりがあれば、それをたして\r　書く。",
+        "【ステップ４】\r\r　赤線で むすんだ数をかけ、答を\r　線の下の２行目の十の位に書く。\r　答えが２けたであれば、一の位の\r"
+        "　数を線の下の同じところに書き、\r　十の位の数は くり上げるので、\r　ヨコに書いておく。",
+        "【ステップ５】\r\r　赤線で むすんだ数をかけ、答を\r　線の下の２行目に書く。\r　くり上がりがあれば、それをたして\r　書く。",
+        "【ステップ６】\r\r　２行目の下に線をひき、１行目と\r　２行目の数を そのままタテにたし、\r　答を線の下に 書く。終わり。",
+    };
+    const QStringList lines{"", "Image2", "Image3", "Image4", "Image5", ""};
+    ByTwoDigits m;
+    QVERIFY(m.pose(a, b));
+    QCOMPARE(m.s->Label4->caption(), QStringLiteral("%1 x %2 = ?").arg(a).arg(b));
+    for (int i = 0; i < 6; ++i) {
+        QVERIFY(m.step());
+        const QString at = QStringLiteral("step %1").arg(i + 1);
+        QVERIFY2(m.s->Label5->caption() == texts[i], qPrintable(at + QStringLiteral(": ") + m.s->Label5->caption()));
+        QVERIFY2(m.sheet() == sheets[i], qPrintable(at + QStringLiteral(": ") + m.sheet()));
+        QCOMPARE(m.redLines(), lines[i]);
+        QCOMPARE(m.s->Label6->caption(), QString::number(a));
+        QCOMPARE(m.s->Label7->caption(), QString::number(b));
+        QCOMPARE(m.s->Label11->caption(), QStringLiteral("x"));
+        QVERIFY(m.s->Shape1->isVisibleTo(m.s));
+        QCOMPARE(m.s->Label4->caption(), QStringLiteral("%1 x %2 = ").arg(a).arg(b) +
+                                             (i == 5 ? QString::number(a * b) : QStringLiteral("?")));
+        QCOMPARE(ByTwoDigitsStep({a, b}, i + 1).text, texts[i]);
+    }
+}
+
+// The step button names the next step, six of them, then step 1 again.
+void MultiplicationColumnTest::byTwoDigitsStepButton()
+{
+    ByTwoDigits m;
+    QVERIFY(m.pose(23, 65));
+    QCOMPARE(TestProgram::prompt(m.s), kStepPrompt);
+    QCOMPARE(m.t.cues.opened.last(), 11);
+    for (int i = 1; i <= 6; ++i) {
+        QCOMPARE(m.s->CuteButton5->caption(), StepCaption(i));
+        QVERIFY(!m.s->CuteButton4->isEnabled());
+        QVERIFY(m.step());
+        QCOMPARE(m.t.cues.opened.last(), i < 6 ? 17 : 12);
+        QCOMPARE(TestProgram::prompt(m.s), i < 6 ? kStepPrompt : kNextPrompt);
+    }
+    QCOMPARE(m.s->CuteButton5->caption(), QStringLiteral("ステップ１"));
+    QVERIFY(m.s->CuteButton4->isEnabled());
+    QVERIFY(m.step());
+    QVERIFY(m.s->Label5->caption().startsWith(QStringLiteral("【ステップ１】")));
+    QCOMPARE(m.sheet(), QStringLiteral("115|138|1495 1|1 Shape3 Shape2"));
+    for (int i = 2; i <= 6; ++i)
+        QVERIFY(m.step());
+    QCOMPARE(m.sheet(), QStringLiteral("115|138|1495 1|1 Shape3 Shape2"));  // the second carry stays unstruck
+    // Interrupted by the toggle: the next problem starts at step 1, and the button says so.
+    QVERIFY(m.pose(12, 34));
+    QVERIFY(m.step());
+    QVERIFY(m.toggle());
+    QVERIFY(m.toggle());
+    QCOMPARE(m.s->CuteButton5->caption(), QStringLiteral("ステップ１"));
+    QVERIFY(m.pose(12, 34));
+    QVERIFY(m.step());
+    QVERIFY(m.s->Label5->caption().startsWith(QStringLiteral("【ステップ１】")));
+}
+
+void MultiplicationColumnTest::byTwoDigitsTests_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<QStringList>("stages");  // the picks of each stage
+    QTest::addColumn<QStringList>("sheets");  // ByTwoDigits::sheet() after each stage
+    QTest::addColumn<QString>("mark");
+
+    QTest::newRow("23 x 65") << 23 << 65 << QStringList{"十:1 一:5", "百:1 十:1", "百:1 十:8", "千:1 百:3", "千:1 百:4 十:9 一:5"}
+        << QStringList{"5|| 1|", "115|| 1|", "115|8| 1|1 Shape3", "115|138| 1|1 Shape3 Shape2",
+                       "115|138|1495 1|1 Shape3 Shape2"}
+        << "○";
+    QTest::newRow("31 x 25, one-digit products alone") << 31 << 25
+        << QStringList{"一:5", "百:1 十:5", "十:2", "百:6", "百:7 十:7 一:5"}
+        << QStringList{"5|| |", "155|| |", "155|2| |", "155|62| | Shape2", "155|62|775 | Shape2"} << "○";
+    QTest::newRow("12 x 34 = 408, places left unpicked count 0") << 12 << 34
+        << QStringList{"一:8", "十:4", "十:6", "百:3", "百:4 一:8"}
+        << QStringList{"8|| |", "48|| |", "48|6| |", "48|36| | Shape2", "48|36|408 | Shape2"} << "○";
+    QTest::newRow("a wrong sum") << 23 << 45 << QStringList{"十:1 一:5", "百:1 十:1", "百:1 十:2", "百:9", "千:1 百:0 十:3 一:6"}
+        << QStringList{"5|| 1|", "115|| 1|", "115|2| 1|1 Shape3", "115|92| 1|1 Shape3 Shape2",
+                       "115|92|1036 1|1 Shape3 Shape2"}
+        << "×";
+}
+
+// Each stage takes one product, tens digit first, and writes it on the
+// sheet; every stage starts with its pickers empty and its slots at 0; the
+// last takes the whole product from the highest place down and marks it.
+void MultiplicationColumnTest::byTwoDigitsTests()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(QStringList, stages);
+    QFETCH(QStringList, sheets);
+    QFETCH(QString, mark);
+
+    ByTwoDigits m;
+    QVERIFY(m.toggle());
+    QVERIFY(m.pose(a, b));
+    QCOMPARE(LessonState.StepNo, 0);
+    QCOMPARE(m.redLines(), QStringLiteral("Image2"));
+    QCOMPARE(m.enabledPickers(), QStringLiteral("十 一"));
+    QCOMPARE(TestProgram::prompt(m.s), ByTwoDigitsPrompt(0));
+    QCOMPARE(m.s->Label11->caption(), QStringLiteral("x"));
+    QVERIFY(!m.s->CuteButton4->isEnabled());
+    const QStringList enabled{"百 十", "百 十", "千 百", "千 百 十 一"};
+    const QStringList lines{"Image3", "Image4", "Image5", "Image5"};
+    for (int stage = 0; stage < 5; ++stage) {
+        for (const QString &p : stages[stage].split(QLatin1Char(' '))) {
+            m.t.cues.clear();
+            QVERIFY2(m.pick(p), qPrintable(p));
+        }
+        const QString at = QStringLiteral("stage %1").arg(stage);
+        QVERIFY2(m.sheet() == sheets[stage], qPrintable(at + QStringLiteral(": ") + m.sheet()));
+        if (stage < 4) {
+            QCOMPARE(LessonState.StepNo, stage + 1);
+            QCOMPARE(m.enabledPickers(), enabled[stage]);
+            QCOMPARE(m.redLines(), lines[stage]);
+            QCOMPARE(TestProgram::prompt(m.s), ByTwoDigitsPrompt(stage + 1));
+            QCOMPARE(m.t.cues.opened, QList<int>{17});
+            QCOMPARE(LessonState.Entry1 + LessonState.Entry2 + LessonState.Entry3 + LessonState.Entry4, 0);
+            QCOMPARE(m.picker(QStringLiteral("百"))->itemIndex(), -1);
+        }
+    }
+    QCOMPARE(m.s->Label14->caption(), mark);
+    QCOMPARE(m.t.cues.opened.last(), mark == QStringLiteral("○") ? 14 : 13);
+    QCOMPARE(m.s->Label4->caption(), QStringLiteral("%1 x %2 = %3").arg(a).arg(b).arg(a * b));
+    QCOMPARE(TestProgram::prompt(m.s), QStringLiteral("「次へ」ボタンで進めてね！"));
+    QVERIFY(m.s->CuteButton4->isEnabled());
+    QCOMPARE(LessonState.StepNo, 4);
+}
+
+// The prompts of the stages, and marking again after the mark from the
+// places as they are picked now.
+void MultiplicationColumnTest::byTwoDigitsMarkedAgain()
+{
+    QCOMPARE(ByTwoDigitsPrompt(0), QStringLiteral("赤線で むすんだ数を かけた 答えを\r大きい位から じゅんに えらんでね！"));
+    QCOMPARE(ByTwoDigitsPrompt(1),
+             QStringLiteral("赤線で むすんだ 数を かけ、くり上がりも合わせた\r答えを 大きい位から じゅんに えらんでね！"));
+    QCOMPARE(ByTwoDigitsPrompt(2), ByTwoDigitsPrompt(0));
+    QCOMPARE(ByTwoDigitsPrompt(3), ByTwoDigitsPrompt(1));
+    QCOMPARE(ByTwoDigitsPrompt(4), QStringLiteral("２行をたした 答えを 大きい位から \rじゅんに えらんでね！"));
+
+    ByTwoDigits m;
+    QVERIFY(m.toggle());
+    QVERIFY(m.pose(12, 34));
+    for (const char *p : {"一:8", "十:4", "十:6", "百:3"})
+        QVERIFY(m.pick(QString::fromUtf8(p)));
+    m.t.cues.clear();
+    QVERIFY(m.pick(QStringLiteral("十:1")));
+    QCOMPARE(m.t.cues.opened, QList<int>{17});
+    QVERIFY(m.pick(QStringLiteral("一:8")));
+    QCOMPARE(m.s->Label10->caption(), QStringLiteral("18"));
+    QCOMPARE(m.s->Label14->caption(), QStringLiteral("×"));
+    QVERIFY(m.pick(QStringLiteral("百:4")));
+    QVERIFY(m.pick(QStringLiteral("十:0")));
+    QVERIFY(m.pick(QStringLiteral("一:8")));
+    QCOMPARE(m.s->Label10->caption(), QStringLiteral("408"));
+    QCOMPARE(LessonState.GivenAnswer, 408);
+    QCOMPARE(m.s->Label14->caption(), QStringLiteral("○"));
+    QCOMPARE(m.t.cues.opened.last(), 14);
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(m.pick(QStringLiteral("一:8")));
+    QCOMPARE(m.s->Label10->caption(), QStringLiteral("408"));
+}
+
+void MultiplicationColumnTest::byTwoDigitsScreen()
+{
+    ByTwoDigits m;
+    QVERIFY(m.s);
+    QCOMPARE(m.s->Label1->caption(), QStringLiteral("かけ算"));
+    QCOMPARE(m.s->Label2->caption(), QStringLiteral("ひっ算２"));
+    QCOMPARE(TestProgram::prompt(m.s), QStringLiteral("「次へ」ボタンで進めてね！"));
+    QCOMPARE(m.s->CuteButton3->caption(), QStringLiteral("べんきょう"));
+    QCOMPARE(m.s->CuteButton5->caption(), QStringLiteral("ステップ１"));
+    QCOMPARE(m.s->CuteButton6->caption(), QStringLiteral("ポイント"));
+    QVERIFY(m.s->CuteButton4->isEnabled());  // no menu: ready as soon as shown
+    QVERIFY(!m.s->CuteButton5->isEnabled());
+    QCOMPARE(m.t.cues.opened.last(), 12);
+    QCOMPARE(m.s->Timer2->interval(), 500);
+    QVERIFY(m.s->Label14->property("markLabel").toBool());
+    const QStringList places{"千", "百", "十", "一"};
+    for (int i = 0; i < 4; ++i) {
+        TComboBox *c = m.picker(places[i]);
+        QVERIFY(c->isHidden());
+        QCOMPARE(c->items()[7], QStringLiteral("７　"));
+        if (i > 0)
+            QVERIFY(m.picker(places[i - 1])->geometry().right() < c->x());
+    }
+    // The rows on one right edge, the second product one place further left.
+    QCOMPARE(m.s->Label8->geometry().right(), m.s->Label6->geometry().right());
+    QCOMPARE(m.s->Label10->geometry().right(), m.s->Label6->geometry().right());
+    QCOMPARE(m.s->Label9->geometry().right(), m.s->Label6->geometry().right() - m.s->Label6->cellWidth());
+    QVERIFY(m.s->Shape2->y() > m.s->Label9->geometry().bottom() && m.s->Shape2->geometry().bottom() < m.s->Label10->y());
+    QVERIFY(m.s->Label12->x() > m.s->Label6->geometry().right());
+    QVERIFY(m.s->Label13->y() >= m.s->Label12->geometry().bottom());
+    // Image4 falls from the ones to the tens: its right end stands over the ones.
+    QVERIFY(m.s->Image4->geometry().right() > m.s->Image5->geometry().right());
+
+    QVERIFY(m.click("CuteButton6"));
+    QVERIFY(m.s->Memo1->isVisible());
+    QCOMPARE(m.s->Memo1->lines().size(), 10);
+    QCOMPARE(m.s->Memo1->lines()[1], QStringLiteral("　【２けた ｘ ２けた の ひっ算の ポイント】"));
+    QCOMPARE(m.s->Memo1->lines()[7], QStringLiteral("　　１行下に １けた左に ずらして書く。"));
+    QCOMPARE(m.t.cues.opened.last(), 15);
+    m.fault();
+    TestProgram::shot(m.s, QStringLiteral("column-multiplication-2-memo"));
+    QVERIFY(m.click("CuteButton6"));
+    QVERIFY(!m.s->Memo1->isVisible());
+    QCOMPARE(m.t.cues.opened.last(), 11);
+    QVERIFY(m.click("CuteButton1"));
+    QCOMPARE(m.t.dialogs.asked.last().text, QStringLiteral("終わってもいいの？"));
+}
+
+void MultiplicationColumnTest::byTwoDigitsLayout()
+{
+    ByTwoDigits m;
+    m.fault();
+    QVERIFY(m.pose(98, 98));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(m.step());
+    QCoreApplication::processEvents();
+    m.fault();
+    TestProgram::shot(m.s, QStringLiteral("column-multiplication-2-study"));
+    QVERIFY(m.step());
+    QVERIFY(m.step());
+    m.fault();
+    TestProgram::shot(m.s, QStringLiteral("column-multiplication-2-study-done"));
+    QVERIFY(m.toggle());
+    QVERIFY(m.pose(98, 98));
+    for (const char *p : {"十:6", "一:4", "百:7", "十:8", "百:7", "十:2"})
+        QVERIFY(m.pick(QString::fromUtf8(p)));
+    m.fault();
+    TestProgram::shot(m.s, QStringLiteral("column-multiplication-2-test"));
+    for (const char *p : {"千:8", "百:8", "千:9", "百:9", "十:9", "一:9"})
+        QVERIFY(m.pick(QString::fromUtf8(p)));
+    QCOMPARE(m.s->Label10->caption(), QStringLiteral("9999"));
+    m.fault();
+    TestProgram::shot(m.s, QStringLiteral("column-multiplication-2-marked"));
 }
 
 QTEST_MAIN(MultiplicationColumnTest)

@@ -7,6 +7,7 @@
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
 #include "lessons/multiplication/column1.h"
+#include "lessons/multiplication/column2.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 
@@ -23,6 +24,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
         {17, [](const Services &s) -> TScreen * { return new TForm17(s); }},
+        {18, [](const Services &s) -> TScreen * { return new TForm18(s); }},
     };
     return registry;
 }
