@@ -8,6 +8,7 @@
 #include "lessons/mental/subtraction.h"
 #include "lessons/multiplication/column1.h"
 #include "lessons/multiplication/column2.h"
+#include "lessons/multiplication/drill.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 
@@ -25,6 +26,7 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
         {17, [](const Services &s) -> TScreen * { return new TForm17(s); }},
         {18, [](const Services &s) -> TScreen * { return new TForm18(s); }},
+        {20, [](const Services &s) -> TScreen * { return new TForm20(s); }},
     };
     return registry;
 }
