@@ -334,8 +334,7 @@ void TProductSheetScreen::FormCreate()
 
 void TProductSheetScreen::CuteButton3Click()
 {
-    if (desc_.stageInStepNo)
-        LessonState.StepNo = 0;
+    LessonState.StepNo = 0;
     if (SwitchLessonMode(CuteButton3) == 2) {
         // "つぎへ" is ready at once, once there is something to pose.
         CuteButton4->setEnabled(canPose());

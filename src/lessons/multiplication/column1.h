@@ -74,7 +74,7 @@ struct TProductSheet {
     QString quitQuestion;        // asked by "おわる"
     QString shownPrompt;         // the prompt when the screen is shown
     bool readyWhenShown = false; // "つぎへ" is enabled when the screen is shown
-    bool stageInStepNo = false;  // test mode keeps its stage in StepNo: the toggle and "つぎへ" zero it
+    bool stageInStepNo = false;  // test mode keeps its stage in StepNo: "つぎへ" zeroes it (the toggle always does)
     QString markedPrompt;        // the prompt once the answer is marked
     QStringList memoLines;       // the "ポイント" text
     bool memoScrollBar = false;  // the memo shows its scroll bar (always), or none
