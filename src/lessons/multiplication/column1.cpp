@@ -186,7 +186,6 @@ TProductSheetScreen::TProductSheetScreen(const Services &services, const TProduc
     Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
 }
 
-// The explanation's place and the mark's are the lesson's own.
 void TProductSheetScreen::placeSign(int places)
 {
     const QRect box = Worksheet->cell(1, places);
