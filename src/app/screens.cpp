@@ -10,6 +10,9 @@
 #include "lessons/mental/addition.h"
 #include "lessons/mental/drill.h"
 #include "lessons/mental/subtraction.h"
+#include "lessons/multiplication/column1.h"
+#include "lessons/multiplication/column2.h"
+#include "lessons/multiplication/drill.h"
 #include "lessons/multiplication/rules.h"
 #include "lessons/multiplication/tenshundreds.h"
 #include "lessons/multiplication/zerotenhundred.h"
@@ -38,7 +41,10 @@ const std::vector<ScreenEntry> &ScreenRegistry()
         {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
         {15, [](const Services &s) -> TScreen * { return new TForm15(s); }},
         {16, [](const Services &s) -> TScreen * { return new TForm16(s); }},
+        {17, [](const Services &s) -> TScreen * { return new TForm17(s); }},
+        {18, [](const Services &s) -> TScreen * { return new TForm18(s); }},
         {19, [](const Services &s) -> TScreen * { return new TForm19(s); }},
+        {20, [](const Services &s) -> TScreen * { return new TForm20(s); }},
         {21, [](const Services &s) -> TScreen * { return new TForm21(s); }},
         {22, [](const Services &s) -> TScreen * { return new TForm22(s); }},
         {23, [](const Services &s) -> TScreen * { return new TForm23(s); }},

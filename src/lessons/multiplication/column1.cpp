@@ -1,0 +1,626 @@
+#include "lessons/multiplication/column1.h"
+
+#include "frame/lessonstate.h"
+#include "frame/look.h"
+#include "frame/platform.h"
+
+// ---------------------------------------------------------------- arithmetic
+
+int PlaceDigit(int n, int place)
+{
+    for (int i = 0; i < place; ++i)
+        n /= 10;
+    return n % 10;
+}
+
+int Places(int n)
+{
+    int places = 1;
+    for (; n >= 10; n /= 10)
+        ++places;
+    return places;
+}
+
+QString ColumnProduct::text() const
+{
+    return QStringLiteral("%1 x %2").arg(a).arg(b);
+}
+
+QString ColumnProduct::line() const
+{
+    return text() + QStringLiteral(" = ?");
+}
+
+QString ColumnProduct::equation() const
+{
+    return text() + QStringLiteral(" = %1").arg(answer());
+}
+
+ColumnProduct DrawByOneDigit(int menu, Random &random)
+{
+    random.reseed();
+    ColumnProduct p;
+    p.b = random.below(7) + 2;
+    switch (menu) {
+    case 1: p.a = random.below(88) + 11; break;
+    case 2: p.a = random.below(898) + 101; break;
+    default: p.a = random.below(8998) + 1001; break;
+    }
+    return p;
+}
+
+namespace {
+// How a column of a multiplication by one digit is put into words. Line 3
+// begins "　赤線で むすんだ " + b + " と " + the column's digit, and ends
+// with `ending`; the further lines follow.
+struct ByOneDigitWords {
+    bool last;
+    bool carryIn;   // the column adds the carry of the column to its right
+    bool carryOut;  // its partial result reaches 10: its tens go beside the worksheet
+    const char *ending;
+    const char *lines[4];
+};
+const ByOneDigitWords kByOneDigitWords[] = {
+    {false, false, false, " をかけ、", {"　答えを 線の下に かく。"}},
+    {false, true, false, " をかけ、", {"　答えに くりあがりの数を たして", "　線の下に かく。"}},
+    {false, false, true, " をかけ、",
+     {"　答えの 一の位の 数を 線の下に かき、", "　十の位の 数は　くり上げるので", "　ヨコに かいておく。"}},
+    {false, true, true, " をかけ、",
+     {"　これに くりあがりの数を たして", "　答えの 一の位の 数を 線の下に かき、", "　十の位の 数は　くり上げるので",
+      "　ヨコに かいておく。"}},
+    {true, false, false, " をかけ、", {"　答えを 線の下に かく。おわり。"}},
+    {true, true, false, " をかけ、", {"　答えに くりあがりの数を たして", "　線の下に かく。おわり"}},
+};
+// The ones worked without a carry end their line with two spaces.
+const char *const kPlainOnesEnding = " をかけ、  ";
+
+const ByOneDigitWords &byOneDigitWords(bool last, bool carryIn, bool carryOut)
+{
+    for (const ByOneDigitWords &w : kByOneDigitWords)
+        if (w.last == last && w.carryIn == carryIn && (last || w.carryOut == carryOut))
+            return w;
+    return kByOneDigitWords[0];
+}
+
+const char *const kOnesPrompt = "赤線で むすんだ 数を かけた 答えを えらんでね！";
+const char *const kColumnPrompt = "赤線で むすんだ 数を かけ、くり上がりが あれば、\rそれを たした 答えを えらんでね！";
+}  // namespace
+
+ProductStep ByOneDigitStep(const ColumnProduct &p, int step)
+{
+    ProductStep out;
+    if (step <= 1) {
+        out.text = StepText(1, {QStringLiteral("　もんだいを タテに ならべて かき、"), QStringLiteral("　下に 線を ひく。")});
+        return out;
+    }
+    const int lastColumn = Places(p.a) - 1;
+    const int column = qMin(step - 2, lastColumn);
+    // The carry into this column, as the columns before it wrote it.
+    int carry = 0;
+    for (int c = 0; c < column; ++c)
+        carry = (PlaceDigit(p.a, c) * p.b + carry) / 10;
+    const int digit = PlaceDigit(p.a, column);
+    const int partial = digit * p.b + carry;
+    const bool last = column == lastColumn;
+    const bool carryIn = carry > 0;
+    const bool carryOut = !last && partial >= 10;
+    const ByOneDigitWords &w = byOneDigitWords(last, carryIn, carryOut);
+    const bool plainOnes = column == 0 && !carryOut;
+    QStringList lines{QStringLiteral("　赤線で むすんだ %1 と %2").arg(p.b).arg(digit) +
+                      QString::fromUtf8(plainOnes ? kPlainOnesEnding : w.ending)};
+    for (const char *line : w.lines)
+        if (line)
+            lines << QString::fromUtf8(line);
+    out.text = StepText(column + 2, lines);
+    out.redLine = column;
+    out.last = last;
+    out.rows.append({2, last ? QString::number(p.answer()) : LastDigits(p.answer(), column + 1)});
+    if (carryOut)
+        out.carries.append({column, partial / 10});
+    if (!last && carryIn)
+        out.struck.append(column - 1);
+    return out;
+}
+
+QString ByOneDigitPrompt(int column)
+{
+    return QString::fromUtf8(column == 0 ? kOnesPrompt : kColumnPrompt);
+}
+
+// ---------------------------------------------------------------- TProductSheetScreen
+
+namespace {
+const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
+const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
+const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
+const QString kMemoShownPrompt = QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
+const QString kMemoHiddenPrompt = QStringLiteral("「メニュー」を えらんでね！");
+
+const QColor kTeal{0x00, 0x80, 0x80};
+
+// The working area left of the pickers and buttons, between the titles and
+// the prompt line; the memo covers exactly this.
+const QRect kWorkArea(16, 144, 624, 476);
+constexpr int kButtonRowY = 540;
+
+// The digits of the pickers; the eighth item carries a trailing full-width
+// space, as the column lessons have always shown it.
+QStringList pickerDigits()
+{
+    QStringList items = TComboBox::digits();
+    items[7] = QStringLiteral("７　");
+    return items;
+}
+}  // namespace
+
+TProductSheetScreen::TProductSheetScreen(const Services &services, const TProductSheet &sheet)
+    : TScreen(services, Frame{sheet.quitQuestion, 500, 600}), desc_(sheet)
+{
+    Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, sheet.title);
+    Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, sheet.subtitle);
+
+    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, sheet.grid, this);
+    Label4 = Worksheet->addText(QStringLiteral("Label4"), QRect(8, 0, 608, 56), 40, Look::Navy);
+
+    CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
+                            {RightEdge - 285, kButtonRowY});
+    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer,
+                            {RightEdge - 185, kButtonRowY});
+    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
+                            {RightEdge - 90, kButtonRowY});
+    CuteButton1->move(RightEdge - 285, BottomRowY);
+    CuteButton2->move(RightEdge - 185, BottomRowY);
+    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {RightEdge - 90, BottomRowY});
+
+    Memo1 = new TMemo(QStringLiteral("Memo1"), this);
+    Memo1->setGeometry(kWorkArea.x(), sheet.memoDesignTop < 0 ? kWorkArea.y() : sheet.memoDesignTop,
+                       kWorkArea.width(), kWorkArea.height());
+    Memo1->setFont(Look::face(17));
+    Memo1->setLines(sheet.memoLines);
+    Memo1->setVerticalScrollBarPolicy(sheet.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    Memo1->hide();
+
+    Image1 = addPicture(QStringLiteral("Image1"));
+    Label3 = addPromptLabel(QStringLiteral("Label3"));
+    // Room for the two-line prompts of the columns.
+    Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
+}
+
+void TProductSheetScreen::placeSign(int places)
+{
+    const QRect box = Worksheet->cell(1, places);
+    sheet_.sign->setGeometry(box);
+    const QRect gap = Worksheet->gapBelow(1, places);
+    sheet_.rules.value(0)->setGeometry(gap.x(), gap.center().y(), gap.width() + 8, 2);
+}
+
+TComboBox *TProductSheetScreen::addPlacePicker(const QString &name, int place, const QString &placeName)
+{
+    const int x = RightEdge - PickerWidth - place * (PickerWidth + PickerGap);
+    TComboBox *c = addPicker(name, pickerDigits(), {x, PickerTop}, PickerWidth, 10, placeName);
+    c->hide();
+    pickers_.append({place, c});
+    placeNames_.append(placeName);
+    return c;
+}
+
+TComboBox *TProductSheetScreen::picker(int place) const
+{
+    for (const auto &[p, c] : pickers_)
+        if (p == place)
+            return c;
+    return nullptr;
+}
+
+void TProductSheetScreen::enableOnly(const QList<int> &places)
+{
+    for (const auto &[p, c] : pickers_)
+        c->setEnabled(places.contains(p));
+}
+
+void TProductSheetScreen::ShowPickers()
+{
+    for (int i = 0; i < pickers_.size(); ++i) {
+        TComboBox *c = pickers_[i].second;
+        c->show();
+        c->setEnabled(true);
+        c->setItemIndex(-1);
+        c->setText(placeNames_[i]);
+    }
+}
+
+void TProductSheetScreen::HideRedLines()
+{
+    for (TImage *line : std::as_const(sheet_.redLines))
+        line->hide();
+}
+
+void TProductSheetScreen::ResetScreen()
+{
+    LessonState.GridShown = 0;
+    LessonState.ColumnStep = 0;
+    LessonState.Entry1 = 0;
+    LessonState.Entry2 = 0;
+    LessonState.Entry3 = 0;
+    LessonState.Entry4 = 0;
+    walking_ = false;
+    posed_ = false;
+    marked_ = false;
+    for (int n = 4; n <= desc_.lastLabel; ++n)
+        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
+            l->setCaption(QString());
+    for (const auto &[p, c] : std::as_const(pickers_))
+        c->hide();
+    HideRedLines();
+    for (int n = 1; n <= desc_.lastShape; ++n)
+        if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
+            s->hide();
+    CuteButton5->setEnabled(false);
+    // A problem set up afresh starts at its first step, and the button says so.
+    CuteButton5->setCaption(StepCaption(1));
+    showMemo(false);
+}
+
+void TProductSheetScreen::showMemo(bool shown)
+{
+    if (shown) {
+        Memo1->move(kWorkArea.x(), kWorkArea.y());
+        Memo1->show();
+        Memo1->raise();
+    } else {
+        Memo1->hide();
+    }
+    // The memo covers the working area; what is written there stays as it is.
+    Worksheet->setVisible(!shown);
+}
+
+void TProductSheetScreen::setProblem(const ColumnProduct &p)
+{
+    problem_ = p;
+    LessonState.OperandA = p.a;
+    LessonState.OperandB = p.b;
+    LessonState.Answer = p.answer();
+    Label4->setCaption(p.line());
+}
+
+void TProductSheetScreen::ShowColumnStep()
+{
+    sheet_.rows[0]->setCaption(QString::number(problem_.a));
+    sheet_.rows[1]->setCaption(QString::number(problem_.b));
+    sheet_.sign->setCaption(QStringLiteral("x"));
+    sheet_.rules[0]->show();
+    const ProductStep step = productStep(LessonState.ColumnStep);
+    Label5->setCaption(step.text);
+    HideRedLines();
+    if (TImage *line = sheet_.redLines.value(step.redLine))
+        line->show();
+    for (const auto &[row, digits] : step.rows)
+        if (TDigitRow *r = sheet_.rows.value(row))
+            r->setCaption(digits);
+    for (const auto &[index, digit] : step.carries)
+        if (TLabel *carry = sheet_.carries.value(index))
+            carry->setCaption(QString::number(digit));
+    for (int index : step.struck)
+        if (TShape *stroke = sheet_.strokes.value(index))
+            stroke->show();
+    for (int rule : step.rules)
+        if (TShape *r = sheet_.rules.value(rule))
+            r->show();
+    if (step.last)
+        Label4->setCaption(problem_.equation());
+}
+
+void TProductSheetScreen::MarkAnswer()
+{
+    const bool right = LessonState.GivenAnswer == problem_.answer();
+    sheet_.mark->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
+    PlayCue(right ? 14 : 13);
+    Label4->setCaption(problem_.equation());
+    CuteButton4->setEnabled(true);
+    Prompt(desc_.markedPrompt);
+}
+
+void TProductSheetScreen::FormCreate()
+{
+    takeBackMenu();
+    SetLessonMode(CuteButton3, 1);
+    ResetScreen();
+    CuteButton4->setEnabled(desc_.readyWhenShown);
+    CuteButton5->setEnabled(false);
+    Prompt(desc_.shownPrompt);
+    PlayCue(12);
+}
+
+void TProductSheetScreen::CuteButton3Click()
+{
+    LessonState.StepNo = 0;
+    if (SwitchLessonMode(CuteButton3) == 2) {
+        // "つぎへ" is ready at once, once there is something to pose.
+        CuteButton4->setEnabled(canPose());
+        CuteButton5->setEnabled(false);
+    }
+    ResetScreen();
+    PlayCue(12);
+}
+
+void TProductSheetScreen::CuteButton4Click()
+{
+    if (!canPose())
+        return;  // nothing to pose before this screen's menu is picked
+    ResetScreen();
+    if (desc_.stageInStepNo)
+        LessonState.StepNo = 0;
+    if (LessonState.LessonMode == 1) {
+        DrawProblem();
+        walking_ = true;
+        CuteButton4->setEnabled(false);
+        CuteButton5->setEnabled(true);
+        Prompt(kStepPrompt);
+    } else {
+        PoseTestProblem();
+        setPosed();
+    }
+    PlayCue(11);
+}
+
+void TProductSheetScreen::CuteButton5Click()
+{
+    if (!walking_)
+        return;  // no problem drawn to work step by step
+    const int n = steps();
+    LessonState.ColumnStep = NextStep(LessonState.ColumnStep, n);
+    ShowColumnStep();
+    const bool last = LessonState.ColumnStep == n;
+    CuteButton5->setCaption(StepCaption(last ? 1 : LessonState.ColumnStep + 1));
+    if (last) {
+        CuteButton4->setEnabled(true);
+        PlayCue(12);
+        Prompt(kNextPrompt);
+    } else {
+        PlayCue(17);
+        Prompt(kStepPrompt);
+    }
+}
+
+void TProductSheetScreen::CuteButton6Click()
+{
+    // The memo's own state decides, so "ポイント" shows it whenever it is
+    // hidden, whatever the shared flag holds.
+    if (!Memo1->isHidden()) {
+        LessonState.GridShown = 0;
+        showMemo(false);
+        Prompt(kMemoHiddenPrompt);
+        PlayCue(11);
+    } else {
+        showMemo(true);
+        Prompt(kMemoShownPrompt);
+        LessonState.GridShown = 1;
+        PlayCue(15);
+    }
+}
+
+// ---------------------------------------------------------------- TForm17
+
+namespace {
+QString spaces(int n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+
+TProductSheet byOneDigitSheet()
+{
+    TProductSheet s;
+    s.title = QStringLiteral("かけ算");
+    s.subtitle = QStringLiteral("ひっ算１");
+    s.quitQuestion = QStringLiteral("おわってもいいの？");
+    s.shownPrompt = kMenuPrompt;
+    s.markedPrompt = kNextPrompt;
+    s.memoScrollBar = true;
+    s.memoDesignTop = 216;
+    s.lastLabel = 13;
+    s.lastShape = 3;
+    // The pictures of columns in the memo are drawn with half-width spaces.
+    s.memoLines = {
+        QStringLiteral(""),
+        QStringLiteral("　【２けたいじょうの数 ｘ １けたの数 の ひっ算の しかた】"),
+        QStringLiteral(""),
+        QStringLiteral("　・もんだいを、タテに 位を そろえて かき、その下に 線を ひく。"),
+        QStringLiteral(""),
+        QStringLiteral("　　　　　234 x 5　 →　     234"),
+        spaces(44) + QStringLiteral("x   5"),
+        spaces(42) + QStringLiteral("-------"),
+        QStringLiteral("　　"),
+        QStringLiteral("　・かけられる数の 一の位の数と かける数との かけ算をし、"),
+        QStringLiteral("　　答えの 一の位を 線の下に かき、十の位が あれば くり上げる"),
+        QStringLiteral("　　ので ヨコに かいておく。"),
+        QStringLiteral(""),
+        spaces(34) + QStringLiteral("234") + spaces(6) + QStringLiteral("2"),
+        spaces(33) + QStringLiteral("x") + spaces(4) + QStringLiteral("5"),
+        spaces(30) + QStringLiteral("-------"),
+        spaces(39) + QStringLiteral("0"),
+        QStringLiteral(""),
+        QStringLiteral("　・この計算を、一の位から 大きな位へと じゅんばんに おこなう。"),
+        QStringLiteral("　　この時、くり上がりが あれば、かけ算の 答えに それを たす"),
+        QStringLiteral("　　のを わすれないこと。たした あとは くり上がりの数を けして"),
+        QStringLiteral("　　おくと いいよ。"),
+        QStringLiteral("　　つぎは 十の位の 計算だよ。"),
+        QStringLiteral(""),
+        spaces(34) + QStringLiteral("234") + spaces(6) + QStringLiteral("2"),
+        spaces(33) + QStringLiteral("x") + spaces(4) + QStringLiteral("5") + spaces(6) + QStringLiteral("1") + spaces(3),
+        spaces(30) + QStringLiteral("-------"),
+        spaces(36) + QStringLiteral("70"),
+        QStringLiteral(""),
+        QStringLiteral("　・5 x 234 の もんだいは、234 x 5 に かえれば いいよ。"),
+    };
+    // The multiplicand of up to four places, the product of up to five, the
+    // carries beside them.
+    s.grid.right = 560;
+    s.grid.cell = 40;
+    s.grid.top = 42;
+    s.grid.rowHeight = 50;
+    s.grid.rowGap = 22;
+    s.grid.digitPixels = 44;
+    s.grid.markPixels = 22;
+    return s;
+}
+}  // namespace
+
+TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOneDigitSheet())
+{
+    ComboBox1 = addPicker(QStringLiteral("ComboBox1"),
+                          {QStringLiteral("２ｘ１ けた"), QStringLiteral("３ｘ１ けた"), QStringLiteral("４ｘ１ けた")},
+                          {20, 14}, 130, 3, QStringLiteral("  メニュー"));
+
+    TWorksheet *w = Worksheet;
+    Label6 = w->addRow(QStringLiteral("Label6"), 0, 4);
+    Label7 = w->addRow(QStringLiteral("Label7"), 1, 4);
+    Label12 = w->addOperator(QStringLiteral("Label12"), 1, 4);
+    Shape1 = w->addRule(QStringLiteral("Shape1"), 1, 4);
+    Label8 = w->addRow(QStringLiteral("Label8"), 2, 5);
+    Label9 = w->addSideCarry(QStringLiteral("Label9"), 0, Look::Red);
+    Label10 = w->addSideCarry(QStringLiteral("Label10"), 1, Look::Red);
+    Label11 = w->addSideCarry(QStringLiteral("Label11"), 2, Look::Red);
+    Shape2 = w->addCarryStroke(QStringLiteral("Shape2"), Label9);
+    Shape3 = w->addCarryStroke(QStringLiteral("Shape3"), Label10);
+    Image2 = w->addLink(QStringLiteral("Image2"), 0, 0, 0);
+    Image3 = w->addLink(QStringLiteral("Image3"), 0, 1, 0);
+    Image4 = w->addLink(QStringLiteral("Image4"), 0, 2, 0);
+    Image5 = w->addLink(QStringLiteral("Image5"), 0, 3, 0);
+    const QRect below = w->cell(2, 0);
+    Label5 = w->addText(QStringLiteral("Label5"), QRect(8, below.bottom() + 10, 440, 476 - below.bottom() - 12), 18,
+                        kTeal, Qt::AlignLeft | Qt::AlignTop);
+    Label13 = w->addText(QStringLiteral("Label13"), QRect(460, below.bottom() + 10, 150, 146), 96, Look::Red,
+                         Qt::AlignCenter);
+    Label13->setProperty("markLabel", true);
+
+    Sheet &s = sheet();
+    s.rows = {Label6, Label7, Label8};
+    s.sign = Label12;
+    s.rules = {Shape1};
+    s.redLines = {Image2, Image3, Image4, Image5};
+    s.carries = {Label9, Label10, Label11};
+    s.strokes = {Shape2, Shape3};
+    s.mark = Label13;
+
+    ComboBox6 = addPlacePicker(QStringLiteral("ComboBox6"), 4, QStringLiteral("万"));
+    ComboBox5 = addPlacePicker(QStringLiteral("ComboBox5"), 3, QStringLiteral("千"));
+    ComboBox4 = addPlacePicker(QStringLiteral("ComboBox4"), 2, QStringLiteral("百"));
+    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), 1, QStringLiteral("十"));
+    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), 0, QStringLiteral("一"));
+}
+
+void TForm17::takeBackMenu()
+{
+    // The shared menu field may hold another screen's item: this screen
+    // goes on with its own menu's.
+    if (menu_ > 0)
+        LessonState.MenuChoice = menu_;
+}
+
+void TForm17::ResetScreen()
+{
+    column_ = 0;
+    before_.clear();
+    TProductSheetScreen::ResetScreen();
+}
+
+void TForm17::DrawProblem()
+{
+    if (menu_ < 1 || menu_ > 3)
+        return;
+    const ColumnProduct p = DrawByOneDigit(menu_, *services().random);
+    setProblem(p);
+    // The "x" stands left of the multiplicand, the rule under both.
+    placeSign(Places(p.a));
+}
+
+void TForm17::ComboBox1Change()
+{
+    ResetScreen();
+    menu_ = ComboBox1->itemIndex() + 1;
+    LessonState.MenuChoice = menu_;
+    SetLessonMode(CuteButton3, 1);
+    CuteButton4->setEnabled(true);
+    Prompt(kNextPrompt);
+    PlayCue(12);
+}
+
+void TForm17::PoseTestProblem()
+{
+    DrawProblem();
+    Label6->setCaption(QString::number(problem().a));
+    Label7->setCaption(QString::number(problem().b));
+    Label8->setCaption(QString());
+    Label12->setCaption(QStringLiteral("x"));
+    Shape1->show();
+    HideRedLines();
+    Image2->show();
+    ShowPickers();
+    enableOnly({0, 1});
+    CuteButton4->setEnabled(false);
+    Prompt(ByOneDigitPrompt(0));
+}
+
+namespace {
+// The slot of each picker above the ones: "十" Entry4, "百" Entry3, "千"
+// Entry2, "万" Entry1.
+int &entryOf(int place)
+{
+    switch (place) {
+    case 1: return LessonState.Entry4;
+    case 2: return LessonState.Entry3;
+    case 3: return LessonState.Entry2;
+    default: return LessonState.Entry1;
+    }
+}
+}  // namespace
+
+void TForm17::picked(int place)
+{
+    const int pick = picker(place)->itemIndex();
+    if (pick < 0)
+        return;  // nothing picked
+    if (place > 0)
+        entryOf(place) = pick;
+    if (!posed())
+        return;
+    if (place == column_ + 1) {
+        PlayCue(11);  // the tens digit of the column being worked
+        return;
+    }
+    if (place == column_)
+        completeColumn(pick + 10 * entryOf(place + 1));
+}
+
+void TForm17::completeColumn(int partial)
+{
+    LessonState.GivenAnswer = partial;
+    if (column_ == lastColumn()) {
+        // The whole partial result goes in front of the row. A new pick after
+        // the mark writes it again in the same place and marks again: the
+        // row never grows.
+        if (!marked())
+            before_ = Label8->caption();
+        Label4->setCaption(problem().equation());
+        Label8->setCaption(QString::number(partial) + before_);
+        LessonState.GivenAnswer = Label8->caption().toInt();
+        setMarked();
+        MarkAnswer();
+        return;
+    }
+    const int done = column_;
+    Label8->setCaption(QString::number(partial % 10) + Label8->caption());
+    if (partial > 9)
+        sheet().carries[done]->setCaption(QString::number(partial / 10));
+    column_ = done + 1;
+    ShowPickers();
+    enableOnly({column_, column_ + 1});
+    HideRedLines();
+    sheet().redLines[column_]->show();
+    // The carry of the column to the right, now used, is struck through.
+    if (done > 0 && !sheet().carries[done - 1]->caption().isEmpty())
+        if (TShape *stroke = sheet().strokes.value(done - 1))
+            stroke->show();
+    PlayCue(11);
+    Prompt(ByOneDigitPrompt(column_));
+}

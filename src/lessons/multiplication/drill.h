@@ -1,0 +1,50 @@
+#pragma once
+// "ドリル" under "６．かけ算": timed multiplication drills on the drill frame:
+// one-digit numbers and tens times tens and hundreds, two- and three-place
+// numbers times tens and hundreds, and two places by two places. The pupil
+// picks the product's digits from the hundred-thousands down; a problem must
+// be answered before the next one comes.
+#include "frame/drill.h"
+#include "lessons/multiplication/column1.h"
+
+// The drill's problem for a menu item. Reseeds, rolls r = R(9), then draws
+// the multiplicand and the multiplier; "tens" are 10 × (R(7) + 2), 20 … 80,
+// and "hundreds" 100 × (R(7) + 2), 200 … 800:
+// 1 "1～4 けた x 1 けた": r 0 … 2 one digit R(7) + 2 × tens; 3, 4 one digit ×
+//   hundreds; 5 … 7 tens × tens; 8 tens × hundreds;
+// 2 "1～2 けた x 何十,何百": r 0 … 2 R(88) + 11 × tens; 3, 4 R(888) + 111 ×
+//   tens; 5 … 7 R(88) + 11 × hundreds; 8 R(888) + 111 × hundreds;
+// 3 "２ けた x ２ けた": two places by two, drawn again while the product
+//   ends in 0 (at most 1000 pairs, else 23 × 45).
+// Any other item draws nothing (false).
+bool DrawMultiplicationDrill(int menuChoice, Random &random, ColumnProduct &problem);
+
+class TForm20 : public TDrillScreen {
+    Q_OBJECT
+public:
+    explicit TForm20(const Services &services);
+
+    TComboBox *ComboBox8;  // hundred-thousands picker, "十"
+    TComboBox *ComboBox7;  // ten-thousands picker, "万"
+    TComboBox *ComboBox6;  // thousands picker, "千"
+    TComboBox *ComboBox5;  // hundreds picker, "百"
+    TComboBox *ComboBox4;  // tens picker, "十"
+    TComboBox *ComboBox3;  // ones picker, "一"; its pick is the answer
+
+    void ResetScreen() override;
+    void ShowPickers() override;
+
+public slots:
+    void ComboBox8Change();
+    void ComboBox7Change();
+    void ComboBox6Change();
+    void ComboBox5Change();
+    void ComboBox4Change();
+    void ComboBox3Change();
+
+protected:
+    void PoseProblem() override;
+
+private:
+    ColumnProduct problem_;
+};
