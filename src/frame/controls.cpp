@@ -212,14 +212,14 @@ void TComboBox::setItemIndex(int index)
     index_ = (index >= 0 && index < items_.size()) ? index : -1;
     if (index_ >= 0)
         text_ = items_.at(index_);
-    field_->setText(text_);
+    field_->setText(text_.trimmed());  // centred as read, like the rows
     showIndex();
 }
 
 void TComboBox::setText(const QString &text)
 {
     text_ = text;
-    field_->setText(text);
+    field_->setText(text.trimmed());
 }
 
 bool TComboBox::pick(int index)
