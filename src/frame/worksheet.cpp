@@ -202,7 +202,7 @@ QStringList pickerDigits()
 }  // namespace
 
 TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson)
-    : TScreen(services, Frame{QStringLiteral("おわってもいいの？"), 500, 600}), lesson_(lesson)
+    : TSheetScreen(services, Frame{QStringLiteral("おわってもいいの？"), 500, 600}), lesson_(lesson)
 {
     Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, lesson.title);
     Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, lesson.subtitle);
@@ -303,19 +303,6 @@ void TWorksheetScreen::ResetScreen()
     showMemo(false);
 }
 
-void TWorksheetScreen::showMemo(bool shown)
-{
-    if (shown) {
-        Memo1->move(kWorkArea.x(), kWorkArea.y());
-        Memo1->show();
-        Memo1->raise();
-    } else {
-        Memo1->hide();
-    }
-    // The memo covers the working area; what is written there stays as it is.
-    Worksheet->setVisible(!shown);
-}
-
 void TWorksheetScreen::ShowColumnStep()
 {
     const Sheet &s = sheet_;
@@ -394,7 +381,18 @@ void TWorksheetScreen::CuteButton5Click()
 {
     if (menu_ <= 0 || LessonState.LessonMode != 1)
         return;
-    const int steps = exampleSteps();
+    stepPressed(exampleSteps());
+}
+
+void TWorksheetScreen::CuteButton6Click()
+{
+    memoPressed();
+}
+
+// ---------------------------------------------------------------- the sheet's step button and memo
+
+void TSheetScreen::stepPressed(int steps)
+{
     LessonState.ColumnStep = NextStep(LessonState.ColumnStep, steps);
     ShowColumnStep();
     const bool last = LessonState.ColumnStep == steps;
@@ -409,10 +407,8 @@ void TWorksheetScreen::CuteButton5Click()
     }
 }
 
-void TWorksheetScreen::CuteButton6Click()
+void TSheetScreen::memoPressed()
 {
-    // The memo's own state decides, so "ポイント" shows it whenever it is
-    // hidden, whatever the shared flag holds.
     if (!Memo1->isHidden()) {
         LessonState.GridShown = 0;
         showMemo(false);
@@ -424,6 +420,19 @@ void TWorksheetScreen::CuteButton6Click()
         LessonState.GridShown = 1;
         PlayCue(15);
     }
+}
+
+void TSheetScreen::showMemo(bool shown)
+{
+    if (shown) {
+        Memo1->move(Worksheet->pos());
+        Memo1->show();
+        Memo1->raise();
+    } else {
+        Memo1->hide();
+    }
+    // The memo covers the working area; what is written there stays as it is.
+    Worksheet->setVisible(!shown);
 }
 
 // ---------------------------------------------------------------- column multiplication

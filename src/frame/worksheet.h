@@ -166,7 +166,36 @@ struct TWorksheetLesson {
     int lastShape = 1;             // ResetScreen hides Shape1 … Shape<lastShape>
 };
 
-class TWorksheetScreen : public TScreen {
+// What every screen with a column worksheet shares: the working area, the
+// step button that walks a worked example and names the next step, "つぎへ"
+// that it opens at the last step, and the "ポイント" memo over the working area.
+class TSheetScreen : public TScreen {
+    Q_OBJECT
+public:
+    TCuteButton *CuteButton4;  // "つぎへ"
+    TCuteButton *CuteButton5;  // step button, "ステップ１" …
+    TCuteButton *CuteButton6;  // "ポイント": shows and hides Memo1
+    TMemo *Memo1;              // the "ポイント" text, over the working area
+    TWorksheet *Worksheet;     // the working area the memo covers
+
+    virtual void ShowColumnStep() = 0;  // step ColumnStep of the example on show
+
+protected:
+    using TScreen::TScreen;
+
+    // One press of the step button over an example of `steps` steps: the
+    // next step shown, the button naming the one after it (step 1 again
+    // after the last), and "つぎへ" opened at the last.
+    void stepPressed(int steps);
+    // One press of "ポイント": the memo shown whenever it is hidden (the
+    // memo's own state decides, whatever the shared flag holds), else hidden.
+    void memoPressed();
+    // The memo over the working area, or hidden; what is written on the
+    // sheet stays as it is.
+    void showMemo(bool shown);
+};
+
+class TWorksheetScreen : public TSheetScreen {
     Q_OBJECT
 public:
     TLabel *Label1;            // chapter title at the top
@@ -177,12 +206,7 @@ public:
     TShape *Shape1;            // the rule under the second row
     TComboBox *ComboBox1;      // menu of the kinds of problem
     TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
-    TCuteButton *CuteButton4;  // "つぎへ"
-    TCuteButton *CuteButton5;  // step button, "ステップ１" …
-    TCuteButton *CuteButton6;  // "ポイント": shows and hides Memo1
-    TMemo *Memo1;              // the "ポイント" text, over the working area
     TImage *Image1;            // the 64 × 64 picture
-    TWorksheet *Worksheet;     // the working area the memo covers
 
     TLabel *promptLabel() const override { return Label3; }
 
@@ -191,7 +215,7 @@ public:
     virtual void ShowPickers() = 0;
     virtual void DrawExample() = 0;   // the worked example numbered StepNo
     virtual void DrawProblem() = 0;   // a random problem for the menu item
-    void ShowColumnStep();            // step ColumnStep of the example on show
+    void ShowColumnStep() override;   // step ColumnStep of the example on show
     void MarkAnswer();                // "○"/"×" for GivenAnswer, the answer shown
 
     // The menu item picked on this screen (1, 2, …), 0 before its menu is
@@ -260,7 +284,6 @@ protected:
     static constexpr int PickerTop = 150;
 
 private:
-    void showMemo(bool shown);
 
     TWorksheetLesson lesson_;
     Sheet sheet_;

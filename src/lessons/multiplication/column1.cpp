@@ -133,8 +133,6 @@ namespace {
 const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
 const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
 const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
-const QString kMemoShownPrompt = QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
-const QString kMemoHiddenPrompt = QStringLiteral("「メニュー」を えらんでね！");
 
 const QColor kTeal{0x00, 0x80, 0x80};
 
@@ -154,7 +152,7 @@ QStringList pickerDigits()
 }  // namespace
 
 TProductSheetScreen::TProductSheetScreen(const Services &services, const TProductSheet &sheet)
-    : TScreen(services, Frame{sheet.quitQuestion, 500, 600}), desc_(sheet)
+    : TSheetScreen(services, Frame{sheet.quitQuestion, 500, 600}), desc_(sheet)
 {
     Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, sheet.title);
     Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, sheet.subtitle);
@@ -261,19 +259,6 @@ void TProductSheetScreen::ResetScreen()
     showMemo(false);
 }
 
-void TProductSheetScreen::showMemo(bool shown)
-{
-    if (shown) {
-        Memo1->move(kWorkArea.x(), kWorkArea.y());
-        Memo1->show();
-        Memo1->raise();
-    } else {
-        Memo1->hide();
-    }
-    // The memo covers the working area; what is written there stays as it is.
-    Worksheet->setVisible(!shown);
-}
-
 void TProductSheetScreen::setProblem(const ColumnProduct &p)
 {
     problem_ = p;
@@ -367,36 +352,12 @@ void TProductSheetScreen::CuteButton5Click()
 {
     if (!walking_)
         return;  // no problem drawn to work step by step
-    const int n = steps();
-    LessonState.ColumnStep = NextStep(LessonState.ColumnStep, n);
-    ShowColumnStep();
-    const bool last = LessonState.ColumnStep == n;
-    CuteButton5->setCaption(StepCaption(last ? 1 : LessonState.ColumnStep + 1));
-    if (last) {
-        CuteButton4->setEnabled(true);
-        PlayCue(12);
-        Prompt(kNextPrompt);
-    } else {
-        PlayCue(17);
-        Prompt(kStepPrompt);
-    }
+    stepPressed(steps());
 }
 
 void TProductSheetScreen::CuteButton6Click()
 {
-    // The memo's own state decides, so "ポイント" shows it whenever it is
-    // hidden, whatever the shared flag holds.
-    if (!Memo1->isHidden()) {
-        LessonState.GridShown = 0;
-        showMemo(false);
-        Prompt(kMemoHiddenPrompt);
-        PlayCue(11);
-    } else {
-        showMemo(true);
-        Prompt(kMemoShownPrompt);
-        LessonState.GridShown = 1;
-        PlayCue(15);
-    }
+    memoPressed();
 }
 
 // ---------------------------------------------------------------- TForm17

@@ -84,7 +84,7 @@ struct TProductSheet {
     int lastShape = 3;           // ResetScreen hides Shape1 … Shape<lastShape>
 };
 
-class TProductSheetScreen : public TScreen {
+class TProductSheetScreen : public TSheetScreen {
     Q_OBJECT
 public:
     TLabel *Label1;            // chapter title at the top
@@ -93,12 +93,7 @@ public:
     TLabel *Label4;            // problem line: the problem with "?", later with its answer
     TLabel *Label5;            // explanation of the step on show, teal
     TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
-    TCuteButton *CuteButton4;  // "つぎへ"
-    TCuteButton *CuteButton5;  // step button, "ステップ１" …
-    TCuteButton *CuteButton6;  // "ポイント": shows and hides Memo1
-    TMemo *Memo1;              // the "ポイント" text, over the working area
     TImage *Image1;            // the 64 × 64 picture
-    TWorksheet *Worksheet;     // the working area the memo covers
 
     TLabel *promptLabel() const override { return Label3; }
 
@@ -107,7 +102,7 @@ public:
     void ShowPickers();   // every picker shown and enabled, none picked, each with its place name
     void HideRedLines();  // every red line hidden
     virtual void DrawProblem() = 0;
-    void ShowColumnStep();  // step ColumnStep of the problem on show
+    void ShowColumnStep() override;  // step ColumnStep of the problem on show
     void MarkAnswer();      // "○"/"×" for GivenAnswer, the answer shown
 
     // The problem this screen drew last.
@@ -169,7 +164,6 @@ protected:
     static constexpr int PickerGap = 6;
 
 private:
-    void showMemo(bool shown);
 
     TProductSheet desc_;
     Sheet sheet_;
