@@ -5,7 +5,9 @@
 #include "store/datamodule.h"
 
 #include <QAbstractItemModel>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QFile>
 #include <QProcess>
@@ -16,6 +18,8 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -148,6 +152,11 @@ private slots:
     void killedProgramLosesNoPostedRow();
     void twoCopiesOnOneFolderBothPost();
     void secondRunningCopyWaitsForTheFirst();
+    void lockedFileKeepsTheAnswersInOrder();
+    void deletedFileStartsAFreshOne_data();
+    void deletedFileStartsAFreshOne();
+    void firstUseByManyAtOnce();
+    void countsWithoutReadingTheTable();
 };
 
 void TestStore::nothingIsTouchedUntilFirstUse()
@@ -575,6 +584,158 @@ void TestStore::secondRunningCopyWaitsForTheFirst()
     PlainFile file(data.databasePath());
     QCOMPARE(file.value(QStringLiteral("select count(*) from dorill where MND = '　here'")).toInt(), mine);
     QVERIFY(file.value(QStringLiteral("select count(*) from dorill where MND <> '　here'")).toInt() > 20);
+}
+
+void TestStore::lockedFileKeepsTheAnswersInOrder()
+{
+    // Another program holds the write lock for a while (a database tool left
+    // in a transaction). The answers given meanwhile wait, each with its own
+    // number, and are written in order with the first answer after the lock
+    // is gone; the pupil is told once, and no answer waits long.
+    QTemporaryDir tmp;
+    TDataModule1 data(tmp.path());
+    QSignalSpy told(&data, &TDataModule1::failed);
+    QVERIFY(postAnswer(data, 1, QStringLiteral("1 + 1"), 2, 2));
+    PlainFile other(data.databasePath());
+    QVERIFY(other.exec(QStringLiteral("begin immediate")));
+
+    QElapsedTimer waited;
+    for (int no = 2; no <= 4; ++no) {
+        waited.start();
+        QVERIFY(!postAnswer(data, no, QStringLiteral("%1 + 1").arg(no), no + 1, no + 1));
+        QVERIFY2(waited.elapsed() < 4 * TDataModule1::BusyTimeoutMs, qPrintable(QString::number(waited.elapsed())));
+    }
+    // "スタート" of a new drill waits in line too: what it empties is the
+    // log as it stands when the lock is gone.
+    QVERIFY(data.OpenDrillLog());
+    QVERIFY(!data.DrillLogQuery->clearTable());
+    QVERIFY(!postAnswer(data, 1, QStringLiteral("9 + 9"), 18, 18));
+    QCOMPARE(told.count(), 1);
+    QVERIFY(told.first().first().toString().contains(QStringLiteral("いま かきこめません")));
+    QVERIFY(data.usable());
+    QCOMPARE(data.waitingWrites(), 5);
+    // Nothing is shown as kept that is not on disk.
+    QVERIFY(data.OpenDrillLog());
+    QCOMPARE(data.DrillLogQuery->rowCount(), 1);
+
+    QVERIFY(other.exec(QStringLiteral("commit")));
+    QVERIFY(postAnswer(data, 2, QStringLiteral("8 + 8"), 16, 15));
+    QCOMPARE(data.waitingWrites(), 0);
+    QCOMPARE(other.rows(QStringLiteral("select NB, MND from dorill order by rowid")),
+             (QList<QVariantList>{{1, QStringLiteral("　9 + 9")}, {2, QStringLiteral("　8 + 8")}}));
+    QVERIFY(data.OpenDrillLog());
+    QCOMPARE(data.DrillLogQuery->rowCount(), 2);
+
+    // Without a "スタート" in the queue, every waiting answer arrives.
+    QVERIFY(other.exec(QStringLiteral("begin immediate")));
+    QVERIFY(!postAnswer(data, 3, QStringLiteral("7 + 7"), 14, 14));
+    QVERIFY(!postAnswer(data, 3, QStringLiteral("7 + 7"), 14, 14));
+    QVERIFY(other.exec(QStringLiteral("commit")));
+    QVERIFY(postAnswer(data, 4, QStringLiteral("6 + 6"), 12, 12));
+    QList<int> numbers;
+    for (const QVariantList &row : other.rows(QStringLiteral("select NB from dorill order by rowid")))
+        numbers << row[0].toInt();
+    QCOMPARE(numbers, (QList<int>{1, 2, 3, 3, 4}));
+    QCOMPARE(told.count(), 2);  // the second lock was a second trouble, told once
+    QCoreApplication::processEvents();
+    QCOMPARE(told.count(), 2);
+}
+
+void TestStore::deletedFileStartsAFreshOne_data()
+{
+    QTest::addColumn<bool>("replaced");  // another database put in its place
+    QTest::newRow("deleted") << false;
+    QTest::newRow("replaced by another file") << true;
+}
+
+void TestStore::deletedFileStartsAFreshOne()
+{
+    QFETCH(bool, replaced);
+    QTemporaryDir tmp;
+    TDataModule1 data(tmp.path());
+    QSignalSpy told(&data, &TDataModule1::failed);
+    for (int no = 1; no <= 3; ++no)
+        QVERIFY(postAnswer(data, no, QStringLiteral("%1 + 1").arg(no), no + 1, no + 1));
+
+    const QString path = data.databasePath();
+    QVERIFY(QFile::remove(path));
+    int before = 0;
+    if (replaced) {
+        const QString other = tmp.filePath(QStringLiteral("other"));
+        {
+            TDataModule1 elsewhere(tmp.filePath(QStringLiteral("elsewhere")));
+            QVERIFY(postAnswer(elsewhere, 70, QStringLiteral("70 + 1"), 71, 71));
+        }
+        QVERIFY(QFile::rename(tmp.filePath(QStringLiteral("elsewhere/kyozai")), path));
+        before = 1;
+    }
+
+    for (int no = 4; no <= 6; ++no)
+        QVERIFY(postAnswer(data, no, QStringLiteral("%1 + 1").arg(no), no + 1, no + 1));
+    QCOMPARE(told.count(), 1);
+    QVERIFY(told.first().first().toString().contains(QStringLiteral("あたらしく つくりました")));
+    QVERIFY(data.usable());
+    // What the grid shows is what the file on disk holds.
+    QVERIFY(data.OpenDrillLog());
+    QCOMPARE(data.DrillLogQuery->rowCount(), before + 3);
+    QAbstractItemModel *model = data.DrillLogQuery->model();
+    QCOMPARE(model->data(model->index(before, 0)).toInt(), 4);
+    PlainFile file(path);
+    QList<int> numbers;
+    for (const QVariantList &row : file.rows(QStringLiteral("select NB from dorill order by rowid")))
+        numbers << row[0].toInt();
+    QCOMPARE(numbers, replaced ? (QList<int>{70, 4, 5, 6}) : (QList<int>{4, 5, 6}));
+    QCOMPARE(file.value(QStringLiteral("pragma integrity_check")).toString(), QStringLiteral("ok"));
+}
+
+void TestStore::firstUseByManyAtOnce()
+{
+    // Several processes use one fresh folder at the same moment (the setting
+    // up of the file takes it for itself for a moment): every one of them
+    // waits its turn and writes its answer.
+    for (int round = 0; round < 6; ++round) {
+        QTemporaryDir tmp;
+        const QString start = QString::number(QDateTime::currentMSecsSinceEpoch() + 400);
+        std::vector<std::unique_ptr<QProcess>> children;
+        for (int c = 0; c < 3; ++c) {
+            children.push_back(std::make_unique<QProcess>());
+            children.back()->start(childPath(), {tmp.path(), QStringLiteral("1"), start});
+        }
+        for (auto &child : children) {
+            QVERIFY(child->waitForStarted());
+            QVERIFY2(waitForPosted(*child, 1), child->readAllStandardError().constData());
+            child->kill();
+            child->waitForFinished();
+        }
+        PlainFile file(tmp.filePath(QStringLiteral("kyozai")));
+        QCOMPARE(file.value(QStringLiteral("select count(*) from dorill")).toInt(), 3);
+    }
+}
+
+void TestStore::countsWithoutReadingTheTable()
+{
+    // Reissuing the query after each answer neither counts the table again
+    // nor makes a grid read its rows afresh; a row written by another
+    // connection is seen all the same.
+    QTemporaryDir tmp;
+    TDataModule1 data(tmp.path());
+    QVERIFY(data.OpenDrillLog());
+    QVERIFY(PlainFile(data.databasePath()).fill({1, 2, 3}));
+    QVERIFY(data.OpenDrillLog());
+    QAbstractItemModel *model = data.DrillLogQuery->model();
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+    for (int no = 4; no <= 6; ++no)
+        QVERIFY(postAnswer(data, no, QStringLiteral("%1 + 1").arg(no), no + 1, no + 1));
+    QCoreApplication::processEvents();
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(inserted.count(), 3);
+    QCOMPARE(model->rowCount(), 6);
+
+    QVERIFY(PlainFile(data.databasePath()).fill({7}));
+    QVERIFY(data.OpenDrillLog());
+    QCOMPARE(model->rowCount(), 7);
+    QCOMPARE(model->data(model->index(6, 0)).toInt(), 7);
 }
 
 QTEST_MAIN(TestStore)

@@ -1,4 +1,6 @@
 #include "app/contents.h"
+#include "app/fontcheck.h"
+#include "app/oneprogram.h"
 #include "app/program.h"
 #include "frame/frame.h"
 #include "frame/lessonstate.h"
@@ -19,6 +21,20 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.minuka.Minuka"));
     QApplication::setFont(Look::face(16));
 
+    // One copy per data folder: a second start brings the running copy's
+    // window to the front and ends here.
+    const QString dataFolder = TDataModule1::defaultFolder();
+    OneProgram one(dataFolder);
+    switch (one.start()) {
+    case OneProgram::Start::Raised:
+        return 0;
+    case OneProgram::Start::NoAnswer:
+        return 1;
+    case OneProgram::Start::First:
+    case OneProgram::Start::Unknown:
+        break;
+    }
+
     QtClock clock;
     QtRandom random;
     QtDialogs dialogs;
@@ -28,17 +44,40 @@ int main(int argc, char *argv[])
     QtHelpViewer help;
     Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
 
-    Program program(seams, TDataModule1::defaultFolder(), Program::Screens::Later);
+    Program program(seams, dataFolder, Program::Screens::Later);
+    QObject::connect(&one, &OneProgram::raiseRequested, program.contents(), [&program] {
+        TForm1 *contents = program.contents();
+        contents->setWindowState((contents->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        contents->show();
+        contents->raise();
+        contents->activateWindow();
+        // A lesson or drill open over the contents stays in front of it.
+        if (QWidget *front = QApplication::activeModalWidget()) {
+            front->raise();
+            front->activateWindow();
+        }
+    });
     // A broken installation still starts (silent cues, a message for the
     // help), but says once what it could not find beside the program.
     for (const QString &path : MissingFiles(LessonState.AppDir))
         std::fprintf(stderr, "minuka: missing beside the program: %s\n", qPrintable(path));
     QApplication::setWindowIcon(QIcon(lessonPicture()));
+    // Without a Japanese font every text would be boxes: say which package
+    // is missing, on stderr and once on screen.
+    const QString undrawable = UndrawableCharacters(QApplication::font(), ShownTexts(program.contents()));
+    const QString fontMessage = undrawable.isEmpty() ? QString() : MissingFontMessage(undrawable);
+    if (!fontMessage.isEmpty())
+        std::fprintf(stderr, "minuka: %s\n", qPrintable(fontMessage));
     program.contents()->show();
     // The pupil sees the contents screen at once; the lesson and drill
     // screens are made behind it, in their order, before any click is taken
     // (a click that comes meanwhile waits for them).
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     program.createScreens();
+    if (!fontMessage.isEmpty()) {
+        QMetaObject::invokeMethod(program.contents(), [&dialogs, &program, fontMessage] {
+            dialogs.message(program.contents(), fontMessage);
+        }, Qt::QueuedConnection);
+    }
     return app.exec();
 }

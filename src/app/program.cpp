@@ -6,11 +6,47 @@
 #include "store/datamodule.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMap>
+#include <QTimer>
+
+namespace {
+
+// A hidden screen gives its window back to the system: its native window
+// and the buffer it is painted into (some 2.6 MiB each, two dozen screens)
+// are made again, in a few milliseconds, when the pupil opens it again.
+// Everything the pupil sees on it (captions, picks, the log) is kept in
+// its widgets.
+class ReleaseWhenHidden : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide) {
+            auto *window = static_cast<QWidget *>(watched);
+            QTimer::singleShot(0, window, [window] {
+                if (window->isHidden() && window->testAttribute(Qt::WA_WState_Created))
+                    Released::release(window);
+            });
+        }
+        return false;
+    }
+
+private:
+    // QWidget::destroy() is protected; a pointer to it taken through a class
+    // of our own may be called on any widget.
+    struct Released : QWidget {
+        static void release(QWidget *w) { (w->*&Released::destroy)(true, true); }
+    };
+};
+
+}  // namespace
 
 Program::Program(const Services &seams, const QString &dataFolder, Screens screens) : services_(seams)
 {
     QApplication::setApplicationDisplayName(QStringLiteral("ミヌカ"));
+    release_ = std::make_unique<ReleaseWhenHidden>();
     data_ = std::make_unique<TDataModule1>(dataFolder);
     services_.data = data_.get();
 
@@ -37,6 +73,7 @@ void Program::createScreens()
         screen->setObjectName(QStringLiteral("Form%1").arg(entry.form));
         WireHandlers(screen.get());
         screen->created();
+        screen->installEventFilter(release_.get());
         byForm.insert(entry.form, screen.get());
         screens_.emplace_back(entry.form, std::move(screen));
     }
@@ -47,6 +84,7 @@ Program::~Program()
 {
     // Screens go before the contents screen and the data module they use.
     screens_.clear();
+    release_.reset();
     contents_.reset();
     data_.reset();
 }

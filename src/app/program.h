@@ -10,6 +10,7 @@
 class TForm1;
 class TScreen;
 class TDataModule1;
+class QObject;
 
 // One lesson or drill screen the program has, by its form number. The list
 // holds them in the order start-up creates them; a new screen joins the
@@ -48,4 +49,5 @@ private:
     std::unique_ptr<TDataModule1> data_;
     std::unique_ptr<TForm1> contents_;
     std::vector<std::pair<int, std::unique_ptr<TScreen>>> screens_;
+    std::unique_ptr<QObject> release_;  // gives a hidden screen's window back
 };

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTime>
 #include <QTimer>
+#include <limits>
 
 // ---------------------------------------------------------------- arithmetic
 
@@ -31,6 +32,14 @@ int SecondsOfDay(const QTime &time)
 int DrillElapsed(int startSeconds, int nowSeconds)
 {
     return ((nowSeconds - startSeconds) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
+}
+
+int DrillElapsedSeconds(qint64 startMs, qint64 nowMs)
+{
+    // To the nearest second: the drill clock's ticks come a few
+    // milliseconds early or late, and a five-minute drill reads 5 ふん 0 びょう.
+    const qint64 ms = qMax<qint64>(0, nowMs - startMs);
+    return int(qMin<qint64>((ms + 500) / 1000, std::numeric_limits<int>::max()));
 }
 
 int DrillScore(int correct, int problems)
@@ -238,8 +247,9 @@ void TDrillScreen::DrawProblem()
 
 void TDrillScreen::ShowResults()
 {
-    const int now = SecondsOfDay(services().clock->now().time());
-    const int elapsed = DrillElapsed(StartSeconds, now);
+    // Timed on the monotonic clock: a wall clock set back or forward during
+    // the drill changes nothing.
+    const int elapsed = DrillElapsedSeconds(startedMs_, services().clock->monotonicMs());
     Label3->setCaption(QString());
     Label4->setCaption(QString());
     const QStringList lines = DrillResultLines(LessonState.ProblemNo, LessonState.CorrectCount, elapsed);
@@ -340,6 +350,7 @@ void TDrillScreen::CuteButton3Click()
         LessonState.GridShown = 0;
     LessonState.ProblemNo = 0;
     StartSeconds = SecondsOfDay(services().clock->now().time());
+    startedMs_ = services().clock->monotonicMs();
     LessonState.CorrectCount = 0;
     DrawProblem();
     ShowPickers();
@@ -400,7 +411,9 @@ void TDrillScreen::CuteButton6Click()
 
 void TDrillScreen::Timer3Timer()
 {
-    TickCount += 1;
+    // The limit is read on the same monotonic clock as the time taken; a
+    // tick that comes late (a busy machine) does not lengthen the drill.
+    TickCount = qMax(TickCount + 1, DrillElapsedSeconds(startedMs_, services().clock->monotonicMs()));
     if (TickCount < TimeLimit)
         return;
     Timer3->stop();

@@ -30,6 +30,10 @@ int SecondsOfDay(const QTime &time);
 // Seconds from the start to now on the clock of the day: a drill that runs
 // across midnight still counts forward.
 int DrillElapsed(int startSeconds, int nowSeconds);
+// Whole seconds, to the nearest, between two readings of the monotonic
+// clock (Clock::monotonicMs): what a drill counts as its time taken and
+// against its limit, whatever happens to the clock of the day meanwhile.
+int DrillElapsedSeconds(qint64 startMs, qint64 nowMs);
 // Right answers out of 100, rounded down; 0 when no problem was posed.
 int DrillScore(int correct, int problems);
 
@@ -200,4 +204,5 @@ private:
     QList<TComboBox *> pickers_;
     bool posed_ = false;         // see ProblemOnScreen
     bool countedRight_ = false;  // the problem on screen has been counted as right
+    qint64 startedMs_ = 0;       // "スタート" on the monotonic clock
 };

@@ -13,6 +13,11 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;  // local date and time
+    // Milliseconds on a clock that only ever moves forward, from an
+    // arbitrary start. Setting the wall clock back or forward does not move
+    // it, and it stands still while the machine sleeps, so a drill timed by
+    // it counts only the time the pupil had.
+    virtual qint64 monotonicMs() const = 0;
 };
 
 class Random {

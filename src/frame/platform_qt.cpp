@@ -13,9 +13,21 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+QtClock::QtClock()
+{
+    since_.start();
+}
+
 QDateTime QtClock::now() const
 {
     return QDateTime::currentDateTime();
+}
+
+qint64 QtClock::monotonicMs() const
+{
+    // QElapsedTimer reads the monotonic clock (CLOCK_MONOTONIC on Linux),
+    // which does not count the time the machine is suspended.
+    return since_.elapsed();
 }
 
 void QtRandom::reseed()

@@ -1,6 +1,7 @@
 #pragma once
 #include "frame/platform.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
 #include <QSet>
@@ -12,7 +13,12 @@ class QTextBrowser;
 
 class QtClock : public Clock {
 public:
+    QtClock();
     QDateTime now() const override;
+    qint64 monotonicMs() const override;
+
+private:
+    QElapsedTimer since_;
 };
 
 class QtRandom : public Random {

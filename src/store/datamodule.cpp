@@ -3,18 +3,22 @@
 #include "store/logmodel.h"
 #include "store/logtables.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <atomic>
 
-namespace {
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
-// A second running copy of the program waits this long for the other's
-// write to finish instead of failing at once.
-constexpr int kBusyTimeoutMs = 5000;
+namespace {
 
 QString errorText(const QSqlError &error)
 {
@@ -22,7 +26,32 @@ QString errorText(const QSqlError &error)
     return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }
 
-} // namespace
+// SQLite's "busy" and "locked": another connection holds the lock; the
+// same statement can succeed a moment later.
+bool isBusy(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == 5 || code == 6);
+}
+
+// Where the file stands on disk now; false when there is no file.
+bool fileIdentity(const QString &path, quint64 *device, quint64 *inode)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    *device = quint64(st.st_dev);
+    *inode = quint64(st.st_ino);
+    return true;
+#else
+    *device = *inode = 0;
+    return QFileInfo::exists(path);
+#endif
+}
+
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // TQuery
@@ -45,7 +74,17 @@ void TQuery::close()
     if (!m_open)
         return;
     m_open = false;
-    m_model->present(nullptr, 0);
+    // A drill closes and opens its query again after every answer; the
+    // grid is emptied only if the query stays closed, so reissuing never
+    // makes a grid read its rows afresh.
+    if (m_closeShown)
+        return;
+    m_closeShown = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_closeShown = false;
+        if (!m_open)
+            m_model->present(nullptr, 0);
+    }, Qt::QueuedConnection);
 }
 
 void TQuery::setStatement(const QString &sql)
@@ -64,16 +103,15 @@ bool TQuery::open()
     }
     if (!m_module->ensureOpen())
         return false;
-    QSqlQuery count(m_module->m_db);
-    count.setForwardOnly(true);
-    if (!count.exec(m_table->countStatement()) || !count.next()) {
-        m_module->reportFailure(errorText(count.lastError()));
+    int rows = 0;
+    bool othersWrote = false;
+    if (!m_module->countRows(m_table, &rows, &othersWrote))
         return false;
-    }
-    const int rows = count.value(0).toInt();
-    count.finish();
     m_open = true;
-    m_model->present(m_table, rows);
+    // The model already shows these rows unless another connection wrote
+    // meanwhile: then it reads them again.
+    if (othersWrote || m_model->table() != m_table || m_model->rowCount() != rows)
+        m_model->present(m_table, rows);
     return true;
 }
 
@@ -96,6 +134,20 @@ bool TQuery::deleteRow()
 {
     if (atEnd() || !m_module->m_usable)
         return false;
+    // Rows still waiting go first, so the log keeps its order.
+    if (!m_module->m_waiting.isEmpty()) {
+        QString detail;
+        switch (m_module->writeWaiting(&detail)) {
+        case TDataModule1::Trouble::None:
+            break;
+        case TDataModule1::Trouble::Busy:
+            m_module->reportBusy(detail);
+            return false;
+        case TDataModule1::Trouble::Broken:
+            m_module->reportFailure(detail);
+            return false;
+        }
+    }
     const qint64 rowId = m_model->rowIdAt(m_position);
     if (rowId < 0)
         return false;
@@ -106,9 +158,14 @@ bool TQuery::deleteRow()
     }
     del.addBindValue(rowId);
     if (!del.exec()) {
-        m_module->reportFailure(errorText(del.lastError()));
+        if (isBusy(del.lastError()))
+            m_module->reportBusy(errorText(del.lastError()));
+        else
+            m_module->reportFailure(errorText(del.lastError()));
         return false;
     }
+    if (auto it = m_module->m_counts.find(m_table); it != m_module->m_counts.end())
+        *it -= 1;
     m_model->rowRemoved(m_position);  // the next row now stands at m_position
     return true;
 }
@@ -118,20 +175,18 @@ bool TQuery::clearTable()
     if (!m_open || !m_module->m_usable)
         return false;
     m_appending = false;
-    QSqlQuery clear(m_module->m_db);
-    if (!clear.exec(m_table->clearStatement())) {
-        m_module->reportFailure(errorText(clear.lastError()));
-        return false;
-    }
     m_position = 0;
-    m_model->present(m_table, 0);
-    return true;
+    // Waits in line with the rows, so a locked file never mixes the rows of
+    // two drills: those logged before it are emptied with it.
+    return m_module->writeNow({TDataModule1::Write::Clear, m_table, {}, {}});
 }
 
 void TQuery::append()
 {
-    m_appending = m_open;
-    if (!m_open) {
+    // While the file is locked the query may not open; the answer is kept
+    // all the same and written with the next one.
+    m_appending = m_open || (m_table && m_module->m_usable && !m_module->m_waiting.isEmpty());
+    if (!m_appending) {
         // A broken store has told the pupil already; a drill then goes on quietly.
         if (m_module->m_usable)
             qWarning("TQuery::append: the query on %s is not open", qUtf8Printable(table()));
@@ -164,27 +219,15 @@ void TQuery::setNewField(int position, const QVariant &value)
     m_newRow[position] = value;
 }
 
-bool TQuery::post()
+bool TQuery::post(const std::function<bool(QSqlDatabase &)> &alongside)
 {
     if (!m_appending)
         return false;
     m_appending = false;
     if (!m_module->m_usable)
         return false;
-    // Outside an explicit transaction SQLite commits the insert by itself,
-    // so each row is one committed transaction.
-    QSqlQuery insert(m_module->m_db);
-    if (!insert.prepare(m_table->insertStatement())) {
-        m_module->reportFailure(errorText(insert.lastError()));
+    if (!m_module->writeNow({TDataModule1::Write::Insert, m_table, m_newRow, alongside}))
         return false;
-    }
-    for (const QVariant &value : std::as_const(m_newRow))
-        insert.addBindValue(value);
-    if (!insert.exec()) {
-        m_module->reportFailure(errorText(insert.lastError()));
-        return false;
-    }
-    m_model->rowAppended();
     m_position = m_model->rowCount() - 1;  // on the new row
     return true;
 }
@@ -302,82 +345,293 @@ QString TDataModule1::defaultFolder()
     return folder;
 }
 
+QSqlDatabase TDataModule1::connection()
+{
+    return ensureOpen() ? m_db : QSqlDatabase();
+}
+
+QList<TQuery *> TDataModule1::queriesOn(const LogTable *table) const
+{
+    QList<TQuery *> out;
+    for (TQuery *q : {DrillLogQuery, UnitsLogQuery, KukuQuery})
+        if (q->m_table == table)
+            out << q;
+    return out;
+}
+
 bool TDataModule1::ensureOpen()
 {
     if (!m_usable)
         return false;
-    if (m_opened)
-        return true;
+    if (m_opened) {
+        if (sameFileAsOpened())
+            return true;
+        startFreshFile();
+    }
 
     if (!QDir().mkpath(m_folder)) {
         reportFailure(QStringLiteral("フォルダ %1 を作れません").arg(QDir::toNativeSeparators(m_folder)));
         return false;
     }
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!m_db.isValid()) {
-        reportFailure(QStringLiteral("Qt の SQLite ドライバがありません"));
-        return false;
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        if (!m_db.isValid()) {
+            reportFailure(QStringLiteral("Qt の SQLite ドライバがありません"));
+            return false;
+        }
+        m_db.setDatabaseName(databasePath());
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     }
-    m_db.setDatabaseName(databasePath());
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!m_db.open()) {
+    if (!m_db.isOpen() && !m_db.open()) {
         reportFailure(errorText(m_db.lastError()));
         return false;
     }
 
-    // Write-ahead log with a sync at every commit: a posted row is on disk
-    // when post() returns, a program killed at any moment leaves a sound
-    // file, and a reader never blocks the other copy's writer. The pragmas
-    // are also the first statements to read the file, so a file that is not
-    // a database fails here.
+    // Another process may be setting up the same fresh file at this very
+    // moment; the switch to the write-ahead log takes the file for itself
+    // without waiting, so the first use tries again for a while.
+    QDeadlineTimer deadline(FirstUseWaitMs);
+    QString detail;
+    Trouble trouble;
+    while ((trouble = prepareFile(&detail)) == Trouble::Busy && !deadline.hasExpired())
+        QThread::msleep(15);
+    if (trouble == Trouble::Busy) {
+        m_db.close();  // the next use opens it again
+        reportBusy(detail);
+        return false;
+    }
+    if (trouble == Trouble::Broken) {
+        reportFailure(detail);
+        return false;
+    }
+    fileIdentity(databasePath(), &m_fileDevice, &m_fileInode);
+    m_opened = true;
+    m_dataVersion = -1;
+    m_counts.clear();
+    return true;
+}
+
+TDataModule1::Trouble TDataModule1::prepareFile(QString *detail)
+{
+    const auto fail = [detail](const QSqlError &error) {
+        *detail = errorText(error);
+        return isBusy(error) ? Trouble::Busy : Trouble::Broken;
+    };
+    // The write-ahead log, synchronised at checkpoints (synchronous=normal):
+    // a commit does not wait for the disk, yet every committed row survives
+    // a crash or a kill of the program, and a power cut can only take the
+    // last moments, never the file. A reader never blocks a writer. The
+    // pragmas are also the first statements to read the file, so a file
+    // that is not a database fails here.
     QSqlQuery q(m_db);
-    if (!q.exec(QStringLiteral("pragma journal_mode = wal"))
-        || !q.exec(QStringLiteral("pragma synchronous = full"))) {
-        reportFailure(errorText(q.lastError()));
-        return false;
-    }
-    q.finish();
-    if (!m_db.transaction()) {
-        reportFailure(errorText(m_db.lastError()));
-        return false;
-    }
+    if (!q.exec(QStringLiteral("pragma journal_mode = wal")))
+        return fail(q.lastError());
+    if (!q.exec(QStringLiteral("pragma synchronous = normal")))
+        return fail(q.lastError());
+    // "begin immediate" takes the write lock first (waiting its busy
+    // timeout for it), rather than failing at once when another
+    // connection writes between the reading and the writing of a
+    // transaction.
+    if (!q.exec(QStringLiteral("begin immediate")))
+        return fail(q.lastError());
     int count = 0;
     const LogTable *tables = LogTables::all(&count);
     for (int i = 0; i < count; ++i) {
         if (!q.exec(tables[i].createStatement())) {
-            const QString detail = errorText(q.lastError());
-            q.finish();
-            m_db.rollback();
-            reportFailure(detail);
-            return false;
+            const QSqlError error = q.lastError();
+            q.exec(QStringLiteral("rollback"));
+            return fail(error);
         }
     }
-    if (!m_db.commit()) {
-        const QString detail = errorText(m_db.lastError());
-        m_db.rollback();
+    if (!q.exec(QStringLiteral("commit"))) {
+        const QSqlError error = q.lastError();
+        q.exec(QStringLiteral("rollback"));
+        return fail(error);
+    }
+    return Trouble::None;
+}
+
+bool TDataModule1::sameFileAsOpened() const
+{
+    quint64 device = 0, inode = 0;
+    return fileIdentity(databasePath(), &device, &inode) && device == m_fileDevice && inode == m_fileInode;
+}
+
+void TDataModule1::startFreshFile()
+{
+    // The file was deleted or replaced while the program ran: whatever the
+    // old connection still writes would go nowhere the pupil can find.
+    m_db.close();
+    // The old file's write-ahead log and its index, if closing left them:
+    // SQLite would read them into the fresh file as if they were its own.
+    for (const char *suffix : {"-wal", "-shm"})
+        QFile::remove(databasePath() + QLatin1String(suffix));
+    m_opened = false;
+    m_counts.clear();
+    tell(QStringLiteral("ドリルの きろくの ファイルが なくなっていたので、あたらしく つくりました。\r\n"
+                        "これからの こたえは、あたらしい ファイルに きろくします。\r\n"
+                        "\r\n"
+                        "おうちの方へ：きろくのファイル\r\n"
+                        "%1\r\n"
+                        "が、ミヌカを つかっている あいだに けされたか、ほかの ファイルに かわりました。")
+             .arg(QDir::toNativeSeparators(databasePath())));
+    // The grids show what the fresh file holds once it is open.
+    for (TQuery *q : {DrillLogQuery, UnitsLogQuery, KukuQuery})
+        if (q->m_open)
+            QMetaObject::invokeMethod(q, [q] { if (q->m_open) q->open(); }, Qt::QueuedConnection);
+}
+
+bool TDataModule1::countRows(const LogTable *table, int *rows, bool *othersWrote)
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    // data_version changes only when another connection commits, so the
+    // counts kept here stay right without reading the tables.
+    if (!q.exec(QStringLiteral("pragma data_version")) || !q.next()) {
+        reportFailure(errorText(q.lastError()));
+        return false;
+    }
+    const qint64 version = q.value(0).toLongLong();
+    q.finish();
+    *othersWrote = version != m_dataVersion;
+    if (*othersWrote) {
+        m_dataVersion = version;
+        m_counts.clear();
+    }
+    if (auto it = m_counts.constFind(table); it != m_counts.constEnd()) {
+        *rows = *it;
+        return true;
+    }
+    if (!q.exec(table->countStatement()) || !q.next()) {
+        reportFailure(errorText(q.lastError()));
+        return false;
+    }
+    *rows = q.value(0).toInt();
+    m_counts.insert(table, *rows);
+    return true;
+}
+
+bool TDataModule1::writeNow(Write write)
+{
+    m_waiting.append(std::move(write));
+    if (!ensureOpen())
+        return false;
+    QString detail;
+    switch (writeWaiting(&detail)) {
+    case Trouble::None:
+        return true;
+    case Trouble::Busy:
+        reportBusy(detail);
+        return false;
+    case Trouble::Broken:
+        m_waiting.clear();
         reportFailure(detail);
         return false;
     }
-    m_opened = true;
-    return true;
+    return false;
+}
+
+// The one write path of the log: every write still waiting, in order, in
+// one transaction (a savepoint, so a caller may run it inside a
+// transaction of its own). All or none of them are on disk afterwards.
+TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
+{
+    if (m_waiting.isEmpty())
+        return Trouble::None;
+    QSqlQuery q(m_db);
+    const auto fail = [&](const QSqlError &error) {
+        *detail = errorText(error);
+        q.finish();
+        QSqlQuery undo(m_db);
+        undo.exec(QStringLiteral("rollback to drill_log"));
+        undo.exec(QStringLiteral("release drill_log"));
+        return isBusy(error) ? Trouble::Busy : Trouble::Broken;
+    };
+    if (!q.exec(QStringLiteral("savepoint drill_log"))) {
+        *detail = errorText(q.lastError());
+        return isBusy(q.lastError()) ? Trouble::Busy : Trouble::Broken;
+    }
+    for (const Write &w : std::as_const(m_waiting)) {
+        if (w.kind == Write::Clear) {
+            if (!q.exec(w.table->clearStatement()))
+                return fail(q.lastError());
+        } else {
+            if (!q.prepare(w.table->insertStatement()))
+                return fail(q.lastError());
+            for (const QVariant &value : w.values)
+                q.addBindValue(value);
+            if (!q.exec())
+                return fail(q.lastError());
+        }
+        if (w.alongside && !w.alongside(m_db)) {
+            QSqlError error = m_db.lastError();
+            if (!error.isValid())
+                error = QSqlError(QStringLiteral("the rows written with the answer failed"));
+            return fail(error);
+        }
+    }
+    q.finish();
+    if (!q.exec(QStringLiteral("release drill_log")))
+        return fail(q.lastError());
+
+    // On disk: the grids follow.
+    const QList<Write> written = std::exchange(m_waiting, {});
+    for (const Write &w : written) {
+        auto count = m_counts.find(w.table);
+        if (w.kind == Write::Clear) {
+            if (count != m_counts.end())
+                *count = 0;
+            for (TQuery *query : queriesOn(w.table))
+                if (query->m_open)
+                    query->m_model->present(w.table, 0);
+        } else {
+            if (count != m_counts.end())
+                *count += 1;
+            for (TQuery *query : queriesOn(w.table))
+                if (query->m_open)
+                    query->m_model->rowAppended();
+        }
+    }
+    m_toldBusy = false;  // a later lock is told again
+    return Trouble::None;
 }
 
 void TDataModule1::reportFailure(const QString &detail, bool later)
 {
     m_usable = false;
+    m_waiting.clear();
     if (m_reported)
         return;
     m_reported = true;
-    const QString message =
-        QStringLiteral("ドリルの きろくを のこせません。\r\n"
-                       "ドリルは このまま つづけられますが、こたえは きろくされません。\r\n"
-                       "\r\n"
-                       "おうちの方へ：きろくのファイル\r\n"
-                       "%1\r\n"
-                       "を ひらけないか、かきこめません。"
-                       "フォルダに かきこめるか、ファイルが こわれていないか たしかめてください。\r\n"
-                       "（%2）")
-            .arg(QDir::toNativeSeparators(databasePath()), detail);
+    tell(QStringLiteral("ドリルの きろくを のこせません。\r\n"
+                        "ドリルは このまま つづけられますが、こたえは きろくされません。\r\n"
+                        "\r\n"
+                        "おうちの方へ：きろくのファイル\r\n"
+                        "%1\r\n"
+                        "を ひらけないか、かきこめません。"
+                        "フォルダに かきこめるか、ファイルが こわれていないか たしかめてください。\r\n"
+                        "（%2）")
+             .arg(QDir::toNativeSeparators(databasePath()), detail),
+         later);
+}
+
+void TDataModule1::reportBusy(const QString &detail)
+{
+    if (m_toldBusy || m_reported)
+        return;
+    m_toldBusy = true;
+    tell(QStringLiteral("ドリルの きろくが いま かきこめません。\r\n"
+                        "こたえは おぼえておいて、かきこめるように なったら じゅんばんに きろくします。\r\n"
+                        "ドリルは このまま つづけてね。\r\n"
+                        "\r\n"
+                        "おうちの方へ：きろくのファイル\r\n"
+                        "%1\r\n"
+                        "を ほかの プログラムが つかっています。（%2）")
+             .arg(QDir::toNativeSeparators(databasePath()), detail));
+}
+
+void TDataModule1::tell(const QString &message, bool later)
+{
     if (later)
         QMetaObject::invokeMethod(this, [this, message] { emit failed(message); }, Qt::QueuedConnection);
     else

@@ -28,6 +28,7 @@ public:
 
     // Shows `rows` rows of `table` (nullptr: nothing, the query is closed).
     void present(const LogTable *table, int rows);
+    const LogTable *table() const { return m_table; }
     void rowAppended();         // one row was posted at the end
     void rowRemoved(int row);   // the row at `row` was deleted
     qint64 rowIdAt(int row);    // -1 when it cannot be read

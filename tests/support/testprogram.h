@@ -17,14 +17,19 @@
 #include <memory>
 #include <random>
 
+// Time passes only when a test says so: advance() lets seconds go by on both
+// clocks; set() moves only the wall clock, as a parent setting the time does.
 class FakeClock : public Clock {
 public:
     QDateTime now() const override { return now_; }
+    qint64 monotonicMs() const override { return monotonic_; }
     void set(const QDateTime &t) { now_ = t; }
-    void advance(int seconds) { now_ = now_.addSecs(seconds); }
+    void advance(int seconds) { now_ = now_.addSecs(seconds), monotonic_ += qint64(seconds) * 1000; }
+    void advanceMs(qint64 ms) { now_ = now_.addMSecs(ms), monotonic_ += ms; }
 
 private:
     QDateTime now_{QDate(2026, 4, 10), QTime(10, 0, 0)};
+    qint64 monotonic_ = 0;
 };
 
 // Scripted draws in the order the program asks for them; once the script is

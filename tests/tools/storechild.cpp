@@ -2,11 +2,15 @@
 // module on a folder and posts answers one by one, saying "posted k" after
 // each, then waits to be killed.
 //
-//   storechild <folder> <rows>     rows < 0: post without end
+//   storechild <folder> <rows> [start]   rows < 0: post without end; start:
+//   the moment (ms since the epoch) to begin, so several children use a
+//   fresh folder at once
 
 #include "store/datamodule.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QThread>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +20,11 @@ int main(int argc, char **argv)
     if (argc < 3) {
         std::fprintf(stderr, "usage: storechild <folder> <rows>\n");
         return 2;
+    }
+    if (argc > 3) {
+        const qint64 wait = std::atoll(argv[3]) - QDateTime::currentMSecsSinceEpoch();
+        if (wait > 0)
+            QThread::msleep(static_cast<unsigned long>(wait));
     }
     TDataModule1 data(QString::fromLocal8Bit(argv[1]));
     QObject::connect(&data, &TDataModule1::failed, [](const QString &message) {

@@ -1,0 +1,238 @@
+// What a pupil waits for and what the program holds, over all five drills,
+// with the drill log on the real disk:
+//
+// - every screen opened from the contents screen once and again (from the
+//   click to the screen painted), and the resident memory once every screen
+//   has been opened and closed;
+// - "スタート" with a long log already in the drill's table (the log emptied,
+//   the first problem posed, the screen painted);
+// - one answer step on each drill with a long log: the pick that closes the
+//   answer, the row committed to the file, events processed and the screen
+//   painted. The pickers are picked from the highest place down; a wrong
+//   answer is logged as a right one is, so the digits are whatever comes.
+//
+//   QT_QPA_PLATFORM=offscreen bench_drills [answers] [rows,rows,...] [folder]
+//
+// The folder (default: a fresh one in the current directory, so on the disk
+// the build lives on, not in a memory file system) holds the database.
+
+#include "frame/drill.h"
+#include "store/datamodule.h"
+#include "testprogram.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const size_t i = std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5));
+    return v[i];
+}
+
+double ms(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+// Fills a log table as a long drill would have, through a second
+// connection in one transaction.
+bool logRows(const QString &folder, bool units, int rows)
+{
+    const QString name = QStringLiteral("bench-filler");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(folder + QStringLiteral("/kyozai"));
+        if (db.open() && db.transaction()) {
+            QSqlQuery q(db);
+            ok = q.prepare(units ? QStringLiteral("insert into dorills (NB, MND, KAI, KOT, HNT) values (?, ?, ?, ?, ?)")
+                                 : QStringLiteral("insert into dorill (NB, MND, KAI, KOT, HNT) values (?, ?, ?, ?, ?)"));
+            for (int i = 1; ok && i <= rows; ++i) {
+                q.addBindValue(i);
+                if (units) {
+                    q.addBindValue(QStringLiteral("　%1 km  %2 m + %3 m").arg(i % 9).arg(i % 1000).arg(i % 7000));
+                    q.addBindValue(QStringLiteral("　%1 km %2 m").arg(i % 9 + 1).arg(i % 1000));
+                    q.addBindValue(QStringLiteral("　%1 km %2 m").arg(i % 9 + 1).arg(i % 1000));
+                } else {
+                    q.addBindValue(QStringLiteral("　%1 + %2").arg(10 + i % 89).arg(11 + i % 88));
+                    q.addBindValue(21 + i % 89 + i % 88);
+                    q.addBindValue(21 + i % 89 + i % 88);
+                }
+                q.addBindValue(QStringLiteral(" ○"));
+                ok = q.exec();
+            }
+            q.finish();
+            ok = db.commit() && ok;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+void settle(QWidget *w)
+{
+    QCoreApplication::processEvents();
+    w->repaint();
+}
+
+QList<TComboBox *> openPickers(TDrillScreen *s)
+{
+    QList<TComboBox *> out;
+    for (TComboBox *c : s->findChildren<TComboBox *>())
+        if (c != s->ComboBox1 && c != s->ComboBox2 && c->isEnabled() && c->isVisibleTo(s) && c->count() > 0)
+            out << c;
+    std::sort(out.begin(), out.end(), [](TComboBox *a, TComboBox *b) { return a->x() < b->x(); });
+    return out;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const int answers = argc > 1 ? std::atoi(argv[1]) : 500;
+    QList<int> sizes{5000, 50000};
+    if (argc > 2) {
+        sizes.clear();
+        for (const QByteArray &n : QByteArray(argv[2]).split(','))
+            sizes << n.toInt();
+    }
+    QTemporaryDir here(QDir::current().filePath(QStringLiteral("bench-drills-XXXXXX")));
+    const QString folder = argc > 3 ? QString::fromLocal8Bit(argv[3]) : here.path();
+    QDir().mkpath(folder);
+    QFile::remove(folder + QStringLiteral("/kyozai"));
+
+    QElapsedTimer startup;
+    startup.start();
+    TestProgram t(folder);
+    const double startupMs = ms(startup);
+    TDataModule1 *data = t.program->data();
+
+    // Every screen, opened from the contents and closed again, twice.
+    std::vector<double> firstOpens, reopens;
+    double worstReopen = 0;
+    int worstForm = 0;
+    for (int round = 0; round < 2; ++round) {
+        for (int form : t.program->forms()) {
+            QElapsedTimer open;
+            open.start();
+            TScreen *s = t.open(form);
+            if (!s) {
+                std::fprintf(stderr, "form %d did not open\n", form);
+                return 1;
+            }
+            settle(s);
+            const double took = ms(open);
+            (round == 0 ? firstOpens : reopens).push_back(took);
+            if (round == 1 && took > worstReopen)
+                worstReopen = took, worstForm = form;
+            TestProgram::click(s, QStringLiteral("CuteButton2"));
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();  // a hidden screen gives its window back
+        }
+    }
+    const double rss = residentMiB();
+
+    std::printf("start-up, all screens created: %.1f ms (%d screens)\n", startupMs, int(t.program->forms().size()));
+    std::printf("opening a screen: first time median %.1f ms, max %.1f ms; again median %.1f ms, max %.1f ms (form %d)\n",
+                percentile(firstOpens, 0.5), *std::max_element(firstOpens.begin(), firstOpens.end()),
+                percentile(reopens, 0.5), worstReopen, worstForm);
+    std::printf("resident memory after every screen was opened and closed: %.1f MiB\n", rss);
+
+    std::mt19937 dice(7);
+    const QList<int> drills{5, 8, 13, 20, 23};
+    for (int rows : sizes) {
+        std::vector<double> all, starts;
+        for (int form : drills) {
+            auto *s = qobject_cast<TDrillScreen *>(t.open(form));
+            if (!s) {
+                std::fprintf(stderr, "drill %d did not open\n", form);
+                return 1;
+            }
+            const bool units = s->drill().log == TDrill::Log::Units;
+            TQuery *log = units ? data->UnitsLogQuery : data->DrillLogQuery;
+            s->ComboBox1->pick(0);
+            s->ComboBox2->pick(0);
+            for (int k = 0; k < 3; ++k) {  // "スタート" on a long log
+                if (!logRows(folder, units, rows))
+                    return std::fprintf(stderr, "could not fill the log\n"), 1;
+                settle(s);
+                QElapsedTimer start;
+                start.start();
+                s->CuteButton3->click();
+                settle(s);
+                starts.push_back(ms(start));
+            }
+            if (!logRows(folder, units, rows))
+                return std::fprintf(stderr, "could not fill the log\n"), 1;
+            settle(s);
+            std::vector<double> steps;
+            for (int a = 0; a < answers; ++a) {
+                QList<TComboBox *> picked;
+                bool logged = false;
+                for (int pass = 0; pass < 3 && !logged; ++pass) {
+                    for (TComboBox *c : openPickers(s)) {
+                        if (picked.contains(c))
+                            continue;
+                        picked << c;
+                        const int before = log->model()->rowCount();
+                        QElapsedTimer step;
+                        step.start();
+                        c->pick(int(dice() % unsigned(c->count())));
+                        if (log->model()->rowCount() != before) {
+                            settle(s);
+                            steps.push_back(ms(step));
+                            logged = true;
+                            break;
+                        }
+                        QCoreApplication::processEvents();
+                    }
+                }
+                if (!logged) {
+                    std::fprintf(stderr, "drill %d: no answer was logged\n", form);
+                    return 1;
+                }
+                s->CuteButton4->click();
+            }
+            if (!t.dialogs.asked.isEmpty()) {
+                std::fprintf(stderr, "drill %d: %s\n", form, qPrintable(t.dialogs.asked.last().text));
+                return 1;
+            }
+            std::printf("  drill %2d on %d rows: answer step median %.2f ms, p99 %.2f ms, max %.2f ms\n", form, rows,
+                        percentile(steps, 0.5), percentile(steps, 0.99), *std::max_element(steps.begin(), steps.end()));
+            all.insert(all.end(), steps.begin(), steps.end());
+            s->close();
+            QCoreApplication::processEvents();
+        }
+        std::printf("all five drills on %d rows: answer step median %.2f ms, p99 %.2f ms, max %.2f ms\n", rows,
+                    percentile(all, 0.5), percentile(all, 0.99), *std::max_element(all.begin(), all.end()));
+        std::printf("\"スタート\" on %d rows: median %.2f ms, max %.2f ms\n", rows, percentile(starts, 0.5),
+                    *std::max_element(starts.begin(), starts.end()));
+    }
+    return 0;
+}
