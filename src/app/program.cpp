@@ -6,9 +6,14 @@
 #include "store/datamodule.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QEvent>
 #include <QMap>
 #include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -26,8 +31,20 @@ public:
         if (event->type() == QEvent::Hide) {
             auto *window = static_cast<QWidget *>(watched);
             QTimer::singleShot(0, window, [window] {
-                if (window->isHidden() && window->testAttribute(Qt::WA_WState_Created))
-                    Released::release(window);
+                if (window->isHidden()) {
+                    // The paint buffer is kept by the widget beyond its
+                    // native window; a buffer of one pixel is made full
+                    // size again, and painted whole, when the screen shows.
+                    if (QBackingStore *buffer = window->backingStore())
+                        buffer->resize(QSize(1, 1));
+                    if (window->testAttribute(Qt::WA_WState_Created))
+                        Released::release(window);
+#ifdef __GLIBC__
+                    // The buffer goes back to the heap; hand the free pages
+                    // to the system too, or the memory stays counted.
+                    malloc_trim(0);
+#endif
+                }
             });
         }
         return false;
