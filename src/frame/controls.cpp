@@ -150,6 +150,8 @@ public:
         p->save();
         p->setRenderHint(QPainter::Antialiasing);
         p->setPen(Qt::NoPen);
+        if (index.row() % 2 == 1 && enabled)  // faint bands keep each row its own
+            p->fillRect(QRectF(o.rect).adjusted(2, 0, -2, 0), Look::PickBand);
         if (o.state & QStyle::State_Selected) {
             const QColor accent = owner_->palette().color(QPalette::Highlight);
             p->setBrush(enabled ? accent : restingAccent(accent));
@@ -303,7 +305,7 @@ QFont TComboBox::rowFont() const
     QFont f = font();
     const int base = QFontInfo(f).pixelSize();
     const int room = list_->viewport()->width() - 8;
-    const int rowRoom = rowHeight() - 4;
+    const int rowRoom = rowHeight() - 5;  // air between the digits of neighbouring rows
     int px = qRound(base * Look::PickGlyphGrowth);
     for (; px > base; --px) {
         f.setPixelSize(px);

@@ -22,8 +22,9 @@ inline const QColor Results{0xC0, 0xEF, 0xCD};  // "けっか"
 // which every screen carries as its palette's Highlight.
 inline const QColor Accent{0x4A, 0x63, 0xE7};       // a screen's accent: the picked row, the focus ring
 inline const QColor PickFrame{0xB0, 0xB6, 0xE4};    // the soft frame round a list
-inline const QColor PickHeading{0xDE, 0xE4, 0xFF};  // the field over the rows: the place name
-inline const QColor PickHover{0xE6, 0xEA, 0xFF};    // the row under the mouse
+inline const QColor PickHeading{0xD4, 0xDC, 0xFF};  // the field over the rows: the place name
+inline const QColor PickHover{0xDD, 0xE3, 0xFF};    // the row under the mouse
+inline const QColor PickBand{0xF6, 0xF7, 0xFF};     // every other row, faintly
 inline const QColor PickAsleep{0xF1, 0xF1, 0xF5};   // a list that rests
 inline const QColor PickAsleepInk{0xA0, 0xA0, 0xAC};
 inline constexpr int PickRadius = 7;                // corners of the frame and the picked row
