@@ -1,5 +1,6 @@
 #include "app/contents.h"
 #include "app/program.h"
+#include "app/windowsize.h"
 #include "frame/frame.h"
 #include "frame/lessonstate.h"
 #include "frame/picture.h"
@@ -13,6 +14,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Every window in the size the pupil chose ("おおきさ"), from the start.
+    const bool scaled = ApplySavedWindowSize();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("minuka"));
     // The menu entry and the icon a desktop shows for the program's windows.
@@ -40,5 +43,10 @@ int main(int argc, char *argv[])
     // (a click that comes meanwhile waits for them).
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     program.createScreens();
-    return app.exec();
+    bool again = false;
+    program.contents()->restartForSize = [&again, &quitter] { again = true, quitter.quit(); };
+    const int code = app.exec();
+    if (again)
+        StartAgain(scaled);
+    return code;
 }
