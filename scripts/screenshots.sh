@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program under Xvfb, clicking
 # through it with xdotool as a pupil would: the contents screen, then mental
-# addition in test mode with a problem answered.
+# addition in test mode with a problem answered, then the mental-arithmetic
+# drill with five minutes on its clock, answered from the keyboard.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${1:-build/bin/minuka}
@@ -33,6 +34,23 @@ run() {
   xdotool mousemove --window "$lesson" 500 600
   sleep 0.3
   import -window "$lesson" "$out/mental-addition-test.png"
+  xdotool mousemove --window "$lesson" 790 647 click 1   # "もくじへ"
+  sleep 1
+  # "ドリル" under "２．あん算".
+  xdotool mousemove --window "$contents" 337 236 click 1
+  sleep 1
+  local drill
+  drill=$(xdotool search --onlyvisible --name '^ミヌカ$' | grep -v "^$contents\$" | tail -1)
+  xdotool mousemove --window "$drill" 860 57 click 1     # menu "たし算"
+  sleep 0.3
+  xdotool mousemove --window "$drill" 860 164 click 1    # time "５ふん"
+  sleep 0.3
+  xdotool mousemove --window "$drill" 793 571 click 1    # "スタート"
+  sleep 3.2
+  xdotool key --window "$drill" 1 2                      # 百 and 十 from the keyboard
+  xdotool mousemove --window "$drill" 500 600
+  sleep 0.3
+  import -window "$drill" "$out/mental-drill-keys.png"
   kill "$pid"
 }
 if [ -z "${DISPLAY:-}" ] || [ "${MINUKA_SHOTS_INNER:-}" != 1 ]; then
@@ -40,4 +58,4 @@ if [ -z "${DISPLAY:-}" ] || [ "${MINUKA_SHOTS_INNER:-}" != 1 ]; then
   exit
 fi
 run
-echo "wrote $out/contents.png and $out/mental-addition-test.png"
+echo "wrote $out/contents.png, $out/mental-addition-test.png and $out/mental-drill-keys.png"

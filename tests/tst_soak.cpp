@@ -57,6 +57,17 @@ QString brokenRule(TScreen *screen)
             return QStringLiteral("%1 has index %2").arg(c->objectName()).arg(c->itemIndex());
     return QString();
 }
+// A key a pupil types: a digit, Tab, an arrow or Enter, to the widget that
+// has the focus (or the screen).
+QString typeKey(TScreen *screen, int roll)
+{
+    static const int keys[] = {Qt::Key_0, Qt::Key_3, Qt::Key_7, Qt::Key_9, Qt::Key_Tab,
+                               Qt::Key_Left, Qt::Key_Right, Qt::Key_Return};
+    const int key = keys[roll % int(std::size(keys))];
+    QWidget *to = screen->focusWidget() ? screen->focusWidget() : screen;
+    QTest::keyClick(to, Qt::Key(key));
+    return QStringLiteral(", key %1").arg(key, 0, 16);
+}
 }  // namespace
 
 void SoakTest::randomPupil_data()
@@ -124,6 +135,8 @@ void SoakTest::randomPupil()
                 done = QStringLiteral("tick %1").arg(tm->objectName());
                 QMetaObject::invokeMethod(screen, (tm->objectName() + QStringLiteral("Timer")).toLatin1().constData());
             }
+            if (roll(5) == 0 && !screen->isHidden())
+                done += typeKey(screen, roll(64));
             // The event loop runs after each event, as it does between a
             // pupil's clicks: what an event queued (repaints, deferred
             // deletes, queued calls, timers due) happens now, and the queue

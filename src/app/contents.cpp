@@ -1,17 +1,23 @@
 #include "app/contents.h"
 
+#include "app/windowsize.h"
+
 #include "frame/frame.h"
 #include "frame/lessonstate.h"
 #include "frame/look.h"
 #include "frame/picture.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QRegularExpression>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 namespace {
@@ -68,6 +74,7 @@ TForm1::TForm1(const Services &services) : services_(services)
     utorial1->setObjectName(QStringLiteral("utorial1"));
     About1 = Help1->addAction(QStringLiteral("バージョン情報"));
     About1->setObjectName(QStringLiteral("About1"));
+    addWindowSizeMenu();
 
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("Page"));
@@ -233,4 +240,53 @@ void TForm1::closeEvent(QCloseEvent *event)
     // Closing the contents window ends the program at once, without a question.
     event->accept();
     services_.quitter->quit();
+}
+
+// ---------------------------------------------------------------- window size
+
+void TForm1::addWindowSizeMenu()
+{
+    QMenu *menu = new QMenu(QStringLiteral("おおきさ"), MainMenu1);
+    menu->setObjectName(QStringLiteral("WindowSize"));
+    menu->setFont(Look::face(14));
+    MainMenu1->insertMenu(Help1->menuAction(), menu);
+    auto *group = new QActionGroup(menu);
+    const int kept = SavedWindowSize(
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization(), SettingsApplication()));
+    for (const WindowSizeChoice &c : WindowSizeChoices()) {
+        QAction *a = menu->addAction(c.caption);
+        a->setObjectName(c.percent ? QStringLiteral("WindowSize%1").arg(c.percent) : QStringLiteral("WindowSizeFill"));
+        a->setCheckable(true);
+        a->setChecked(c.percent == kept);
+        group->addAction(a);
+        const int percent = c.percent;
+        connect(a, &QAction::triggered, this, [this, percent] { chooseWindowSize(percent); });
+        if (percent == 0)
+            a->setShortcut(QKeySequence(Qt::Key_F11));
+    }
+}
+
+void TForm1::chooseWindowSize(int percent)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization(), SettingsApplication());
+    const int kept = SavedWindowSize(settings);
+    if (percent == 0 && kept == 0)
+        percent = settings.value(QStringLiteral("window/before"), 100).toInt();  // F11 again: back
+    else if (percent == 0)
+        settings.setValue(QStringLiteral("window/before"), kept);
+    // The screen's pixels at factor 1: what it shows now times the factor now.
+    const QScreen *screen = this->screen();
+    const double now = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1;
+    const QSize available = screen ? screen->availableGeometry().size() * (now > 0 ? now : 1) : QSize();
+    SaveWindowSize(settings, percent, FillingScaleFactor(size(), available));
+    const QString name = findChild<QAction *>(percent ? QStringLiteral("WindowSize%1").arg(percent)
+                                                      : QStringLiteral("WindowSizeFill"))
+                             ->text();
+    for (QAction *a : findChildren<QAction *>(QRegularExpression(QStringLiteral("^WindowSize"))))
+        a->setChecked(a->text() == name);
+    if (percent == kept)
+        return;
+    services_.dialogs->information(this, QStringLiteral("ミヌカを ひらきなおして、「%1」に するよ。").arg(name));
+    if (restartForSize)
+        restartForSize();
 }

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -42,6 +43,10 @@ public:
 
     void FormCreate();
 
+    // Runs after the pupil chose a window size in "おおきさ": the program
+    // starts again in that size. Unset (in tests) the choice is only kept.
+    std::function<void()> restartForSize;
+
 public slots:
     void CuteButton2Click();
     void CuteButton3Click();
@@ -77,6 +82,10 @@ protected:
 
 private:
     void openForm(int button);
+    // The menu "おおきさ": the sizes of app/windowsize.h, the kept one
+    // checked; F11 goes to the whole screen and back.
+    void addWindowSizeMenu();
+    void chooseWindowSize(int percent);
 
     const Services &services_;
     QMap<int, QWidget *> screens_;

@@ -2,6 +2,7 @@
 #include "app/fontcheck.h"
 #include "app/oneprogram.h"
 #include "app/program.h"
+#include "app/windowsize.h"
 #include "frame/frame.h"
 #include "frame/lessonstate.h"
 #include "frame/picture.h"
@@ -15,6 +16,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Every window in the size the pupil chose ("おおきさ"), from the start.
+    const bool scaled = ApplySavedWindowSize();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("minuka"));
     // The menu entry and the icon a desktop shows for the program's windows.
@@ -79,5 +82,14 @@ int main(int argc, char *argv[])
             dialogs.message(program.contents(), fontMessage);
         }, Qt::QueuedConnection);
     }
-    return app.exec();
+    bool again = false;
+    program.contents()->restartForSize = [&again, &quitter] { again = true, quitter.quit(); };
+    const int code = app.exec();
+    if (again) {
+        // The new copy must find the folder free, not this one still in it.
+        program.data()->close();
+        one.release();
+        StartAgain(scaled);
+    }
+    return code;
 }

@@ -20,6 +20,11 @@ OneProgram::OneProgram(const QString &dataFolder, QObject *parent) : QObject(par
 
 OneProgram::~OneProgram()
 {
+    release();
+}
+
+void OneProgram::release()
+{
     if (server_)
         server_->close();
     if (lock_)

@@ -31,6 +31,10 @@ public:
 
     // The socket name for a data folder (the same folder always gives the
     // same name, two folders two names).
+    // Gives up the folder: the lock and the socket are free for the next
+    // start (the program starting itself again in a new size).
+    void release();
+
     static QString serverName(const QString &dataFolder);
     QString lockPath() const;
 

@@ -8,7 +8,9 @@
 #include <QPainterPath>
 #include <QStyleOptionFocusRect>
 #include <QStyledItemDelegate>
-#include <QVBoxLayout>
+#include <QKeyEvent>
+
+#include <algorithm>
 
 QFont Look::face(int pixelSize, bool bold)
 {
@@ -51,6 +53,9 @@ TCuteButton::TCuteButton(const QString &name, const QString &caption, const QCol
     setFixedSize(90, 30);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+    // Enter is the screen's "つぎへ" wherever the focus stands, never the
+    // button that happens to have it (on a fresh screen that is "おわる").
+    setAutoDefault(false);
 }
 
 void TCuteButton::setFaceColor(const QColor &face)
@@ -105,6 +110,9 @@ void TCuteButton::paintEvent(QPaintEvent *)
 // ---------------------------------------------------------------- TComboBox
 
 namespace {
+// The frame round a list, and the focus ring over it, stand in this margin.
+constexpr int kFrameMargin = 2;
+
 // The list never takes the keyboard: only a click on an item is a pick.
 class PickList : public QListWidget {
 public:
@@ -115,35 +123,77 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override { e->ignore(); }
 };
 
-// Paints the rows of a pick list: navy on white, the picked row white on
-// navy, the row under the mouse pale blue, and grey while the list rests.
-// A painter of its own is far cheaper to create than a style sheet per list,
-// and a program has dozens of lists, all made at start-up.
+// The colour of a picked row while its list rests: the accent, faded.
+QColor restingAccent(const QColor &accent)
+{
+    const QColor grey(0xB8, 0xB8, 0xC4);
+    return QColor((accent.red() + grey.red() * 2) / 3, (accent.green() + grey.green() * 2) / 3,
+                  (accent.blue() + grey.blue() * 2) / 3);
+}
+
+// Paints the rows of a pick list over the list's white body: the item
+// centred and large, the picked row a rounded patch of the accent colour
+// with white ink, the row under the mouse pale. A painter of its own is far
+// cheaper to create than a style sheet per list, and a program has dozens of
+// lists, all made at start-up.
 class PickRows : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    PickRows(const TComboBox *owner, QObject *parent) : QStyledItemDelegate(parent), owner_(owner) {}
 
     void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QStyleOptionViewItem o(option);
         initStyleOption(&o, index);
         const bool enabled = o.state & QStyle::State_Enabled;
-        QColor back = enabled ? QColor(Qt::white) : QColor(0xEE, 0xEE, 0xF2);
-        QColor ink = enabled ? Look::Navy : QColor(0xA0, 0xA0, 0xA8);
+        QColor ink = enabled ? Look::Navy : Look::PickAsleepInk;
+        const QRectF patch = QRectF(o.rect).adjusted(3, 1, -3, -1);
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->setPen(Qt::NoPen);
+        if (index.row() % 2 == 1 && enabled)  // faint bands keep each row its own
+            p->fillRect(QRectF(o.rect).adjusted(2, 0, -2, 0), Look::PickBand);
         if (o.state & QStyle::State_Selected) {
-            back = Look::Navy;
+            const QColor accent = owner_->palette().color(QPalette::Highlight);
+            p->setBrush(enabled ? accent : restingAccent(accent));
+            p->drawRoundedRect(patch, Look::PickRadius - 2, Look::PickRadius - 2);
             ink = Qt::white;
         } else if (enabled && (o.state & QStyle::State_MouseOver)) {
-            back = QColor(0xD0, 0xD0, 0xFF);
+            p->setBrush(Look::PickHover);
+            p->drawRoundedRect(patch, Look::PickRadius - 2, Look::PickRadius - 2);
         }
-        p->fillRect(o.rect, back);
         p->setPen(ink);
-        p->setFont(o.font);
+        p->setFont(owner_->rowFont());
         // Centred as the pupil reads it: spaces an item carries at its ends
         // (a full-width one after "７", say) would pull it off the middle.
         p->drawText(o.rect, Qt::AlignCenter, o.text.trimmed());
+        p->restore();
     }
+
+private:
+    const TComboBox *owner_;
 };
+
+// The digit a key stands for: the digit keys of either row or the keypad, or
+// a digit typed through an input method ("３"); -1 for any other key.
+int keyDigit(const QKeyEvent *event)
+{
+    if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9)
+        return event->key() - Qt::Key_0;
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).isDigit())
+        return text.at(0).digitValue();
+    return -1;
+}
+
+// The places a pupil hears named: "百" is read "百のくらい".
+QString spokenName(const QString &placeholder)
+{
+    static const QStringList places = {QStringLiteral("一"),   QStringLiteral("十"),   QStringLiteral("百"),
+                                       QStringLiteral("千"),   QStringLiteral("万"),   QStringLiteral("十万"),
+                                       QStringLiteral("百万"), QStringLiteral("千万")};
+    const QString name = placeholder.trimmed();
+    return places.contains(name) ? name + QStringLiteral("のくらい") : name;
+}
 }  // namespace
 
 QStringList TComboBox::digits()
@@ -154,43 +204,35 @@ QStringList TComboBox::digits()
 }
 
 TComboBox::TComboBox(const QString &name, const QStringList &items, QWidget *parent)
-    : QWidget(parent), field_(new QLabel(this)), list_(new PickList(this))
+    : QWidget(parent), list_(new PickList(this))
 {
     setObjectName(name);
     setFont(Look::face(20));
-    field_->setAlignment(Qt::AlignCenter);
-    field_->setAutoFillBackground(true);
-    field_->setFrameShape(QFrame::Box);
-    QPalette fp = field_->palette();
-    fp.setColor(QPalette::Window, Qt::white);
-    fp.setColor(QPalette::WindowText, Look::Navy);
-    field_->setPalette(fp);
+    setFocusPolicy(Qt::StrongFocus);
 
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setCursor(Qt::PointingHandCursor);
-    list_->setItemDelegate(new PickRows(list_));
-    list_->setFrameShape(QFrame::Box);
-    list_->setFrameShadow(QFrame::Plain);
+    list_->setItemDelegate(new PickRows(this, list_));
+    // The rows stand on the body the list paints itself (white, or grey
+    // while it rests), inside its rounded frame.
+    list_->setFrameShape(QFrame::NoFrame);
+    list_->viewport()->setAutoFillBackground(false);
+    list_->viewport()->setAttribute(Qt::WA_Hover);
     list_->setAttribute(Qt::WA_Hover);
     QPalette lp = list_->palette();
-    lp.setColor(QPalette::Base, Qt::white);
-    lp.setColor(QPalette::Disabled, QPalette::Base, QColor(0xEE, 0xEE, 0xF2));
-    lp.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0xB0));
-    lp.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0xB0));
+    lp.setColor(QPalette::Base, Qt::transparent);
     list_->setPalette(lp);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(1);
-    layout->addWidget(field_);
-    layout->addWidget(list_, 1);
-
     // itemClicked also comes for the item already selected: a second click on
-    // the same digit is a new pick.
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { pick(list_->row(item)); });
+    // the same digit is a new pick. The list clicked takes the focus, so the
+    // pupil can go on by keyboard from the place they chose.
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        setFocus(Qt::MouseFocusReason);
+        pick(list_->row(item));
+    });
     setItems(items);
 }
 
@@ -204,6 +246,7 @@ void TComboBox::setItems(const QStringList &items)
         item->setSizeHint(QSize(0, rowHeight()));
     }
     index_ = -1;
+    rowFontStale_ = true;
     showIndex();
 }
 
@@ -212,14 +255,17 @@ void TComboBox::setItemIndex(int index)
     index_ = (index >= 0 && index < items_.size()) ? index : -1;
     if (index_ >= 0)
         text_ = items_.at(index_);
-    field_->setText(text_.trimmed());  // centred as read, like the rows
+    update();
     showIndex();
 }
 
 void TComboBox::setText(const QString &text)
 {
     text_ = text;
-    field_->setText(text.trimmed());
+    // A text that is no item is the list's name, the one a screen reader says.
+    if (!text.trimmed().isEmpty() && !items_.contains(text))
+        setAccessibleName(spokenName(text));
+    update();
 }
 
 bool TComboBox::pick(int index)
@@ -247,24 +293,225 @@ int TComboBox::rowHeight() const
     return QFontMetrics(font()).height() + 2;
 }
 
+int TComboBox::fieldHeight() const
+{
+    return QFontMetrics(font()).height() + 6;
+}
+
+QFont TComboBox::rowFont() const
+{
+    if (!rowFontStale_)
+        return rowFont_;
+    QFont f = font();
+    const int base = QFontInfo(f).pixelSize();
+    const int room = list_->viewport()->width() - 8;
+    const int rowRoom = rowHeight() - 5;  // air between the digits of neighbouring rows
+    int px = qRound(base * Look::PickGlyphGrowth);
+    for (; px > base; --px) {
+        f.setPixelSize(px);
+        const QFontMetrics fm(f);
+        const bool fits = std::all_of(items_.cbegin(), items_.cend(), [&](const QString &item) {
+            const QString s = item.trimmed();
+            return fm.horizontalAdvance(s) <= room && fm.tightBoundingRect(s).height() <= rowRoom;
+        });
+        if (fits)
+            break;
+    }
+    f.setPixelSize(px);
+    rowFont_ = f;
+    rowFontStale_ = false;
+    return rowFont_;
+}
+
 void TComboBox::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        // The face is handed down to the field and the list by hand, and
-        // the rows grow with it.
+        // The rows grow with the face.
         list_->setFont(font());
-        field_->setFont(font());
         for (int i = 0; i < list_->count(); ++i)
             list_->item(i)->setSizeHint(QSize(0, rowHeight()));
+        rowFontStale_ = true;
+        resizeEvent(nullptr);
     }
+}
+
+void TComboBox::resizeEvent(QResizeEvent *)
+{
+    const int top = fieldHeight() + 1;
+    list_->setGeometry(kFrameMargin, top, width() - 2 * kFrameMargin, height() - top - kFrameMargin);
+    rowFontStale_ = true;
+}
+
+void TComboBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool enabled = isEnabled();
+    const QColor accent = palette().color(QPalette::Highlight);
+    const QRectF body = QRectF(rect()).adjusted(1, 1, -1, -1);
+    QPainterPath shape;
+    shape.addRoundedRect(body, Look::PickRadius, Look::PickRadius);
+    p.fillPath(shape, enabled ? QColor(Qt::white) : Look::PickAsleep);
+
+    // The field: a band over the rows naming the place, or showing the pick.
+    const QRectF band(body.left(), body.top(), body.width(), fieldHeight() - 1);
+    p.save();
+    p.setClipPath(shape);
+    p.fillRect(band, enabled ? Look::PickHeading : Look::PickAsleep.darker(104));
+    p.restore();
+    p.setPen(QPen(Look::PickFrame, 1));
+    p.drawLine(QPointF(band.left() + 1, band.bottom() + 0.5), QPointF(band.right() - 1, band.bottom() + 0.5));
+
+    const QString shown = text_.trimmed();
+    QFont f = font();
+    if (index_ >= 0) {
+        f = rowFont();  // the pick, as large as in its row
+    } else {
+        // The place name is a heading: bold, and never cut off.
+        f.setBold(true);
+        const int room = int(band.width()) - 6;
+        for (int px = QFontInfo(f).pixelSize(); px > 9 && QFontMetrics(f).horizontalAdvance(shown) > room; --px)
+            f.setPixelSize(px - 1);
+    }
+    p.setFont(f);
+    p.setPen(enabled ? Look::Navy : Look::PickAsleepInk);
+    p.drawText(band, Qt::AlignCenter, shown);
+
+    // The soft frame, or the ring of the list that has focus.
+    if (hasFocus() && enabled) {
+        p.setPen(QPen(accent, 2.5));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25), Look::PickRadius, Look::PickRadius);
+    } else {
+        p.setPen(QPen(Look::PickFrame, 1.5));
+        p.drawPath(shape);
+    }
+}
+
+// ------------------------------------------------ TComboBox: the keyboard
+
+int TComboBox::itemOfDigit(int digit) const
+{
+    if (digit < 0 || digit > 9)
+        return -1;
+    static const QString kanji = QStringLiteral("〇一二三四五六七八九");
+    const QString forms[] = {digits().at(digit), QString::number(digit), QString(kanji.at(digit))};
+    for (int i = 0; i < items_.size(); ++i)
+        for (const QString &form : forms)
+            if (items_.at(i).trimmed() == form)
+                return i;
+    return -1;
+}
+
+bool TComboBox::takesDigits() const
+{
+    for (int d = 0; d <= 9; ++d)
+        if (itemOfDigit(d) >= 0)
+            return true;
+    return false;
+}
+
+QList<TComboBox *> TComboBox::pickable(QWidget *screen)
+{
+    QList<TComboBox *> lists;
+    for (TComboBox *c : screen->findChildren<TComboBox *>())
+        if (c->isEnabled() && c->isVisibleTo(screen) && c->count() > 0)
+            lists.append(c);
+    const auto topLeft = [screen](const TComboBox *c) { return c->mapTo(screen, QPoint(0, 0)); };
+    std::sort(lists.begin(), lists.end(),
+              [&](const TComboBox *a, const TComboBox *b) { return topLeft(a).y() < topLeft(b).y(); });
+    // A row is the lists whose tops lie in the upper half of its first list;
+    // each row reads from the left.
+    for (qsizetype first = 0; first < lists.size();) {
+        const int rowEnd = topLeft(lists[first]).y() + lists[first]->height() / 2;
+        qsizetype last = first + 1;
+        while (last < lists.size() && topLeft(lists[last]).y() < rowEnd)
+            ++last;
+        std::sort(lists.begin() + first, lists.begin() + last,
+                  [&](const TComboBox *a, const TComboBox *b) { return topLeft(a).x() < topLeft(b).x(); });
+        first = last;
+    }
+    return lists;
+}
+
+bool TComboBox::focusNeighbour(bool next)
+{
+    QList<TComboBox *> lists = pickable(window());
+    const qsizetype at = lists.indexOf(this);
+    if (at < 0)
+        return false;
+    const qsizetype to = next ? at + 1 : at - 1;
+    if (to < 0 || to >= lists.size())
+        return false;
+    lists[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool TComboBox::focusFirstDigitList(QWidget *screen)
+{
+    for (TComboBox *c : pickable(screen))
+        if (c->takesDigits()) {
+            c->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    return false;
+}
+
+bool TComboBox::typeDigitOnScreen(QWidget *screen, QKeyEvent *event)
+{
+    if (keyDigit(event) < 0 || !focusFirstDigitList(screen))
+        return false;
+    if (auto *list = qobject_cast<TComboBox *>(screen->focusWidget()))
+        list->keyPressEvent(event);
+    return true;
+}
+
+void TComboBox::keyPressEvent(QKeyEvent *event)
+{
+    const int digit = keyDigit(event);
+    if (digit >= 0 && takesDigits()) {
+        // Exactly a click on that item; then on to the next place.
+        if (pick(itemOfDigit(digit)))
+            focusNeighbour(true);
+        event->accept();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusNeighbour(false);
+        event->accept();
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusNeighbour(true);
+        event->accept();
+        return;
+    default:
+        event->ignore();  // Enter, and digits for a list of words, go to the screen
+    }
+}
+
+bool TComboBox::focusNextPrevChild(bool next)
+{
+    return focusNeighbour(next) || QWidget::focusNextPrevChild(next);
+}
+
+void TComboBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TComboBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TComboBox::place(int x, int y, int width, int visibleRows)
 {
-    const int fieldHeight = QFontMetrics(font()).height() + 6;
-    field_->setFixedHeight(fieldHeight);
-    setGeometry(x, y, width, fieldHeight + 1 + rowHeight() * visibleRows + 4);
+    setGeometry(x, y, width, fieldHeight() + 1 + rowHeight() * visibleRows + 4);
 }
 
 // ---------------------------------------------------------------- TMemo
@@ -317,7 +564,7 @@ TImage::TImage(const QString &name, const QPixmap &pixmap, QWidget *parent) : QL
 {
     setObjectName(name);
     setPixmap(pixmap);
-    setFixedSize(pixmap.size());
+    setFixedSize(pixmap.deviceIndependentSize().toSize());
 }
 
 // ---------------------------------------------------------------- TStatusBar

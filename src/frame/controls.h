@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QKeyEvent;
 class QListWidget;
 
 // A label that keeps its caption exactly as the program set it, carriage
@@ -47,7 +48,17 @@ private:
 // as "十") that the program writes. pick(i) is a pupil's click: it selects i,
 // shows its text and runs the change handler every time, also for the item
 // already selected. Setting the index or the text from code runs nothing.
-// Typing is not accepted.
+//
+// The keyboard: a digit key (either row, or the keypad) picks that digit in
+// the list that has focus, exactly as a click on it does, and the focus goes
+// on to the next place; Tab and the arrow keys move between the lists of a
+// screen in reading order, the highest place first. Nothing else is typed.
+//
+// The look is the list's own, the same on every screen: a soft rounded
+// frame, the field a heading over the rows, the digits painted as large as
+// the rows allow, the picked row a rounded patch in the screen's accent
+// colour (its palette's Highlight), a pale row under the mouse and an accent
+// ring while the list has focus.
 class TComboBox : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)
@@ -70,21 +81,50 @@ public:
 
     static QStringList digits();  // "０" … "９"
 
+    // The item that stands for digit d (0 … 9): "３", "3" or "三"; -1 if none.
+    int itemOfDigit(int digit) const;
+    // The lists of `screen` a pupil can pick in now (enabled and in view),
+    // in reading order: row by row from the top, each row from the left, so
+    // the highest place comes first.
+    static QList<TComboBox *> pickable(QWidget *screen);
+    // Gives the focus to the first list of `screen` that takes digits; false
+    // if there is none.
+    static bool focusFirstDigitList(QWidget *screen);
+    // A digit key that reached the screen with no list to take it: the
+    // first list that takes digits gets the focus and the key. True if taken.
+    static bool typeDigitOnScreen(QWidget *screen, QKeyEvent *event);
+
+    // The face the rows are painted in: up to a third larger than the
+    // list's own, as large as the widest item and the row height allow.
+    QFont rowFont() const;
+
 signals:
     void change();
 
 protected:
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void showIndex();
     int rowHeight() const;
+    int fieldHeight() const;
+    bool takesDigits() const;
+    // Moves the focus to the next (or previous) list in reading order;
+    // false at the end of the row of lists.
+    bool focusNeighbour(bool next);
 
-    QLabel *field_;
     QListWidget *list_;
     QStringList items_;
     QString text_;
     int index_ = -1;
+    mutable QFont rowFont_;
+    mutable bool rowFontStale_ = true;
 };
 
 // Read-only text whose lines are exactly the program's lines.

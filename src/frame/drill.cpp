@@ -3,6 +3,7 @@
 #include "frame/frame.h"
 #include "frame/lessonstate.h"
 #include "frame/look.h"
+#include "frame/timeleft.h"
 #include "store/datamodule.h"
 
 #include <QApplication>
@@ -151,6 +152,12 @@ TDrillScreen::TDrillScreen(const Services &services, const TDrill &drill)
     DBGrid1->setGeometry(qMax(20, kGridRight - gridWidth), GridTop, gridWidth, kGridBottom - GridTop);
     DBGrid1->hide();
 
+    // The time left under the title, left of the grid's top; the はなまる
+    // takes its place beside the results when they are shown.
+    timeLeft_ = new TTimeLeft(this);
+    timeLeft_->setGeometry(kLeft, 77, kResultsWidth, 34);
+    hanamaru_ = new THanamaru(this);
+
     Image1 = addPicture(QStringLiteral("Image1"));
     Label2 = addLabel(QStringLiteral("Label2"), QRect(92, StatusBarY - 56, kGridRight - 92, 44), 18);
 
@@ -196,6 +203,22 @@ void TDrillScreen::showGrid(bool shown)
     for (TComboBox *c : std::as_const(pickers_))
         if (c)
             c->setVisible(!shown);
+    showHanamaru();
+}
+
+int TDrillScreen::elapsedSeconds() const
+{
+    // Timed on the monotonic clock: a wall clock set back or forward during
+    // the drill changes nothing.
+    return DrillElapsedSeconds(startedMs_, services().clock->monotonicMs());
+}
+
+void TDrillScreen::showHanamaru()
+{
+    const bool earned = !Label7->caption().isEmpty() && DrillScore(LessonState.CorrectCount, LessonState.ProblemNo) == 100;
+    const int size = 2 * (Label7->y() - Label6->y()) + Label7->height() / 2;
+    hanamaru_->setGeometry(Label7->geometry().right() + 12, Label7->geometry().center().y() - size / 2, size, size);
+    hanamaru_->setVisible(earned && DBGrid1->isHidden());
 }
 
 TQuery *TDrillScreen::logQuery() const
@@ -220,6 +243,7 @@ void TDrillScreen::ResetScreen()
 {
     for (TLabel *l : {Label3, Label4, Label5, Label6, Label7, Label8})
         l->setCaption(QString());
+    timeLeft_->clear();
     for (TCuteButton *b : {CuteButton3, CuteButton4, CuteButton5, CuteButton6})
         b->setEnabled(false);
     for (TComboBox *c : std::as_const(pickers_))
@@ -247,9 +271,7 @@ void TDrillScreen::DrawProblem()
 
 void TDrillScreen::ShowResults()
 {
-    // Timed on the monotonic clock: a wall clock set back or forward during
-    // the drill changes nothing.
-    const int elapsed = DrillElapsedSeconds(startedMs_, services().clock->monotonicMs());
+    const int elapsed = elapsedSeconds();
     Label3->setCaption(QString());
     Label4->setCaption(QString());
     const QStringList lines = DrillResultLines(LessonState.ProblemNo, LessonState.CorrectCount, elapsed);
@@ -258,6 +280,8 @@ void TDrillScreen::ShowResults()
     Label7->setCaption(lines[2]);
     Label8->setCaption(lines[3]);
     Timer3->stop();
+    timeLeft_->stop();
+    showHanamaru();
 }
 
 void TDrillScreen::AnswerGiven(bool right, const DrillLogRow &row)
@@ -366,6 +390,7 @@ void TDrillScreen::CuteButton3Click()
         TickCount = 0;
         Timer3->start();
     }
+    timeLeft_->start(TimeLimit);
     Prompt(startPrompt());
     PlayCue(11);
 }
@@ -413,10 +438,12 @@ void TDrillScreen::Timer3Timer()
 {
     // The limit is read on the same monotonic clock as the time taken; a
     // tick that comes late (a busy machine) does not lengthen the drill.
-    TickCount = qMax(TickCount + 1, DrillElapsedSeconds(startedMs_, services().clock->monotonicMs()));
+    TickCount = qMax(TickCount + 1, elapsedSeconds());
+    timeLeft_->setElapsed(elapsedSeconds());
     if (TickCount < TimeLimit)
         return;
     Timer3->stop();
+    timeLeft_->setElapsed(TimeLimit);
     // The last picker opens again for the problem on screen; after a menu
     // pick or a new show there is none, and it stays shut.
     if (auto *last = findChild<TComboBox *>(drill_.timeUpPicker); last && posed_)

@@ -19,6 +19,8 @@
 
 class QTime;
 class TQuery;
+class TTimeLeft;
+class THanamaru;
 
 // ---------------------------------------------------------------- arithmetic
 
@@ -195,6 +197,10 @@ private:
     void showGrid(bool shown);
     TQuery *logQuery() const;
     bool reissueLog() const;
+    // Seconds since "スタート" on the drill's clock.
+    int elapsedSeconds() const;
+    // The はなまる stands beside results of 100 てん while the log is away.
+    void showHanamaru();
 
     // Zeroes the problem count together with the right answers, so that the
     // results never show more right answers than problems.
@@ -205,4 +211,6 @@ private:
     bool posed_ = false;         // see ProblemOnScreen
     bool countedRight_ = false;  // the problem on screen has been counted as right
     qint64 startedMs_ = 0;       // "スタート" on the monotonic clock
+    TTimeLeft *timeLeft_;        // "のこり ４：３２" while a timed drill runs
+    THanamaru *hanamaru_;        // beside the results of a drill all right
 };

@@ -114,3 +114,27 @@ int TDBGrid::neededWidth() const
         w += c.width;
     return w;
 }
+
+void TDBGrid::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    showWholeTopRow();
+}
+
+void TDBGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    showWholeTopRow();
+}
+
+void TDBGrid::showWholeTopRow()
+{
+    const QScrollBar *bar = verticalScrollBar();
+    if (verticalScrollMode() != ScrollPerItem || bar->maximum() <= 0 || bar->value() != bar->maximum())
+        return;
+    const int whole = verticalHeader()->sectionPosition(verticalHeader()->logicalIndex(bar->value()));
+    if (verticalHeader()->offset() != whole) {
+        verticalHeader()->setOffset(whole);
+        viewport()->update();
+    }
+}

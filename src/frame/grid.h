@@ -46,7 +46,17 @@ public:
     // Width that shows every column whole, with the frame and a scroll bar.
     int neededWidth() const;
 
+protected:
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
+
 private:
+    // At the bottom of a long log the view lines the last row up with its
+    // lower edge, which leaves a few pixels of the row above under the
+    // titles. The log is read in whole rows: the top row stands whole and
+    // any spare pixels go below the last one.
+    void showWholeTopRow();
+
     QList<TDBGridColumn> columns_;
     TDBGridColumns *model_ = nullptr;
 };

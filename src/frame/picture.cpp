@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
+#include <QtMath>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -127,9 +129,10 @@ void drawCard(QPainter &p)
     p.drawEllipse(QPointF(35.5, 31.5), 2.6, 2.6);
 }
 
-QImage drawPicture()
+QImage drawPicture(qreal ratio)
 {
-    QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qCeil(kSize * ratio), qCeil(kSize * ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -148,7 +151,12 @@ void paintLessonPicture(QPainter &p)
 
 QPixmap lessonPicture()
 {
-    // Kept as an image: a static QPixmap would outlive the application object.
-    static const QImage picture = drawPicture();
+    // Drawn for the device pixels of the screen, so it stays crisp in a
+    // larger window size, and kept as an image (a static QPixmap would
+    // outlive the application object).
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    static QImage picture;
+    if (picture.isNull() || picture.devicePixelRatio() != ratio)
+        picture = drawPicture(ratio);
     return QPixmap::fromImage(picture);
 }

@@ -5,6 +5,7 @@
 #include "frame/look.h"
 #include "frame/picture.h"
 
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -16,6 +17,7 @@ TScreen::TScreen(const Services &services, const Frame &frame)
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Look::Background);
+    p.setColor(QPalette::Highlight, Look::Accent);  // the pick lists' picked rows and focus ring
     setPalette(p);
     setFont(Look::face(16));
 
@@ -35,6 +37,22 @@ void TScreen::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         shown();
+}
+
+void TScreen::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // The frame's "つぎへ", whichever button of the screen carries it.
+        for (TCuteButton *b : findChildren<TCuteButton *>())
+            if (b->caption() == QStringLiteral("つぎへ") && b->isEnabled() && b->isVisibleTo(this)) {
+                b->click();
+                TComboBox::focusFirstDigitList(this);
+                break;
+            }
+        return;
+    }
+    if (!TComboBox::typeDigitOnScreen(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void TScreen::Timer1Timer()

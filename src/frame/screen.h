@@ -44,6 +44,9 @@ protected:
     // The screen's show handler, run each time it is shown.
     virtual void shown() {}
     void showEvent(QShowEvent *event) override;
+    // Enter presses "つぎへ" while it can be pressed; a digit typed with no
+    // pick list in focus goes to the first list that takes digits.
+    void keyPressEvent(QKeyEvent *event) override;
 
     void PlayCue(int cue);
     void BlinkPrompt();

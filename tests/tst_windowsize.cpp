@@ -1,0 +1,119 @@
+// The window size a pupil chooses in "おおきさ": the factor a start scales
+// the program by, the factor that fills a screen, and the choice kept from
+// the contents screen's menu for the next start.
+#include "app/windowsize.h"
+#include "testprogram.h"
+
+#include <QAction>
+#include <QSettings>
+#include <QtTest>
+
+class WindowSizeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void startFactor_data();
+    void startFactor();
+    void fillingFactor_data();
+    void fillingFactor();
+    void menuKeepsTheChoice();
+
+private:
+    QTemporaryDir settingsDir_;
+};
+
+namespace {
+QSettings userSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization(), SettingsApplication());
+}
+}  // namespace
+
+void WindowSizeTest::initTestCase()
+{
+    // The user's own settings stay untouched.
+    QVERIFY(settingsDir_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+}
+
+void WindowSizeTest::startFactor_data()
+{
+    QTest::addColumn<QVariant>("size");
+    QTest::addColumn<QVariant>("fill");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("nothing kept") << QVariant() << QVariant() << 1.0;
+    QTest::newRow("125 %") << QVariant(125) << QVariant() << 1.25;
+    QTest::newRow("200 %") << QVariant(200) << QVariant(1.4) << 2.0;
+    QTest::newRow("whole screen") << QVariant(0) << QVariant(1.4) << 1.4;
+    QTest::newRow("whole screen, no factor kept") << QVariant(0) << QVariant() << 1.0;
+    QTest::newRow("whole screen, a factor out of reason") << QVariant(0) << QVariant(40) << 1.0;
+    QTest::newRow("no choice of the menu") << QVariant(300) << QVariant() << 1.0;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("big")) << QVariant() << 1.0;
+}
+
+void WindowSizeTest::startFactor()
+{
+    QFETCH(QVariant, size);
+    QFETCH(QVariant, fill);
+    QFETCH(double, factor);
+    QSettings s = userSettings();
+    s.clear();
+    if (size.isValid())
+        s.setValue(QStringLiteral("window/size"), size);
+    if (fill.isValid())
+        s.setValue(QStringLiteral("window/fillFactor"), fill);
+    QCOMPARE(StartScaleFactor(s), factor);
+}
+
+void WindowSizeTest::fillingFactor_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("full HD") << QSize(1920, 1040) << 1.35;
+    QTest::newRow("4K") << QSize(3840, 2120) << 2.75;
+    QTest::newRow("a projector's 1280 x 800") << QSize(1280, 770) << 1.0;
+    QTest::newRow("smaller than the window") << QSize(800, 600) << 1.0;
+}
+
+void WindowSizeTest::fillingFactor()
+{
+    QFETCH(QSize, available);
+    QFETCH(double, factor);
+    QCOMPARE(FillingScaleFactor(QSize(955, 716), available), factor);
+}
+
+// A choice is kept at once and checked in the menu of the next start; the
+// pupil hears that the program opens again in it. F11 goes to the whole
+// screen, and F11 again back to the size before.
+void WindowSizeTest::menuKeepsTheChoice()
+{
+    userSettings().clear();
+    {
+        TestProgram t;
+        auto *size150 = t.contents()->findChild<QAction *>(QStringLiteral("WindowSize150"));
+        QVERIFY(size150);
+        QVERIFY(t.contents()->findChild<QAction *>(QStringLiteral("WindowSize100"))->isChecked());
+        int restarts = 0;
+        t.contents()->restartForSize = [&restarts] { ++restarts; };
+        size150->trigger();
+        QCOMPARE(SavedWindowSize(userSettings()), 150);
+        QCOMPARE(StartScaleFactor(userSettings()), 1.5);
+        QCOMPARE(t.dialogs.asked.size(), 1);
+        QCOMPARE(restarts, 1);
+        size150->trigger();  // the size already kept: nothing to do
+        QCOMPARE(restarts, 1);
+    }
+    TestProgram t;
+    QVERIFY(t.contents()->findChild<QAction *>(QStringLiteral("WindowSize150"))->isChecked());
+    auto *fill = t.contents()->findChild<QAction *>(QStringLiteral("WindowSizeFill"));
+    QCOMPARE(fill->shortcut(), QKeySequence(Qt::Key_F11));
+    fill->trigger();
+    QCOMPARE(SavedWindowSize(userSettings()), 0);
+    QVERIFY(StartScaleFactor(userSettings()) >= 1);
+    fill->trigger();
+    QCOMPARE(SavedWindowSize(userSettings()), 150);
+    QVERIFY(t.contents()->findChild<QAction *>(QStringLiteral("WindowSize150"))->isChecked());
+}
+
+QTEST_MAIN(WindowSizeTest)
+#include "tst_windowsize.moc"
