@@ -87,7 +87,6 @@ int main(int argc, char *argv[])
     const int code = app.exec();
     if (again) {
         // The new copy must find the folder free, not this one still in it.
-        program.data()->close();
         one.release();
         StartAgain(scaled);
     }
