@@ -10,9 +10,10 @@ class QMenu;
 class QMenuBar;
 class QTimer;
 
-// The contents screen "もくじ": seven chapters, one button per lesson or drill.
-// A button opens its screen application-modally; a button whose screen is not
-// in the program yet stays disabled.
+// The contents screen "もくじ": seven chapters, one button for each lesson or
+// drill of the screen catalogue (ScreenRegistry), in its chapter. A button
+// opens its screen application-modally; a button whose screen is not made
+// yet stays disabled.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,6 +45,9 @@ public:
 
 public slots:
     void CuteButton2Click();
+    // The designed handlers of the 22 lesson and drill buttons, each opening
+    // its button's screen. A screen added to the catalogue later needs no
+    // handler: its button opens it all the same.
     void CuteButton3Click();
     void CuteButton4Click();
     void CuteButton5Click();
@@ -76,7 +80,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void openForm(int button);
+    void openForm(int form);
 
     const Services &services_;
     QMap<int, QWidget *> screens_;

@@ -20,6 +20,8 @@ inline const QColor Results{0xC0, 0xEF, 0xCD};  // "けっか"
 
 inline constexpr int ScreenWidth = 955;
 inline constexpr int ScreenHeight = 716;
+// The right edge the lists, pickers and buttons at a screen's right keep.
+inline constexpr int RightEdge = ScreenWidth - 20;
 
 // The rounded Gothic face at a pixel size; falls back to Noto Sans CJK.
 QFont face(int pixelSize, bool bold = false);

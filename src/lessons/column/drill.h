@@ -17,23 +17,12 @@ class TForm8 : public TDrillScreen {
 public:
     explicit TForm8(const Services &services);
 
-    TComboBox *ComboBox6;    // thousands picker, "千"
-    TComboBox *ComboBox5;    // hundreds picker, "百"
-    TComboBox *ComboBox4;    // tens picker, "十"
-    TComboBox *ComboBox3;    // ones picker, "一"; its pick is the answer
+    TComboBox *ComboBox6, *ComboBox5, *ComboBox4, *ComboBox3;  // 千, 百, 十 and 一; the ones close the answer
     TStatusBar *StatusBar2;  // an empty bar above the clock bar
-
-    void ResetScreen() override;
-    void ShowPickers() override;
-
-public slots:
-    void ComboBox6Change();
-    void ComboBox5Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
 
 protected:
     void PoseProblem() override;
+    void AnswerPicked() override;
 
 private:
     ColumnProblem problem_;

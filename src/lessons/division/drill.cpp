@@ -22,12 +22,15 @@ TDrill divisionDrill()
 {
     TDrill d;
     d.title = QStringLiteral("わり算のドリル");
-    d.quitQuestion = QStringLiteral("おわってもいいの？");
     d.menuPlaceholder = QStringLiteral("  メニュー");
     d.menuItems = {QStringLiteral("あまり なし"), QStringLiteral("あまり あり")};
     d.timePlaceholder = QStringLiteral("  じかん");
     d.timeItems = DrillTimeItemsKana();
     d.gridColumns = DivisionDrillGridColumns();
+    d.places = {{QStringLiteral("ComboBox3"), QStringLiteral("あまり"), 1, nullptr, DivisionPickerItems(3, false), 64},
+                {QStringLiteral("ComboBox4"), QStringLiteral("答え"), 1, &TLessonState::Entry4,
+                 DivisionPickerItems(2, false), 64}};
+    d.picksNeedAProblem = d.resetZeroesPlaces = true;
     // The time-up opens the quotient picker again. The remainder picker is
     // open whenever a division with a remainder stands on screen, and an
     // exact division has no remainder to pick, so it stays shut there.
@@ -38,6 +41,11 @@ TDrill divisionDrill()
     d.menuCue = 12;
     d.drawResets = true;       // no problem can be skipped
     d.showsProblemNo = false;  // no "もんだい：" line while the drill runs
+    // Seven columns are wide: the grid stands over the problem, and the
+    // results stand under it, so the log never covers them.
+    d.layout.gridBottom = 392;
+    d.layout.resultsTop = 404;
+    d.layout.resultsPitch = 50;
     return d;
 }
 
@@ -47,36 +55,7 @@ const QString kRemainderPrompt = QStringLiteral("「答え」→「あまり」�
 
 TForm23::TForm23(const Services &services) : TDrillScreen(services, divisionDrill())
 {
-    const int width = 64;
-    ComboBox3 = addAnswerPicker(QStringLiteral("ComboBox3"), 0, DivisionPickerItems(3, false), QStringLiteral("あまり"),
-                                width);
-    ComboBox4 = addAnswerPicker(QStringLiteral("ComboBox4"), 1, DivisionPickerItems(2, false), QStringLiteral("答え"),
-                                width);
-
-    // Seven columns are wide: the grid stands over the problem, and the
-    // results stand under it, so the log never covers them.
-    const int gridBottom = 392;
-    DBGrid1->setGeometry(DBGrid1->x(), GridTop, DBGrid1->width(), gridBottom - GridTop);
-    TLabel *results[] = {Label5, Label6, Label7, Label8};
-    for (int i = 0; i < 4; ++i)
-        results[i]->move(results[i]->x(), gridBottom + 12 + i * 50);
-}
-
-void TForm23::ResetScreen()
-{
-    LessonState.Entry4 = 0;
-    TDrillScreen::ResetScreen();
-}
-
-void TForm23::ShowPickers()
-{
-    LessonState.Entry4 = 0;
-    ComboBox4->setEnabled(true);
-    ComboBox3->setEnabled(withRemainder_);
-    ComboBox3->setItemIndex(-1);
-    ComboBox4->setItemIndex(-1);
-    ComboBox3->setText(QStringLiteral("あまり"));
-    ComboBox4->setText(QStringLiteral("答え"));
+    bindPickers({&ComboBox3, &ComboBox4});
 }
 
 void TForm23::PoseProblem()
@@ -99,26 +78,11 @@ QString TForm23::startPrompt() const
     return withRemainder_ ? kRemainderPrompt : kExactPrompt;
 }
 
-void TForm23::ComboBox4Change()
+// The quotient is in its slot; on "あまり あり" the remainder is the pick
+// that closes the answer.
+void TForm23::AnswerPicked()
 {
-    if (!ProblemOnScreen())
-        return;
-    LessonState.Entry4 = ComboBox4->itemIndex();
-    if (withRemainder_)
-        PlayCue(17);  // only stored: the remainder pick answers
-    else
-        answer(-1);
-}
-
-void TForm23::ComboBox3Change()
-{
-    if (!ProblemOnScreen() || !withRemainder_)
-        return;
-    answer(ComboBox3->itemIndex());
-}
-
-void TForm23::answer(int remainderPicked)
-{
+    const int remainderPicked = withRemainder_ ? ComboBox3->itemIndex() : -1;
     const bool right = LessonState.Entry4 == problem_.quotient &&
                        (!withRemainder_ || remainderPicked == problem_.remainder);
     DrillLogRow row{DivisionText(problem_), problem_.quotient, LessonState.Entry4, {}, {}};
