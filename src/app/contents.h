@@ -19,8 +19,7 @@ class TForm1 : public QMainWindow {
 public:
     explicit TForm1(const Services &services);
 
-    TLabel *Label4;   // title "もくじ"
-    TLabel *Label5;   // prompt line beside the picture
+    TLabel *Label4, *Label5;  // the title "もくじ", and the prompt line beside the picture
     TLabel *Label6, *Label7, *Label8, *Label9, *Label10, *Label11, *Label12;  // chapter headings
     TCuteButton *CuteButton2;  // "おわる"
     // CuteButton3 … CuteButton24: the 22 lesson and drill buttons, reached by name.

@@ -81,14 +81,11 @@ const QString kGridPrompt = QStringLiteral("もういちど「けっか」ボタ
 
 // On the 955 × 716 window: the problem and the results at the left, the
 // grid in the middle when shown, and at the right a column of the menu, the
-// time list, the pickers and the buttons. What a drill places otherwise is
-// in its TDrillLayout.
-constexpr int kListGap = 10;
-constexpr int kPickerGap = 8;
-constexpr int kButtonGap = 6;
-constexpr int kButtonsLeft = Look::RightEdge - 2 * 90 - kButtonGap;
+// time list, the pickers and two columns of buttons (90 wide, 6 apart) at
+// the right edge. What a drill places otherwise is in its TDrillLayout.
+constexpr int kButtonsLeft = Look::RightEdge - 2 * 90 - 6;
 constexpr int kGridRight = kButtonsLeft - 8;
-constexpr int kLeft = 40;
+constexpr int kLeft = 40;  // the problem and the results
 constexpr int kLabelWidth = 320;
 constexpr int kTitleWidth = 560;
 
@@ -140,11 +137,11 @@ TDrillScreen::TDrillScreen(const Services &services, const TDrill &drill)
     const int listX = Look::RightEdge - 150;
     ComboBox1 = addPicker(QStringLiteral("ComboBox1"), drill.menuItems, {listX, 20}, 150,
                           qMax(2, int(drill.menuItems.size())), drill.menuPlaceholder);
-    ComboBox2 = addPicker(QStringLiteral("ComboBox2"), drill.timeItems, {listX, ComboBox1->geometry().bottom() + kListGap},
+    ComboBox2 = addPicker(QStringLiteral("ComboBox2"), drill.timeItems, {listX, ComboBox1->geometry().bottom() + 10},
                           150, int(drill.timeItems.size()), drill.timePlaceholder);
 
     // スタート つぎへ / ストップ けっか / おわる もくじへ
-    const int secondColumn = kButtonsLeft + 90 + kButtonGap;
+    const int secondColumn = Look::RightEdge - 90;
     const int secondRow = ButtonsTop + 30 + 8;
     CuteButton3 = addButton(QStringLiteral("CuteButton3"), QStringLiteral("スタート"), Look::SkyBlue,
                             {kButtonsLeft, ButtonsTop});
@@ -188,7 +185,7 @@ void TDrillScreen::addAnswerPickers()
                                       place.placeName);
         picker->setEnabled(false);
         pickers_.append(picker);
-        right -= place.width + kPickerGap;
+        right -= place.width + 8;  // the gap between two pickers
     }
 }
 
@@ -529,12 +526,12 @@ int TDrillScreen::placeNamed(const QString &name) const
     return -1;
 }
 
-void TDrillScreen::ComboBox3Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox3"))); }
-void TDrillScreen::ComboBox4Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox4"))); }
-void TDrillScreen::ComboBox5Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox5"))); }
-void TDrillScreen::ComboBox6Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox6"))); }
-void TDrillScreen::ComboBox7Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox7"))); }
 void TDrillScreen::ComboBox8Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox8"))); }
+void TDrillScreen::ComboBox7Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox7"))); }
+void TDrillScreen::ComboBox6Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox6"))); }
+void TDrillScreen::ComboBox5Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox5"))); }
+void TDrillScreen::ComboBox4Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox4"))); }
+void TDrillScreen::ComboBox3Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox3"))); }
 
 void TDrillScreen::Timer3Timer()
 {

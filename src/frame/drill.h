@@ -202,14 +202,15 @@ public slots:
     void CuteButton5Click();
     void CuteButton6Click();
     void Timer3Timer();
-    // The answer pickers a drill has, by their designed names; a drill
-    // without the picker has the handler too, and it does nothing.
-    void ComboBox3Change();
-    void ComboBox4Change();
-    void ComboBox5Change();
-    void ComboBox6Change();
-    void ComboBox7Change();
+    // The answer pickers a drill has, by their designed names, from the
+    // highest place down; a drill without the picker has the handler too,
+    // and it does nothing.
     void ComboBox8Change();
+    void ComboBox7Change();
+    void ComboBox6Change();
+    void ComboBox5Change();
+    void ComboBox4Change();
+    void ComboBox3Change();
 
 protected:
     TDrillScreen(const Services &services, const TDrill &drill);

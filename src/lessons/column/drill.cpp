@@ -16,20 +16,15 @@ bool DrawColumnDrill(int menuChoice, Random &random, ColumnProblem &problem)
 namespace {
 TDrill columnDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("ひっ算のドリル");
-    d.menuPlaceholder = QStringLiteral("　  メニュー");
-    d.menuItems = {QStringLiteral("３けたのたし算"), QStringLiteral("４けたのたし算"), QStringLiteral("３けたのひき算"),
-                   QStringLiteral("４けたのひき算")};
-    d.timePlaceholder = QStringLiteral("  じかん");
-    d.timeItems = DrillTimeItemsKana();
-    d.gridColumns = DrillGridColumns();
-    // All four places are open whatever the problem: those it does not
-    // need are left unpicked and count as 0.
-    d.places = DrillDigitPlaces(4);
-    d.resetZeroesPlaces = d.drawResets = true;  // no problem can be skipped
-    d.layout.barOverClock = true;
-    return d;
+    return {.title = QStringLiteral("ひっ算のドリル"), .menuPlaceholder = QStringLiteral("　  メニュー"),
+            .menuItems = {QStringLiteral("３けたのたし算"), QStringLiteral("４けたのたし算"),
+                          QStringLiteral("３けたのひき算"), QStringLiteral("４けたのひき算")},
+            .timePlaceholder = QStringLiteral("  じかん"), .timeItems = DrillTimeItemsKana(),
+            .gridColumns = DrillGridColumns(),
+            // All four places are open whatever the problem: those it does
+            // not need are left unpicked and count as 0.
+            .places = DrillDigitPlaces(4), .layout = {.barOverClock = true},
+            .resetZeroesPlaces = true, .drawResets = true};  // no problem can be skipped
 }
 }  // namespace
 

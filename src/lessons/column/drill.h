@@ -7,11 +7,6 @@
 #include "frame/drill.h"
 #include "lessons/column/problems.h"
 
-// The drill's problem for a menu item: 1 three-place addition, 2 four-place
-// addition, 3 three-place subtraction, 4 four-place subtraction. Any other
-// item draws nothing (false).
-bool DrawColumnDrill(int menuChoice, Random &random, ColumnProblem &problem);
-
 class TForm8 : public TDrillScreen {
     Q_OBJECT
 public:
@@ -27,3 +22,8 @@ protected:
 private:
     ColumnProblem problem_;
 };
+
+// The drill's problem for a menu item: 1 three-place addition, 2 four-place
+// addition, 3 three-place subtraction, 4 four-place subtraction. Any other
+// item draws nothing (false).
+bool DrawColumnDrill(int menuChoice, Random &random, ColumnProblem &problem);

@@ -20,33 +20,26 @@ QList<TDBGridColumn> DivisionDrillGridColumns()
 namespace {
 TDrill divisionDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("わり算のドリル");
-    d.menuPlaceholder = QStringLiteral("  メニュー");
-    d.menuItems = {QStringLiteral("あまり なし"), QStringLiteral("あまり あり")};
-    d.timePlaceholder = QStringLiteral("  じかん");
-    d.timeItems = DrillTimeItemsKana();
-    d.gridColumns = DivisionDrillGridColumns();
-    d.places = {{QStringLiteral("ComboBox3"), QStringLiteral("あまり"), 1, nullptr, DivisionPickerItems(3, false), 64},
-                {QStringLiteral("ComboBox4"), QStringLiteral("答え"), 1, &TLessonState::Entry4,
-                 DivisionPickerItems(2, false), 64}};
-    d.picksNeedAProblem = d.resetZeroesPlaces = true;
-    // The time-up opens the quotient picker again. The remainder picker is
-    // open whenever a division with a remainder stands on screen, and an
-    // exact division has no remainder to pick, so it stays shut there.
-    d.timeUpPicker = QStringLiteral("ComboBox4");
-    d.showRuns = TDrill::ShowRuns::OnceAtCreation;
-    d.showDisablesTimeList = true;
-    d.resetDisablesTimeList = false;  // after the first menu pick a time may be picked at any moment
-    d.menuCue = 12;
-    d.drawResets = true;       // no problem can be skipped
-    d.showsProblemNo = false;  // no "もんだい：" line while the drill runs
-    // Seven columns are wide: the grid stands over the problem, and the
-    // results stand under it, so the log never covers them.
-    d.layout.gridBottom = 392;
-    d.layout.resultsTop = 404;
-    d.layout.resultsPitch = 50;
-    return d;
+    return {
+        .title = QStringLiteral("わり算のドリル"), .menuPlaceholder = QStringLiteral("  メニュー"),
+        .menuItems = {QStringLiteral("あまり なし"), QStringLiteral("あまり あり")},
+        .timePlaceholder = QStringLiteral("  じかん"), .timeItems = DrillTimeItemsKana(),
+        .gridColumns = DivisionDrillGridColumns(),
+        // The time-up opens the quotient picker again. The remainder picker
+        // is open whenever a division with a remainder stands on screen, and
+        // an exact division has no remainder to pick, so it stays shut there.
+        .timeUpPicker = QStringLiteral("ComboBox4"),
+        .places = {{QStringLiteral("ComboBox3"), QStringLiteral("あまり"), 1, nullptr, DivisionPickerItems(3, false), 64},
+                   {QStringLiteral("ComboBox4"), QStringLiteral("答え"), 1, &TLessonState::Entry4,
+                    DivisionPickerItems(2, false), 64}},
+        // Seven columns are wide: the grid stands over the problem, and the
+        // results stand under it, so the log never covers them.
+        .layout = {.resultsTop = 404, .resultsPitch = 50, .gridBottom = 392},
+        .showRuns = TDrill::ShowRuns::OnceAtCreation, .showDisablesTimeList = true,
+        // After the first menu pick a time may be picked at any moment.
+        .resetDisablesTimeList = false, .resetZeroesPlaces = true, .picksNeedAProblem = true, .menuCue = 12,
+        .drawResets = true,        // no problem can be skipped
+        .showsProblemNo = false};  // no "もんだい：" line while the drill runs
 }
 
 const QString kExactPrompt = QStringLiteral("答えを えらんでね！");

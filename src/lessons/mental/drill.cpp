@@ -40,22 +40,23 @@ MentalDrillProblem DrawMentalDrill(int menuChoice, Random &random)
 // ---------------------------------------------------------------- the screen
 
 namespace {
+// One half-width space more before each time item than on the other drills.
+QStringList spacedTimeItems()
+{
+    QStringList items;
+    for (const QString &item : DrillTimeItemsKana())
+        items << QStringLiteral(" ") + item;
+    return items;
+}
+
 TDrill mentalDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("あん算のドリル");
-    d.menuPlaceholder = QStringLiteral("メニュー");
-    d.menuItems = {QStringLiteral(" たし算"), QStringLiteral(" ひき算")};
-    d.timePlaceholder = QStringLiteral("　じかん");
-    // One half-width space more before each item than on the other drills.
-    for (const QString &item : DrillTimeItemsKana())
-        d.timeItems << QStringLiteral(" ") + item;
-    d.gridColumns = DrillGridColumns();
-    d.places = DrillDigitPlaces(3);
-    // Showing the screen and a menu pick zero the count.
-    d.showZeroesProblemNo = d.menuZeroesProblemNo = true;
-    d.resetClearsGridShown = true;
-    return d;
+    return {.title = QStringLiteral("あん算のドリル"), .menuPlaceholder = QStringLiteral("メニュー"),
+            .menuItems = {QStringLiteral(" たし算"), QStringLiteral(" ひき算")},
+            .timePlaceholder = QStringLiteral("　じかん"), .timeItems = spacedTimeItems(),
+            .gridColumns = DrillGridColumns(), .places = DrillDigitPlaces(3),
+            // Showing the screen and a menu pick zero the count.
+            .showZeroesProblemNo = true, .resetClearsGridShown = true, .menuZeroesProblemNo = true};
 }
 }  // namespace
 

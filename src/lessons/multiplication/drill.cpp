@@ -73,27 +73,25 @@ bool DrawMultiplicationDrill(int menuChoice, Random &random, ColumnProduct &prob
 namespace {
 TDrill multiplicationDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("かけ算のドリル");
-    d.menuPlaceholder = QStringLiteral("　       メニュー");
-    d.menuItems = {QStringLiteral("1～4 けた x 1 けた"), QStringLiteral("1～2 けた x 何十,何百"),
-                   QStringLiteral("２ けた x ２ けた")};
-    d.timePlaceholder = QStringLiteral("  じかん");
-    d.timeItems = DrillTimeItemsKana();
-    d.gridColumns = DrillGridColumns(140, 100);
-    // All six places are open whatever the problem: those it does not need
-    // are left unpicked and count as 0.
-    d.places = DrillDigitPlaces(6);
-    d.showDisablesTimeList = true;    // a menu item first
-    d.resetDisablesTimeList = false;  // then a time may be picked again at any moment
-    d.resetZeroesPlaces = d.drawResets = true;  // no problem can be skipped
-    // The menu's items are longer and the log's answers wider than on the
-    // others: the menu list widens to the left in a smaller type, clear of
-    // the grid's top (the title gives it room), and the results stand a
-    // little smaller left of the wider grid, which stops above the buttons.
-    d.layout = {.menuWidth = 224, .menuTop = 12, .menuPixels = 18, .resultsLeft = 20, .resultsWidth = 296,
-                .resultsPixels = 20, .gridBottom = TDrillScreen::ButtonsTop - 8, .gridBesideResults = true};
-    return d;
+    return {
+        .title = QStringLiteral("かけ算のドリル"), .menuPlaceholder = QStringLiteral("　       メニュー"),
+        .menuItems = {QStringLiteral("1～4 けた x 1 けた"), QStringLiteral("1～2 けた x 何十,何百"),
+                      QStringLiteral("２ けた x ２ けた")},
+        .timePlaceholder = QStringLiteral("  じかん"), .timeItems = DrillTimeItemsKana(),
+        .gridColumns = DrillGridColumns(140, 100),
+        // All six places are open whatever the problem: those it does not
+        // need are left unpicked and count as 0.
+        .places = DrillDigitPlaces(6),
+        // The menu's items are longer and the log's answers wider than on
+        // the others: the menu list widens to the left in a smaller type,
+        // clear of the grid's top (the title gives it room), and the results
+        // stand a little smaller left of the wider grid, which stops above
+        // the buttons.
+        .layout = {.menuWidth = 224, .menuTop = 12, .menuPixels = 18, .resultsLeft = 20, .resultsWidth = 296,
+                   .resultsPixels = 20, .gridBottom = TDrillScreen::ButtonsTop - 8, .gridBesideResults = true},
+        // A menu item first; then a time may be picked again at any moment.
+        .showDisablesTimeList = true, .resetDisablesTimeList = false,
+        .resetZeroesPlaces = true, .drawResets = true};  // no problem can be skipped
 }
 }  // namespace
 

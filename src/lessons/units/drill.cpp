@@ -95,31 +95,25 @@ DrillLogRow UnitsDrillLogRow(const UnitsDrillProblem &p, int given)
 namespace {
 TDrill unitsDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("たんいのある計算のドリル");
-    d.menuPlaceholder = QStringLiteral("メニュー");
-    d.menuItems = {QStringLiteral("   かさ"), QStringLiteral("   長さ"), QStringLiteral("   時間"),
-                   QStringLiteral("   重さ")};
-    d.timePlaceholder = QStringLiteral("　時間");
-    d.timeItems = DrillTimeItemsKanji();
-    d.timePrompt = QStringLiteral("「時間」をえらんでね！");
-    d.timeUpText = QStringLiteral("時間だから、ドリルをおわるよ！");
-    d.log = TDrill::Log::Units;
-    d.gridColumns = DrillGridColumns(270, 150);
-    d.places = DrillDigitPlaces(4, false);  // each slot keeps its digit: the problem weighs them
-    d.showZeroesProblemNo = d.showEnablesMenu = true;
-    // A menu pick mid-drill only opens the time list again: the drill goes
-    // on, and the next problem is of the new kind.
-    d.menuResets = d.nextBlinks = false;
-    d.menuCue = 12;
-    // A problem of two quantities in two units each, or of two lines, is
-    // longer than the other drills' problems: a smaller face, two lines.
-    // The log's wide columns reach over to the left edge: the grid keeps to
-    // the upper part, and the results stand below it, so both can be read
-    // together.
-    d.layout = {.problemTop = 160, .problemHeight = 124, .problemPixels = 34, .problemBesidePickers = true,
-                .resultsTop = 400, .gridBottom = 400 - 12};
-    return d;
+    return {
+        .title = QStringLiteral("たんいのある計算のドリル"), .menuPlaceholder = QStringLiteral("メニュー"),
+        .menuItems = {QStringLiteral("   かさ"), QStringLiteral("   長さ"), QStringLiteral("   時間"),
+                      QStringLiteral("   重さ")},
+        .timePlaceholder = QStringLiteral("　時間"), .timeItems = DrillTimeItemsKanji(),
+        .timePrompt = QStringLiteral("「時間」をえらんでね！"), .timeUpText = QStringLiteral("時間だから、ドリルをおわるよ！"),
+        .log = TDrill::Log::Units, .gridColumns = DrillGridColumns(270, 150),
+        .places = DrillDigitPlaces(4, false),  // each slot keeps its digit: the problem weighs them
+        // A problem of two quantities in two units each, or of two lines, is
+        // longer than the other drills' problems: a smaller face, two lines.
+        // The log's wide columns reach over to the left edge: the grid keeps
+        // to the upper part, and the results stand below it, so both can be
+        // read together.
+        .layout = {.problemTop = 160, .problemHeight = 124, .problemPixels = 34, .problemBesidePickers = true,
+                   .resultsTop = 400, .gridBottom = 400 - 12},
+        .showZeroesProblemNo = true, .showEnablesMenu = true,
+        // A menu pick mid-drill only opens the time list again: the drill
+        // goes on, and the next problem is of the new kind.
+        .menuResets = false, .menuCue = 12, .nextBlinks = false};
 }
 }  // namespace
 
