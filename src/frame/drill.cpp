@@ -73,12 +73,6 @@ QList<TDBGridColumn> DrillGridColumns(int problemWidth, int answerWidth)
 // ---------------------------------------------------------------- layout
 
 namespace {
-const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
-const QString kStartPrompt = QStringLiteral("「スタート」ボタンをおしてね！");
-const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
-const QString kStopPrompt = QStringLiteral("おつかれさま！");
-const QString kGridPrompt = QStringLiteral("もういちど「けっか」ボタンをおすと、きえるよ！");
-
 // On the 955 × 716 window: the problem and the results at the left, the
 // grid in the middle when shown, and at the right a column of the menu, the
 // time list, the pickers and two columns of buttons (90 wide, 6 apart) at
@@ -88,6 +82,14 @@ constexpr int kGridRight = kButtonsLeft - 8;
 constexpr int kLeft = 40;  // the problem and the results
 constexpr int kLabelWidth = 320;
 constexpr int kTitleWidth = 560;
+
+// What the frame says as the pupil goes on: after the show, the time, an
+// answer and the end, and over the log grid.
+const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
+const QString kStartPrompt = QStringLiteral("「スタート」ボタンをおしてね！");
+const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
+const QString kStopPrompt = QStringLiteral("おつかれさま！");
+const QString kGridPrompt = QStringLiteral("もういちど「けっか」ボタンをおすと、きえるよ！");
 
 // The digit places of a whole-number answer, from the ones up.
 struct DigitPlace {
