@@ -3,7 +3,7 @@
 #include "frame/drill.h"
 #include "frame/frame.h"
 #include "frame/look.h"
-#include "testprogram.h"
+#include "drivers.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -24,6 +24,7 @@ private slots:
     void contentsButtons();
     void contentsHandlersByName();
     void catalogue();
+    void pickByPlaceName();
     void startupIsSilentThenWelcome();
     void helpAndVersion();
     void pickList();
@@ -249,6 +250,27 @@ void FrameTest::catalogue()
     }
     QCOMPARE(t.program->forms(), forms);
     QCOMPARE(forms.size(), 22);
+}
+
+// The lesson driver finds a picker by the place name it shows unpicked, and
+// again once it shows its digit; a shut picker is not there to pick.
+void FrameTest::pickByPlaceName()
+{
+    LessonDriver d(5);
+    QVERIFY(d.s);
+    QVERIFY(!d.pick(QStringLiteral("十"), 4));  // no problem yet: the pickers are shut
+    d.t.random.script({0, 0});                  // 11 + 11
+    QVERIFY(TestProgram::pick(d.s, QStringLiteral("ComboBox1"), 0));
+    QVERIFY(TestProgram::pick(d.s, QStringLiteral("ComboBox2"), 0));
+    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton3")));
+    QCOMPARE(d.picker(QStringLiteral("十")), TestProgram::control<TComboBox>(d.s, QStringLiteral("ComboBox4")));
+    QVERIFY(d.pick(QStringLiteral("十"), 4));
+    QCOMPARE(LessonState.Entry4, 40);
+    QVERIFY(d.pick(QStringLiteral("十"), 2));  // picked again, though it shows "２" now
+    QCOMPARE(LessonState.Entry4, 20);
+    QVERIFY(d.pick(QStringLiteral("一"), 2));
+    QCOMPARE(LessonState.GivenAnswer, 22);
+    QVERIFY(!d.picker(QStringLiteral("千")));
 }
 
 void FrameTest::startupIsSilentThenWelcome()
