@@ -1,9 +1,9 @@
 // The column-arithmetic drill (TForm8): its draws with their fall-backs, the
 // screen's texts and pickers, answers through all four places, the log rows,
-// the rule that a problem is answered before the next one comes, and the
-// layout in each state.
+// and the rule that a problem is answered before the next one comes. The
+// frame's rules on it are in tst_drillrules.
 #include "lessons/column/drill.h"
-#include "testprogram.h"
+#include "drivers.h"
 
 #include <QtTest>
 
@@ -11,57 +11,23 @@ namespace {
 const QString kAnswerPrompt = QStringLiteral("こたえは、大きい「くらい」からじゅんにえらんでね！");
 const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
 
-QList<int> repeated(const QList<int> &values, int times)
-{
-    QList<int> out;
-    for (int i = 0; i < times; ++i)
-        out += values;
-    return out;
-}
-
 // The drill opened from the contents, with its menu item and no time limit
 // picked and "スタート" pressed on the scripted first problem.
-struct ColumnDrill {
-    TestProgram t;
-    TForm8 *s = nullptr;
-
-    explicit ColumnDrill(int menuItem = -1, const QList<int> &draws = {}, int timeItem = 0)
+struct ColumnDrill : DrillDriver {
+    explicit ColumnDrill(int menuItem = -1, const QList<int> &draws = {}, int timeItem = 0) : DrillDriver(8)
     {
-        s = qobject_cast<TForm8 *>(t.open(8));
-        if (!s || menuItem < 0)
-            return;
-        t.random.script(draws);
-        s->ComboBox1->pick(menuItem);
-        s->ComboBox2->pick(timeItem);
-        TestProgram::click(s, QStringLiteral("CuteButton3"));
+        if (menuItem >= 0)
+            start(menuItem, draws, timeItem);
     }
+    TForm8 *s = screen<TForm8>();
 
     // Picks the answer's places from the thousands down; places above the
     // answer's highest digit are left unpicked.
-    void answer(int value)
-    {
-        TComboBox *places[] = {s->ComboBox6, s->ComboBox5, s->ComboBox4};
-        const int weights[] = {1000, 100, 10};
-        for (int i = 0; i < 3; ++i)
-            if (value >= weights[i])
-                QVERIFY(places[i]->pick(value / weights[i] % 10));
-        QVERIFY(s->ComboBox3->pick(value % 10));
-    }
-
-    QList<QVariantList> rows() const { return TestProgram::storedRows(t.dataDir.path()); }
+    void answer(int value) { QVERIFY(DrillDriver::answer(value)); }
 
     QString enabled() const
     {
-        const std::pair<QWidget *, const char *> controls[] = {
-            {s->ComboBox1, "menu"},   {s->ComboBox2, "time"},   {s->CuteButton3, "start"}, {s->CuteButton4, "next"},
-            {s->CuteButton5, "stop"}, {s->CuteButton6, "results"}, {s->ComboBox6, "1000"},  {s->ComboBox5, "100"},
-            {s->ComboBox4, "10"},     {s->ComboBox3, "1"},
-        };
-        QStringList out;
-        for (const auto &[w, role] : controls)
-            if (w->isEnabled())
-                out << QLatin1String(role);
-        return out.join(QLatin1Char(' '));
+        return DrillDriver::enabled({{"ComboBox6", "1000"}, {"ComboBox5", "100"}, {"ComboBox4", "10"}, {"ComboBox3", "1"}});
     }
 };
 }  // namespace
@@ -75,10 +41,6 @@ private slots:
     void answersAndLogRows_data();
     void answersAndLogRows();
     void noProblemIsSkipped();
-    void onePickTwiceTwoRowsOneCount();
-    void timeUpCountsTheOpenProblem();
-    void nothingOnScreenNothingLogged();
-    void layout();
 };
 
 void ColumnDrillTest::draws_data()
@@ -232,77 +194,6 @@ void ColumnDrillTest::noProblemIsSkipped()
     QCOMPARE(d.s->Label6->caption(), QStringLiteral("○のかず： 1"));
     QCOMPARE(d.s->Label7->caption(), QStringLiteral("せいせき： 50 てん"));
     QCOMPARE(d.enabled(), QStringLiteral("menu start results 1000 100 10 1"));
-}
-
-// The ones picked twice logs two rows under one number; the problem counts once.
-void ColumnDrillTest::onePickTwiceTwoRowsOneCount()
-{
-    ColumnDrill d(2, {4, 4, 3, 47});
-    d.answer(455);
-    QVERIFY(d.s->ComboBox3->pick(5));
-    const QList<QVariantList> rows = d.rows();
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows[0][0].toInt(), 1);
-    QCOMPARE(rows[1][0].toInt(), 1);
-    QCOMPARE(LessonState.CorrectCount, 1);
-    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton5")));
-    QCOMPARE(d.s->Label7->caption(), QStringLiteral("せいせき： 100 てん"));
-}
-
-// The time running out while a problem is open counts it as posed, with no row.
-void ColumnDrillTest::timeUpCountsTheOpenProblem()
-{
-    ColumnDrill d(0, {4, 10, 20}, 1);
-    d.answer(232);
-    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton4")));
-    for (int tick = 0; tick < 300; ++tick) {
-        d.t.clock.advance(1);
-        d.s->Timer3Timer();
-    }
-    QCOMPARE(d.t.dialogs.asked.size(), 1);
-    QCOMPARE(d.t.dialogs.asked.first().text, QStringLiteral("じかんだから、ドリルをおわるよ！"));
-    QCOMPARE(d.s->Label5->caption(), QStringLiteral("もんだい： 2"));
-    QCOMPARE(d.s->Label6->caption(), QStringLiteral("○のかず： 1"));
-    QCOMPARE(d.s->Label8->caption(), QStringLiteral("じかん　： 5 ふん 0 びょう"));
-    QCOMPARE(d.rows().size(), 1);
-}
-
-// A menu pick clears the problem; a time-up of the clock still running does
-// not open a picker for a problem that is no longer there.
-void ColumnDrillTest::nothingOnScreenNothingLogged()
-{
-    ColumnDrill d(2, {4, 4, 3, 47}, 1);
-    QVERIFY(d.s->ComboBox1->pick(0));
-    QVERIFY(d.s->Label4->caption().isEmpty());
-    for (int tick = 0; tick < 300; ++tick)
-        d.s->Timer3Timer();
-    QCOMPARE(d.t.dialogs.asked.size(), 1);
-    QVERIFY(!d.s->ComboBox3->isEnabled());
-    QVERIFY(!d.s->ComboBox3->pick(5));
-    QVERIFY(d.rows().isEmpty());
-}
-
-void ColumnDrillTest::layout()
-{
-    ColumnDrill d;
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    d.t.random.script({0, 8998, 0});  // the longest line a problem has
-    QVERIFY(d.s->ComboBox1->pick(3));
-    QVERIFY(d.s->ComboBox2->pick(3));
-    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton3")));
-    QCOMPARE(d.s->Label4->caption(), QStringLiteral("9998 - 1000 = ?"));
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("column-drill-answering"));
-    d.answer(LessonState.Answer);
-    d.t.clock.advance(100 * 60 + 59);  // a long drill: three-place minutes
-    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton5")));
-    QCOMPARE(d.s->Label8->caption(), QStringLiteral("じかん　： 100 ふん 59 びょう"));
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("column-drill-results"));
-    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton6")));
-    QVERIFY(d.s->DBGrid1->isVisible());
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("column-drill-grid"));
 }
 
 QTEST_MAIN(ColumnDrillTest)

@@ -1,10 +1,11 @@
 // The division drill (TForm23): its draws, the screen as start-up sets it up
 // once, the answer steps of "あまり なし" and "あまり あり", the log rows
 // with and without their remainders, the seven-column grid standing clear of
-// the results, the time-up, a second visit, and the layout in each state.
+// the results, and a second visit. The frame's rules on it are in
+// tst_drillrules.
 #include "lessons/division/drill.h"
 #include "lessons/division/remainder.h"
-#include "testprogram.h"
+#include "drivers.h"
 
 #include <QScrollBar>
 #include <QtTest>
@@ -23,37 +24,27 @@ const QString kAllFields = QStringLiteral("select NB, MND, KAI, KOT, HNT, AMS, A
 
 // The drill opened from the contents, with its menu item and time picked and
 // "スタート" pressed on the scripted first problem (menuItem -1: untouched).
-struct DivisionDrill {
-    TestProgram t;
-    TForm23 *s = nullptr;
-
+struct DivisionDrill : DrillDriver {
     explicit DivisionDrill(int menuItem = -1, const QList<int> &draws = {}, int timeItem = 0)
+        : DrillDriver(23, true)
     {
-        t.soundOn();
-        s = qobject_cast<TForm23 *>(t.open(23));
-        if (!s || menuItem < 0)
-            return;
-        t.random.script(draws);
-        s->ComboBox1->pick(menuItem);
-        s->ComboBox2->pick(timeItem);
-        TestProgram::click(s, QStringLiteral("CuteButton3"));
+        if (menuItem >= 0)
+            start(menuItem, draws, timeItem);
     }
+    TForm23 *s = screen<TForm23>();
 
     // A step: "q<i>" a quotient pick, "r<i>" a remainder pick, or a button
     // "start", "next", "stop", "results".
-    bool act(const QString &step) const
+    bool act(const QString &step)
     {
-        static const QHash<QString, QString> buttons{{"start", "CuteButton3"},
-                                                     {"next", "CuteButton4"},
-                                                     {"stop", "CuteButton5"},
-                                                     {"results", "CuteButton6"}};
-        if (buttons.contains(step))
-            return TestProgram::click(s, buttons[step]);
-        TComboBox *picker = step.startsWith(QLatin1Char('q')) ? s->ComboBox4 : s->ComboBox3;
-        return picker->pick(step.mid(1).toInt());
+        if (step.startsWith(QLatin1Char('q')))
+            return s->ComboBox4->pick(step.mid(1).toInt());
+        if (step.startsWith(QLatin1Char('r')) && step != QLatin1String("results"))
+            return s->ComboBox3->pick(step.mid(1).toInt());
+        return DrillDriver::act(step);
     }
 
-    bool actAll(const QStringList &steps) const
+    bool actAll(const QStringList &steps)
     {
         for (const QString &step : steps)
             if (!act(step)) {
@@ -79,16 +70,7 @@ struct DivisionDrill {
 
     QString enabled() const
     {
-        const std::pair<QWidget *, const char *> controls[] = {
-            {s->ComboBox1, "menu"},    {s->ComboBox2, "time"},      {s->CuteButton3, "start"},
-            {s->CuteButton4, "next"},  {s->CuteButton5, "stop"},    {s->CuteButton6, "results"},
-            {s->ComboBox4, "quotient"}, {s->ComboBox3, "remainder"},
-        };
-        QStringList out;
-        for (const auto &[w, role] : controls)
-            if (w->isEnabled())
-                out << QLatin1String(role);
-        return out.join(QLatin1Char(' '));
+        return DrillDriver::enabled({{"ComboBox4", "quotient"}, {"ComboBox3", "remainder"}});
     }
 };
 }  // namespace
@@ -105,11 +87,8 @@ private slots:
     void logRows();
     void gridStandsClearOfTheResults_data();
     void gridStandsClearOfTheResults();
-    void timeUp_data();
-    void timeUp();
     void secondVisitFindsItAsLeft();
     void problemsFollowThisScreensMenu();
-    void layout();
 };
 
 void DivisionDrillTest::draws_data()
@@ -340,42 +319,6 @@ void DivisionDrillTest::gridStandsClearOfTheResults()
     QCOMPARE(TestProgram::layoutFault(d.s), QString());
 }
 
-void DivisionDrillTest::timeUp_data()
-{
-    QTest::addColumn<int>("menuItem");
-    QTest::addColumn<QList<int>>("script");
-    QTest::addColumn<QString>("enabled");
-    QTest::newRow("exact: the remainder picker stays shut") << 0 << QList<int>{5, 4}
-                                                            << "menu time quotient";
-    QTest::newRow("remainder: both open") << 1 << QList<int>{2, 2, 0} << "menu time quotient remainder";
-}
-
-// Five minutes with the problem left open: the message, the results, and the
-// pickers of the problem on screen still usable.
-void DivisionDrillTest::timeUp()
-{
-    QFETCH(int, menuItem);
-    QFETCH(QList<int>, script);
-    QFETCH(QString, enabled);
-    DivisionDrill d(menuItem, script, 1);
-    for (int tick = 0; tick < 300; ++tick) {
-        d.t.clock.advance(1);
-        d.s->Timer3Timer();
-    }
-    QCOMPARE(d.t.dialogs.asked.size(), 1);
-    QCOMPARE(d.t.dialogs.asked.first().text, QStringLiteral("じかんだから、ドリルをおわるよ！"));
-    QVERIFY(!d.s->Timer3->isActive());
-    QCOMPARE(d.s->Label5->caption(), QStringLiteral("もんだい： 1"));
-    QCOMPARE(d.s->Label8->caption(), QStringLiteral("じかん　： 5 ふん 0 びょう"));
-    QCOMPARE(d.enabled(), enabled);
-    if (menuItem == 0)
-        QVERIFY(!d.s->ComboBox3->pick(0));
-    QVERIFY(d.actAll(menuItem == 0 ? QStringList{"q4"} : QStringList{"q3", "r1"}));
-    QCOMPARE(d.rows().size(), 1);
-    QVERIFY(d.act(QStringLiteral("stop")));
-    QCOMPARE(d.s->Label6->caption(), QStringLiteral("○のかず： 1"));
-}
-
 // Start-up set the screen up once: a second visit finds the results, the
 // buttons and the prompt as they were left.
 void DivisionDrillTest::secondVisitFindsItAsLeft()
@@ -421,29 +364,6 @@ void DivisionDrillTest::problemsFollowThisScreensMenu()
     QCOMPARE(d.enabled(), QStringLiteral("menu time quotient"));
     QVERIFY(d.act(QStringLiteral("q4")));
     QCOMPARE(d.rows(), QStringList{"1|　24 ÷ 6|4|4| ○|-|-"});
-}
-
-void DivisionDrillTest::layout()
-{
-    DivisionDrill d;
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    d.t.random.script({6, 7, 5});  // the widest problem
-    QVERIFY(d.s->ComboBox1->pick(1));
-    QVERIFY(d.s->ComboBox2->pick(3));
-    QVERIFY(d.act(QStringLiteral("start")));
-    QCOMPARE(d.s->Label4->caption(), QStringLiteral("70 ÷ 8 = ?"));
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("division-drill-answering"));
-    QVERIFY(d.actAll({"q8", "r6"}));
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    d.t.clock.advance(100 * 60 + 59);  // a long drill: three-place minutes
-    QVERIFY(d.act(QStringLiteral("stop")));
-    QCOMPARE(d.s->Label8->caption(), QStringLiteral("じかん　： 100 ふん 59 びょう"));
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("division-drill-results"));
-    QVERIFY(d.act(QStringLiteral("results")));
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("division-drill-grid"));
 }
 
 QTEST_MAIN(DivisionDrillTest)

@@ -1,9 +1,11 @@
-// The timed drill on the mental-arithmetic drill screen (TForm5): the states
-// of the frame, the drill clock, the results, the log rows as they stand in
-// the SQLite file, the grid, a store that fails, and a drill killed midway.
+// The timed drill on the mental-arithmetic drill screen (TForm5): its draws,
+// the states of the frame, the drill clock, the results, the log rows as
+// they stand in the SQLite file, the grid, a store that fails, and a drill
+// killed midway. The rules the frame keeps on every drill are in
+// tst_drillrules.
 #include "frame/look.h"
 #include "lessons/mental/drill.h"
-#include "testprogram.h"
+#include "drivers.h"
 
 #include <QHeaderView>
 #include <QListWidget>
@@ -31,91 +33,34 @@ QList<QVariantList> storedRows(const QString &folder, const QString &sql = QStri
 }
 
 // The drill screen opened from the contents, as a pupil finds it.
-struct Drill {
-    TestProgram t;
-    TForm5 *s = nullptr;
+struct Drill : DrillDriver {
+    Drill() : DrillDriver(5) {}
+    TForm5 *s = screen<TForm5>();
 
-    Drill() { s = qobject_cast<TForm5 *>(t.open(5)); }
-
-    // Picks the digits of `value` from the highest place down; the hundreds
-    // only where that picker is open.
-    void answer(int value)
-    {
-        if (s->ComboBox5->isEnabled())
-            QVERIFY(s->ComboBox5->pick(value / 100));
-        QVERIFY(s->ComboBox4->pick(value / 10 % 10));
-        QVERIFY(s->ComboBox3->pick(value % 10));
-    }
-
-    // One pupil action: "menu:i", "time:i", "start", "right", "wrong",
-    // "again" (the last ones pick once more), "next", "stop", "results",
-    // "back" (もくじへ), "reopen" (from the contents); "wait:s" lets s
-    // seconds pass, "ticks:n" gives the drill clock n ticks.
+    // The driver's steps, and: "right" and "wrong" each log one row,
+    // "again" picks the ones once more and logs one more row, and "memo
+    // elsewhere" is a lesson's memo shown meanwhile, which sets the shared
+    // flag.
     bool act(const QString &step)
     {
-        if (step.startsWith(QLatin1String("wait:"))) {
-            t.clock.advance(step.mid(5).toInt());
-            return true;
-        }
-        if (step.startsWith(QLatin1String("menu:")))
-            return s->ComboBox1->pick(step.mid(5).toInt());
-        if (step.startsWith(QLatin1String("time:")))
-            return s->ComboBox2->pick(step.mid(5).toInt());
-        if (step.startsWith(QLatin1String("ticks:"))) {  // the drill clock, a second a tick
-            for (int n = step.mid(6).toInt(); n > 0; --n) {
-                t.clock.advance(1);
-                if (s->Timer3->isActive())
-                    s->Timer3Timer();
-            }
-            return true;
-        }
-        if (step == QLatin1String("again")) {  // the ones digit picked once more
-            const int before = storedRowCount();
+        const int before = storedRowCount();
+        if (step == QLatin1String("again"))
             return s->ComboBox3->pick(s->ComboBox3->itemIndex()) && storedRowCount() == before + 1;
-        }
-        if (step == QLatin1String("back"))
-            return TestProgram::click(s, QStringLiteral("CuteButton2")) && s->isHidden();
-        if (step == QLatin1String("memo elsewhere")) {  // a lesson's memo shown meanwhile sets the shared flag
+        if (step == QLatin1String("memo elsewhere")) {
             LessonState.GridShown = 1;
             return true;
         }
-        if (step == QLatin1String("reopen"))
-            return t.open(5) == s;
-        if (step == QLatin1String("right") || step == QLatin1String("wrong")) {
-            const int given = LessonState.Answer + (step == QLatin1String("right") ? 0 : 1);
-            const int before = storedRowCount();
-            answer(given);
-            return storedRowCount() == before + 1;
-        }
-        const char *button = step == QLatin1String("start")  ? "CuteButton3"
-                             : step == QLatin1String("next") ? "CuteButton4"
-                             : step == QLatin1String("stop") ? "CuteButton5"
-                                                             : "CuteButton6";
-        return TestProgram::click(s, QLatin1String(button));
+        if (step == QLatin1String("right") || step == QLatin1String("wrong"))
+            return DrillDriver::act(step) && storedRowCount() == before + 1;
+        return DrillDriver::act(step);
     }
 
-    int storedRowCount() { return int(storedRows(t.dataDir.path()).size()); }
+    int storedRowCount() const { return rowCount(); }
 
     // The drill's controls a pupil can use now, by role.
     QString enabled() const
     {
-        const std::pair<QWidget *, const char *> controls[] = {
-            {s->ComboBox1, "menu"},      {s->ComboBox2, "time"},     {s->CuteButton3, "start"},
-            {s->CuteButton4, "next"},    {s->CuteButton5, "stop"},   {s->CuteButton6, "results"},
-            {s->ComboBox5, "100"},       {s->ComboBox4, "10"},       {s->ComboBox3, "1"},
-        };
-        QStringList out;
-        for (const auto &[w, role] : controls)
-            if (w->isEnabled() && !w->isHidden())
-                out << QLatin1String(role);
-        if (!s->DBGrid1->isHidden())
-            out << QStringLiteral("grid");
-        return out.join(QLatin1Char(' '));
-    }
-
-    QStringList results() const
-    {
-        return {s->Label5->caption(), s->Label6->caption(), s->Label7->caption(), s->Label8->caption()};
+        return DrillDriver::enabled({{"ComboBox5", "100"}, {"ComboBox4", "10"}, {"ComboBox3", "1"}}, true);
     }
 };
 }  // namespace
@@ -128,13 +73,10 @@ private slots:
     void designedTexts();
     void states_data();
     void states();
-    void timeUp_data();
-    void timeUp();
     void results_data();
     void results();
     void countsAndClocks_data();
     void countsAndClocks();
-    void sameProblemLoggedOnEveryPick();
     void startEmptiesTheLog();
     void logRowsInTheFile_data();
     void logRowsInTheFile();
@@ -142,8 +84,6 @@ private slots:
     void failingStore_data();
     void failingStore();
     void killedDrillKeepsEveryAnswer();
-    void layout_data();
-    void layout();
 };
 
 void DrillTest::draws_data()
@@ -263,53 +203,6 @@ void DrillTest::states()
     }
 }
 
-void DrillTest::timeUp_data()
-{
-    QTest::addColumn<int>("item");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("limit");
-    QTest::newRow("なし") << 0 << " 　　なし" << 0;
-    QTest::newRow("５ふん") << 1 << " 　５ふん" << 300;
-    QTest::newRow("１０ぷん") << 2 << " １０ぷん" << 600;
-    QTest::newRow("１５ふん") << 3 << " １５ふん" << 900;
-}
-
-// A drill left alone ends after exactly TimeLimit ticks of its clock; "なし"
-// never starts the clock.
-void DrillTest::timeUp()
-{
-    QFETCH(int, item);
-    QFETCH(QString, text);
-    QFETCH(int, limit);
-    Drill d;
-    QCOMPARE(d.s->ComboBox2->items().at(item), text);
-    for (const char *step : {"menu:0", "time:X", "start", "right"})
-        QVERIFY(d.act(QString::fromLatin1(step).replace(QLatin1Char('X'), QString::number(item))));
-    QCOMPARE(d.s->TimeLimit, limit);
-    QCOMPARE(d.s->Timer3->isActive(), limit > 0);
-    if (limit == 0)
-        return;
-    QCOMPARE(d.s->Timer3->interval(), 1000);
-    d.s->ComboBox3->setEnabled(false);  // the time-up opens the ones picker again
-    for (int tick = 1; tick < limit; ++tick) {
-        d.t.clock.advance(1);
-        d.s->Timer3Timer();
-    }
-    QVERIFY(d.t.dialogs.asked.isEmpty());
-    QVERIFY(d.s->Label5->caption().isEmpty());
-    d.t.clock.advance(1);
-    d.s->Timer3Timer();
-    QCOMPARE(d.t.dialogs.asked.size(), 1);
-    QCOMPARE(d.t.dialogs.asked.first().kind, QStringLiteral("message"));
-    QCOMPARE(d.t.dialogs.asked.first().text, kTimeUp);
-    QVERIFY(!d.s->Timer3->isActive());
-    QVERIFY(d.s->ComboBox3->isEnabled());
-    QCOMPARE(d.results(), (QStringList{"もんだい： 1", "○のかず： 1", "せいせき： 100 てん",
-                                       QStringLiteral("じかん　： %1 ふん 0 びょう").arg(limit / 60)}));
-    // The buttons keep their state: the pupil stops the drill with ストップ.
-    QCOMPARE(d.enabled(), QStringLiteral("menu next stop 100 10 1"));
-}
-
 void DrillTest::results_data()
 {
     QTest::addColumn<QTime>("start");
@@ -399,23 +292,6 @@ void DrillTest::countsAndClocks()
         QCOMPARE(asked.text, kTimeUp);
     QCOMPARE(d.results().mid(0, 3), results);
     QVERIFY(LessonState.CorrectCount <= LessonState.ProblemNo);
-}
-
-// Every pick that closes an answer is logged under the problem's number,
-// right or wrong, though the problem counts once.
-void DrillTest::sameProblemLoggedOnEveryPick()
-{
-    Drill d;
-    for (const char *step : {"menu:0", "time:0", "start", "right", "wrong", "right"})
-        QVERIFY(d.act(QLatin1String(step)));
-    QCOMPARE(LessonState.CorrectCount, 1);
-    const QList<QVariantList> rows = storedRows(d.t.dataDir.path());
-    QCOMPARE(rows.size(), 3);
-    const QString marks[] = {" ○", " ×", " ○"};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(rows[i][0].toInt(), 1);
-        QCOMPARE(rows[i][4].toString(), marks[i]);
-    }
 }
 
 // Each table keeps only the latest drill: スタート empties it, also when the
@@ -547,7 +423,7 @@ void DrillTest::failingStore()
     for (const char *step : {"menu:0", "time:1", "start"})
         QVERIFY(d.act(QLatin1String(step)));
     for (int i = 0; i < 3; ++i) {
-        d.answer(LessonState.Answer);
+        QVERIFY(d.answer(LessonState.Answer));
         QVERIFY(d.act(QStringLiteral("next")));
     }
     QVERIFY(d.act(QStringLiteral("stop")));
@@ -593,34 +469,6 @@ void DrillTest::killedDrillKeepsEveryAnswer()
         QCOMPARE(rows[i][0].toInt(), i + 1);
         QCOMPARE(rows[i][4].toString(), QStringLiteral(" ○"));
     }
-}
-
-void DrillTest::layout_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    // A long untimed drill: three-digit minutes in the results.
-    QStringList drill{"menu:0", "time:0", "start"};
-    for (int i = 0; i < 7; ++i)
-        drill << "right" << "next";
-    drill << "wait:6059";
-    QTest::newRow("problem posed") << QStringList{"menu:0", "time:3", "start"};
-    QTest::newRow("results") << drill + QStringList{"stop"};
-    QTest::newRow("grid shown") << drill + QStringList{"stop", "results"};
-}
-
-// Every part in view lies inside the window, clear of the others, and shows
-// its whole text; only the grid may stand over the emptied problem lines.
-void DrillTest::layout()
-{
-    QFETCH(QStringList, steps);
-    Drill d;
-    d.t.random.script({87, 87});  // 98 + 98 = ?, the widest problem
-    for (const QString &step : steps)
-        QVERIFY2(d.act(step), qPrintable(step));
-    QCoreApplication::processEvents();
-
-    const QString fault = TestProgram::layoutFault(d.s);
-    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(DrillTest)

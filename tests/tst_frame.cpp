@@ -1,8 +1,9 @@
 // The frame every screen stands in: clock, prompt blink, cues, quit, and the
 // contents screen that opens the lessons.
+#include "frame/drill.h"
 #include "frame/frame.h"
 #include "frame/look.h"
-#include "testprogram.h"
+#include "drivers.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -21,6 +22,9 @@ private slots:
     void quitQuestion();
     void closingContentsEndsAtOnce();
     void contentsButtons();
+    void contentsHandlersByName();
+    void catalogue();
+    void pickByPlaceName();
     void startupIsSilentThenWelcome();
     void helpAndVersion();
     void pickList();
@@ -201,6 +205,72 @@ void FrameTest::contentsButtons()
             target->close();
         }
     }
+}
+
+// The designed handlers of the contents buttons can be reached by name, as
+// their buttons' clicks reach them, and each opens its screen once.
+void FrameTest::contentsHandlersByName()
+{
+    TestProgram t;
+    TForm1 *f = t.contents();
+    for (int b = 3; b <= 24; ++b) {
+        const QByteArray handler = QByteArrayLiteral("CuteButton") + QByteArray::number(b) + "Click";
+        const int before = int(t.shower.shown.size());
+        QVERIFY2(QMetaObject::invokeMethod(f, handler.constData()), handler.constData());
+        QCOMPARE(int(t.shower.shown.size()), before + 1);
+        QCOMPARE(t.shower.shown.last(), t.program->screen(TForm1::formOfButton(b)));
+        // The click goes through the same handler, once.
+        QCOMPARE(t.open(TForm1::formOfButton(b)), t.program->screen(TForm1::formOfButton(b)));
+        QCOMPARE(int(t.shower.shown.size()), before + 2);
+    }
+}
+
+// One catalogue of screens: each form once, made by start-up in the
+// catalogue's order, with its button in its chapter's column under its
+// heading, in the order of the forms.
+void FrameTest::catalogue()
+{
+    TestProgram t;
+    TForm1 *f = t.contents();
+    QList<int> forms;
+    for (const ScreenEntry &e : ScreenRegistry()) {
+        QVERIFY2(!forms.contains(e.form), qPrintable(QString::number(e.form)));
+        forms << e.form;
+        auto *btn = TestProgram::control<TCuteButton>(f, QStringLiteral("CuteButton%1").arg(e.form + 1));
+        QVERIFY(btn);
+        QCOMPARE(btn->caption(), QString::fromUtf8(e.caption));
+        QCOMPARE(btn->faceColor(), e.drill ? Look::SkyBlue : Look::Answer);
+        QCOMPARE(qobject_cast<TDrillScreen *>(t.program->screen(e.form)) != nullptr, e.drill);
+        auto *heading = TestProgram::control<TLabel>(f, QStringLiteral("Label%1").arg(e.chapter + 5));
+        QVERIFY(heading->x() < btn->x());
+        QVERIFY(btn->y() >= heading->y());
+        if (auto *before = TestProgram::control<TCuteButton>(f, QStringLiteral("CuteButton%1").arg(e.form));
+            before && before->x() == btn->x() && before->y() > heading->y())
+            QVERIFY(before->y() < btn->y());
+    }
+    QCOMPARE(t.program->forms(), forms);
+    QCOMPARE(forms.size(), 22);
+}
+
+// The lesson driver finds a picker by the place name it shows unpicked, and
+// again once it shows its digit; a shut picker is not there to pick.
+void FrameTest::pickByPlaceName()
+{
+    LessonDriver d(5);
+    QVERIFY(d.s);
+    QVERIFY(!d.pick(QStringLiteral("十"), 4));  // no problem yet: the pickers are shut
+    d.t.random.script({0, 0});                  // 11 + 11
+    QVERIFY(TestProgram::pick(d.s, QStringLiteral("ComboBox1"), 0));
+    QVERIFY(TestProgram::pick(d.s, QStringLiteral("ComboBox2"), 0));
+    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton3")));
+    QCOMPARE(d.picker(QStringLiteral("十")), TestProgram::control<TComboBox>(d.s, QStringLiteral("ComboBox4")));
+    QVERIFY(d.pick(QStringLiteral("十"), 4));
+    QCOMPARE(LessonState.Entry4, 40);
+    QVERIFY(d.pick(QStringLiteral("十"), 2));  // picked again, though it shows "２" now
+    QCOMPARE(LessonState.Entry4, 20);
+    QVERIFY(d.pick(QStringLiteral("一"), 2));
+    QCOMPARE(LessonState.GivenAnswer, 22);
+    QVERIFY(!d.picker(QStringLiteral("千")));
 }
 
 void FrameTest::startupIsSilentThenWelcome()

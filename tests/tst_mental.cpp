@@ -3,7 +3,7 @@
 // the layout of the two screens.
 #include "frame/look.h"
 #include "lessons/mental/mental.h"
-#include "testprogram.h"
+#include "drivers.h"
 
 #include <QListWidget>
 #include <QScrollBar>
@@ -15,14 +15,6 @@ namespace {
 const QString kReady = QStringLiteral("「つぎへ」ボタンで すすめてね！");
 const QString kStudyPosed = QStringLiteral("「こたえ」ボタンを おしてね！");
 const QString kTestPosed = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
-
-QList<int> repeated(const QList<int> &values, int times)
-{
-    QList<int> out;
-    for (int i = 0; i < times; ++i)
-        out += values;
-    return out;
-}
 
 MentalOp opOf(int form)
 {

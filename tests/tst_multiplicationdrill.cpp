@@ -1,77 +1,34 @@
 // The multiplication drill (TForm20): its draws at the ends of their ranges
 // and the fall-back, the screen's texts and six pickers, answers through all
 // six places and their log rows, the time list that only a menu item opens,
-// the rule that a problem is answered before the next one comes, the time-up
-// with a problem open, and the layout in each state.
+// and the rule that a problem is answered before the next one comes. The
+// frame's rules on it are in tst_drillrules.
 #include "lessons/multiplication/drill.h"
-#include "testprogram.h"
+#include "drivers.h"
 
-#include <QHeaderView>
-#include <QListWidget>
-#include <QScrollBar>
 #include <QtTest>
 
 namespace {
 const QString kAnswerPrompt = QStringLiteral("こたえは、大きい「くらい」からじゅんにえらんでね！");
 const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
 
-QList<int> repeated(const QList<int> &values, int times)
-{
-    QList<int> out;
-    for (int i = 0; i < times; ++i)
-        out += values;
-    return out;
-}
-
 // The drill opened from the contents, with its menu item and time picked
 // and "スタート" pressed on the scripted first problem.
-struct MultiplicationDrill {
-    TestProgram t;
-    TForm20 *s = nullptr;
-
+struct MultiplicationDrill : DrillDriver {
     explicit MultiplicationDrill(int menuItem = -1, const QList<int> &draws = {}, int timeItem = 0)
+        : DrillDriver(20)
     {
-        s = qobject_cast<TForm20 *>(t.open(20));
-        if (!s || menuItem < 0)
-            return;
-        t.random.script(draws);
-        s->ComboBox1->pick(menuItem);
-        s->ComboBox2->pick(timeItem);
-        TestProgram::click(s, QStringLiteral("CuteButton3"));
+        if (menuItem >= 0)
+            start(menuItem, draws, timeItem);
     }
+    TForm20 *s = screen<TForm20>();
 
     // Picks the answer's places from the hundred-thousands down; places
     // above the answer's highest digit are left unpicked.
-    void answer(int value)
-    {
-        TComboBox *places[] = {s->ComboBox8, s->ComboBox7, s->ComboBox6, s->ComboBox5, s->ComboBox4};
-        const int weights[] = {100000, 10000, 1000, 100, 10};
-        for (int i = 0; i < 5; ++i)
-            if (value >= weights[i])
-                QVERIFY(places[i]->pick(value / weights[i] % 10));
-        QVERIFY(s->ComboBox3->pick(value % 10));
-    }
+    void answer(int value) { QVERIFY(DrillDriver::answer(value)); }
     bool click(const char *button) { return TestProgram::click(s, QLatin1String(button)); }
 
-    QList<QVariantList> rows() const { return TestProgram::storedRows(t.dataDir.path()); }
-
-    QString enabled() const
-    {
-        const std::pair<QWidget *, const char *> controls[] = {
-            {s->ComboBox1, "menu"},   {s->ComboBox2, "time"},      {s->CuteButton3, "start"}, {s->CuteButton4, "next"},
-            {s->CuteButton5, "stop"}, {s->CuteButton6, "results"}, {s->ComboBox8, "pickers"},
-        };
-        QStringList out;
-        for (const auto &[w, role] : controls)
-            if (w->isEnabled())
-                out << QLatin1String(role);
-        return out.join(QLatin1Char(' '));
-    }
-    void fault() const
-    {
-        const QString fault = TestProgram::layoutFault(s);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-    }
+    QString enabled() const { return DrillDriver::enabled({{"ComboBox8", "pickers"}}); }
 };
 }  // namespace
 
@@ -85,10 +42,6 @@ private slots:
     void answersAndLogRows_data();
     void answersAndLogRows();
     void noProblemIsSkipped();
-    void onePickTwiceTwoRowsOneCount();
-    void timeUpWithAProblemOpen();
-    void aMenuPickClearsTheProblem();
-    void layout();
 };
 
 void MultiplicationDrillTest::draws_data()
@@ -277,95 +230,6 @@ void MultiplicationDrillTest::noProblemIsSkipped()
     QCOMPARE(d.enabled(), QStringLiteral("menu time start results pickers"));
     QCOMPARE(TestProgram::prompt(d.s), QStringLiteral("おつかれさま！"));
     QCOMPARE(d.t.cues.opened.last(), 19);
-}
-
-// The ones picked twice logs two rows under one number; the problem counts once.
-void MultiplicationDrillTest::onePickTwiceTwoRowsOneCount()
-{
-    MultiplicationDrill d(2, {0, 12, 54});
-    d.answer(1495);
-    QVERIFY(d.s->ComboBox3->pick(5));
-    QVERIFY(d.s->ComboBox3->pick(4));
-    const QList<QVariantList> rows = d.rows();
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[2], (QVariantList{1, "　23 x 65", 1495, 1494, " ×"}));
-    QCOMPARE(LessonState.CorrectCount, 1);
-    QVERIFY(d.click("CuteButton5"));
-    QCOMPARE(d.s->Label7->caption(), QStringLiteral("せいせき： 100 てん"));
-}
-
-// The time running out while a problem waits shows the message and the
-// results; the pupil still answers it, which logs it and opens "ストップ",
-// and the results then count that answer.
-void MultiplicationDrillTest::timeUpWithAProblemOpen()
-{
-    MultiplicationDrill d(0, {0, 0, 0}, 1);
-    d.answer(40);
-    d.t.random.script({5, 0, 0});
-    QVERIFY(d.click("CuteButton4"));
-    for (int tick = 0; tick < 300; ++tick) {
-        d.t.clock.advance(1);
-        d.s->Timer3Timer();
-    }
-    QCOMPARE(d.t.dialogs.asked.size(), 1);
-    QCOMPARE(d.t.dialogs.asked.first().text, QStringLiteral("じかんだから、ドリルをおわるよ！"));
-    QCOMPARE(d.s->Label4->caption(), QString());
-    QCOMPARE(d.s->Label5->caption(), QStringLiteral("もんだい： 2"));
-    QCOMPARE(d.s->Label6->caption(), QStringLiteral("○のかず： 1"));
-    QCOMPARE(d.s->Label8->caption(), QStringLiteral("じかん　： 5 ふん 0 びょう"));
-    QVERIFY(!d.s->Timer3->isActive());
-    QVERIFY(!d.s->CuteButton5->isEnabled());
-    d.answer(400);
-    QCOMPARE(d.rows().size(), 2);
-    QCOMPARE(d.rows()[1], (QVariantList{2, "　20 x 20", 400, 400, " ○"}));
-    QVERIFY(d.click("CuteButton5"));
-    QCOMPARE(d.s->Label6->caption(), QStringLiteral("○のかず： 2"));
-    QCOMPARE(d.s->Label7->caption(), QStringLiteral("せいせき： 100 てん"));
-}
-
-// A menu pick clears the problem on screen: nothing is logged for it, also
-// when its handler is reached some other way.
-void MultiplicationDrillTest::aMenuPickClearsTheProblem()
-{
-    MultiplicationDrill d(1, {8, 887, 6});
-    QVERIFY(d.s->ComboBox5->pick(4));
-    QVERIFY(d.s->ComboBox1->pick(0));
-    QVERIFY(d.s->Label4->caption().isEmpty());
-    QVERIFY(!d.s->ComboBox3->pick(0));
-    d.s->ComboBox3Change();
-    QVERIFY(d.rows().isEmpty());
-    QCOMPARE(LessonState.Entry3, 0);
-}
-
-void MultiplicationDrillTest::layout()
-{
-    MultiplicationDrill d;
-    d.fault();
-    // The menu's longest item shows whole in its list.
-    auto *menu = d.s->ComboBox1->findChild<QListWidget *>();
-    QVERIFY(menu);
-    for (int i = 0; i < menu->count(); ++i)
-        QVERIFY(menu->fontMetrics().horizontalAdvance(menu->item(i)->text()) < menu->viewport()->width());
-    QVERIFY(d.s->ComboBox1->geometry().x() > d.s->Label1->geometry().right());
-    d.t.random.script({8, 887, 6});  // the longest problem and answer
-    QVERIFY(d.s->ComboBox1->pick(1));
-    QVERIFY(d.s->ComboBox2->pick(3));
-    QVERIFY(d.click("CuteButton3"));
-    QCOMPARE(d.s->Label4->caption(), QStringLiteral("998 x 800 = ?"));
-    d.fault();
-    TestProgram::shot(d.s, QStringLiteral("multiplication-drill-answering"));
-    d.answer(798400);
-    d.t.clock.advance(100 * 60 + 59);  // a long drill: three-place minutes
-    QVERIFY(d.click("CuteButton5"));
-    QCOMPARE(d.s->Label8->caption(), QStringLiteral("じかん　： 100 ふん 59 びょう"));
-    d.fault();
-    TestProgram::shot(d.s, QStringLiteral("multiplication-drill-results"));
-    QVERIFY(d.click("CuteButton6"));
-    QVERIFY(d.s->DBGrid1->isVisible());
-    d.fault();
-    // The log's columns show whole.
-    QVERIFY(d.s->DBGrid1->horizontalScrollBar()->maximum() == 0);
-    TestProgram::shot(d.s, QStringLiteral("multiplication-drill-grid"));
 }
 
 QTEST_MAIN(MultiplicationDrillTest)

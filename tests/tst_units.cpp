@@ -7,7 +7,7 @@
 #include "lessons/units/length.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
-#include "testprogram.h"
+#include "drivers.h"
 
 #include <QScrollBar>
 #include <QtTest>
@@ -21,14 +21,6 @@ const QString kStudyPosed = QStringLiteral("「こたえ」ボタンを おし�
 const QString kNoTest = QStringLiteral("ごめんね！このメニューには、テストは ないよ。");
 const QString kBigFirst = QStringLiteral("大きな位から じゅんに こたえてね！");
 const QString kLitresFirst = QStringLiteral("l は千の位で、dl は 百の位で こたえてね！");
-
-QList<int> repeated(const QList<int> &values, int times)
-{
-    QList<int> out;
-    for (int i = 0; i < times; ++i)
-        out += values;
-    return out;
-}
 
 // One pupil action: "toggle", "next", "answer", "back", "menu:<item>" (the
 // 1-based menu item), or a pick "<picker>:<index>" such as "4:1" (ComboBox4,

@@ -2,11 +2,11 @@
 // calculations), the places each answer opens and closes at, the log rows
 // in "dorills" with their units as another program reads them (and
 // "dorill" left alone), its grid, where its handlers differ from the other
-// drills, a problem read and logged by the kind it was drawn as, and the
-// layout in each state.
+// drills, and a problem read and logged by the kind it was drawn as. The
+// frame's rules on it are in tst_drillrules.
 #include "lessons/units/drill.h"
 #include "lessons/units/length.h"
-#include "testprogram.h"
+#include "drivers.h"
 
 #include <QScrollBar>
 #include <QtTest>
@@ -28,39 +28,23 @@ QString under(const char *rest)
 
 // The drill opened from the contents, with its menu item and time picked
 // and "スタート" pressed on the scripted first problem.
-struct UnitsDrill {
-    TestProgram t;
-    TForm13 *s = nullptr;
-
-    explicit UnitsDrill(int menuItem = -1, const QList<int> &draws = {}, int timeItem = 0)
+struct UnitsDrill : DrillDriver {
+    explicit UnitsDrill(int menuItem = -1, const QList<int> &draws = {}, int timeItem = 0) : DrillDriver(13, true)
     {
-        t.soundOn();
-        s = qobject_cast<TForm13 *>(t.open(13));
-        if (!s || menuItem < 0)
-            return;
-        t.random.script(draws);
-        s->ComboBox1->pick(menuItem);
-        s->ComboBox2->pick(timeItem);
-        TestProgram::click(s, QStringLiteral("CuteButton3"));
+        if (menuItem >= 0)
+            start(menuItem, draws, timeItem);
     }
-
-    TComboBox *picker(const QString &place) const
-    {
-        if (place == QLatin1String("1000"))
-            return s->ComboBox6;
-        if (place == QLatin1String("100"))
-            return s->ComboBox5;
-        if (place == QLatin1String("10"))
-            return s->ComboBox4;
-        return s->ComboBox3;
-    }
+    TForm13 *s = screen<TForm13>();
 
     // Picks such as "100:3" (the hundreds, digit 3), in order; false when a
     // picker is shut.
-    bool picks(const QStringList &steps) const
+    bool picks(const QStringList &steps)
     {
+        static const QHash<QString, QString> pickers{
+            {"1000", "ComboBox6"}, {"100", "ComboBox5"}, {"10", "ComboBox4"}, {"1", "ComboBox3"}};
         for (const QString &step : steps)
-            if (!picker(step.section(QLatin1Char(':'), 0, 0))->pick(step.section(QLatin1Char(':'), 1).toInt()))
+            if (!act(pickers.value(step.section(QLatin1Char(':'), 0, 0)) + QLatin1Char(':') +
+                     step.section(QLatin1Char(':'), 1)))
                 return false;
         return true;
     }
@@ -72,24 +56,7 @@ struct UnitsDrill {
 
     QString enabled() const
     {
-        const std::pair<QWidget *, const char *> controls[] = {
-            {s->ComboBox1, "menu"},   {s->ComboBox2, "time"},      {s->CuteButton3, "start"}, {s->CuteButton4, "next"},
-            {s->CuteButton5, "stop"}, {s->CuteButton6, "results"}, {s->ComboBox6, "1000"},    {s->ComboBox5, "100"},
-            {s->ComboBox4, "10"},     {s->ComboBox3, "1"},
-        };
-        QStringList out;
-        for (const auto &[w, role] : controls)
-            if (w->isEnabled())
-                out << QLatin1String(role);
-        return out.join(QLatin1Char(' '));
-    }
-
-    void timeUp()
-    {
-        for (int tick = 0; tick < s->TimeLimit; ++tick) {
-            t.clock.advance(1);
-            s->Timer3Timer();
-        }
+        return DrillDriver::enabled({{"ComboBox6", "1000"}, {"ComboBox5", "100"}, {"ComboBox4", "10"}, {"ComboBox3", "1"}});
     }
 };
 }  // namespace
@@ -108,11 +75,7 @@ private slots:
     void problemKeepsItsKind_data();
     void problemKeepsItsKind();
     void nextStaysOpenAndSkips();
-    void timeUp_data();
-    void timeUp();
     void grid();
-    void layout_data();
-    void layout();
 };
 
 // ---------------------------------------------------------------- draws
@@ -473,46 +436,6 @@ void UnitsDrillTest::nextStaysOpenAndSkips()
     QCOMPARE(d.t.cues.played.last(), 19);
 }
 
-void UnitsDrillTest::timeUp_data()
-{
-    QTest::addColumn<int>("menuItem");
-    QTest::addColumn<QList<int>>("script");
-    QTest::addColumn<QStringList>("picks");  // after the time-up
-    QTest::addColumn<QList<QVariantList>>("rows");
-    QTest::newRow("litres: the ones opened again close nothing")
-        << 0 << QList<int>{0, 2, 1, 7, 4} << QStringList{"1:3", "1:0"} << QList<QVariantList>{};
-    QTest::newRow("litres: the hundreds still close the answer")
-        << 0 << QList<int>{0, 2, 1, 7, 4} << QStringList{"1:3", "1000:6", "100:3"}
-        << QList<QVariantList>{{1, "　3 l  8 dl + 2 l  5 dl", "　6 l  3 dl ", "　6 l 3 dl", " ○"}};
-    QTest::newRow("length: the ones close as before")
-        << 1 << QList<int>{8, 0, 0, 97} << QStringList{"1000:1", "10:3", "1:0"}
-        << QList<QVariantList>{{1, "　2 km  10 m - 980 m", "　1 km  30 m ", "　1 km 30 m", " ○"}};
-}
-
-// The end of the time tells the pupil in the units drill's words and shows
-// the results; the ones picker opens again (as on every drill), and every
-// row logged after it agrees with its mark.
-void UnitsDrillTest::timeUp()
-{
-    QFETCH(int, menuItem);
-    QFETCH(QList<int>, script);
-    QFETCH(QStringList, picks);
-    QFETCH(QList<QVariantList>, rows);
-    UnitsDrill d(menuItem, script, 1);
-    QCOMPARE(d.s->TimeLimit, 300);
-    d.timeUp();
-    QCOMPARE(d.t.dialogs.asked.size(), 1);
-    QCOMPARE(d.t.dialogs.asked.first().kind, QStringLiteral("message"));
-    QCOMPARE(d.t.dialogs.asked.first().text, QStringLiteral("時間だから、ドリルをおわるよ！"));
-    QCOMPARE(d.s->Label5->caption(), QStringLiteral("もんだい： 1"));
-    QCOMPARE(d.s->Label7->caption(), QStringLiteral("せいせき： 0 てん"));
-    QCOMPARE(d.s->Label8->caption(), QStringLiteral("じかん　： 5 ふん 0 びょう"));
-    QVERIFY(!d.s->Timer3->isActive());
-    QVERIFY(d.s->ComboBox3->isEnabled());
-    QVERIFY(d.picks(picks));
-    QCOMPARE(d.rows(), rows);
-}
-
 void UnitsDrillTest::grid()
 {
     UnitsDrill d(1, {3, 0, 789, 97});
@@ -537,50 +460,6 @@ void UnitsDrillTest::grid()
     QCoreApplication::processEvents();
     QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);  // every column whole
     QVERIFY(grid->geometry().right() < d.s->CuteButton3->x());
-}
-
-// ---------------------------------------------------------------- layout
-
-void UnitsDrillTest::layout_data()
-{
-    QTest::addColumn<int>("menuItem");
-    QTest::addColumn<QList<int>>("script");  // the widest problem of its kind
-    QTest::addColumn<QStringList>("picks");
-    QTest::addColumn<QString>("shot");
-    QTest::newRow("volume") << 0 << QList<int>{5, 5, 5, 7, 7} << QStringList{"1000:2", "100:0"} << "volume";
-    QTest::newRow("millilitres") << 0 << QList<int>{3, 7, 7} << QStringList{"1000:1", "100:6", "10:0", "1:0"}
-                                 << "millilitres";
-    QTest::newRow("length") << 1 << QList<int>{0, 3, 3, 97, 97} << QStringList{"1000:9", "100:9", "10:6", "1:0"}
-                            << "length";
-    QTest::newRow("time") << 2 << QList<int>{4, 7, 3, 3} << QStringList{"100:9", "10:2", "1:0"} << "time";
-    QTest::newRow("weight") << 3 << QList<int>{5, 5, 0, 0, 97} << QStringList{"1000:6", "100:0", "10:3", "1:0"}
-                            << "weight";
-}
-
-// Every state in view: the problem whole, the pickers, the results, the
-// grid clear of the buttons.
-void UnitsDrillTest::layout()
-{
-    QFETCH(int, menuItem);
-    QFETCH(QList<int>, script);
-    QFETCH(QStringList, picks);
-    QFETCH(QString, shot);
-    UnitsDrill d(menuItem, script);
-    QCoreApplication::processEvents();
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("units-drill-%1-posed").arg(shot));
-    QVERIFY(d.picks(picks));
-    QCOMPARE(d.rows().value(0).value(4).toString(), QStringLiteral(" ○"));
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("units-drill-%1-answered").arg(shot));
-    d.t.clock.advance(100 * 60 + 59);
-    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton5")));
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("units-drill-%1-results").arg(shot));
-    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton6")));
-    QCoreApplication::processEvents();
-    QCOMPARE(TestProgram::layoutFault(d.s), QString());
-    TestProgram::shot(d.s, QStringLiteral("units-drill-%1-grid").arg(shot));
 }
 
 QTEST_MAIN(UnitsDrillTest)

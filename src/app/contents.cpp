@@ -1,5 +1,6 @@
 #include "app/contents.h"
 
+#include "app/screens.h"
 #include "app/windowsize.h"
 
 #include "frame/frame.h"
@@ -20,6 +21,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 struct Chapter {
     int label;            // LabelN of its heading
@@ -31,23 +34,21 @@ const Chapter kChapters[] = {
     {10, "５．かくれ算", 1}, {11, "６．かけ算", 1}, {12, "７．わり算", 1},
 };
 
-struct LessonButton {
-    int button;           // CuteButtonN
-    int chapter;          // index into kChapters
-    const char *caption;
-    bool drill;           // drills are sky blue
-};
-const LessonButton kButtons[] = {
-    {3, 0, "何千万まで", false},
-    {4, 1, "たし算", false},         {5, 1, "ひき算", false},        {6, 1, "ドリル", true},
-    {7, 2, "たし算", false},         {8, 2, "ひき算", false},        {9, 2, "ドリル", true},
-    {10, 3, "かさ", false},          {11, 3, "長さ", false},         {12, 3, "時こくと時間", false},
-    {13, 3, "重さ", false},          {14, 3, "ドリル", true},
-    {15, 4, "たし算とひき算", false},
-    {16, 5, "かけ算のきまり", false}, {17, 5, "0,10,100のかけ算", false}, {18, 5, "ひっ算１", false},
-    {19, 5, "ひっ算２", false},       {20, 5, "何十、何百のかけ算", false}, {21, 5, "ドリル", true},
-    {22, 6, "わり算と九九", false},   {23, 6, "わり算とあまり", false}, {24, 6, "ドリル", true},
-};
+// The catalogue's entries of one chapter, in the order of their forms.
+std::vector<const ScreenEntry *> entriesOf(int chapter)
+{
+    std::vector<const ScreenEntry *> out;
+    for (const ScreenEntry &e : ScreenRegistry())
+        if (e.chapter == chapter)
+            out.push_back(&e);
+    std::sort(out.begin(), out.end(), [](const ScreenEntry *x, const ScreenEntry *y) { return x->form < y->form; });
+    return out;
+}
+
+QString buttonName(int form)
+{
+    return QStringLiteral("CuteButton%1").arg(form + 1);
+}
 
 constexpr int kTop = 76;          // first chapter's top, under the title
 constexpr int kPitch = 36;        // one button to the next
@@ -97,24 +98,27 @@ TForm1::TForm1(const Services &services) : services_(services)
     Label4->setCaption(QStringLiteral("もくじ"));
 
     // The two columns: each chapter's heading at the left, its buttons stacked
-    // at its right.
+    // at its right, one for each screen the catalogue puts in the chapter.
     int y[2] = {kTop, kTop};
-    int chapterTop[7];
     for (int c = 0; c < 7; ++c) {
         const int col = kChapters[c].column;
-        chapterTop[c] = y[col];
-        int count = 0;
-        for (const LessonButton &b : kButtons)
-            if (b.chapter == c) {
-                auto *btn = new TCuteButton(QStringLiteral("CuteButton%1").arg(b.button),
-                                            QString::fromUtf8(b.caption), b.drill ? Look::SkyBlue : Look::Answer, page);
-                btn->setFixedSize(215, 30);
-                btn->move(kButtonX[col], y[col] + count * kPitch);
-                ++count;
-            }
-        y[col] += count * kPitch + kChapterGap;
+        const int chapterTop = y[col];
+        const std::vector<const ScreenEntry *> entries = entriesOf(c + 1);
+        for (const ScreenEntry *e : entries) {
+            auto *btn = new TCuteButton(buttonName(e->form), QString::fromUtf8(e->caption),
+                                        e->drill ? Look::SkyBlue : Look::Answer, page);
+            btn->setFixedSize(215, 30);
+            btn->move(kButtonX[col], y[col]);
+            y[col] += kPitch;
+            // A designed button runs its designed handler (wired below by
+            // name); a screen added since needs none: its button opens it.
+            const QByteArray handler = (buttonName(e->form) + QStringLiteral("Click()")).toLatin1();
+            if (metaObject()->indexOfSlot(handler.constData()) < 0)
+                connect(btn, &TCuteButton::clicked, this, [this, form = e->form] { openForm(form); });
+        }
+        y[col] += kChapterGap;
         auto *heading = label(QStringLiteral("Label%1").arg(kChapters[c].label),
-                              QRect(kHeadingX[col], chapterTop[c], 180, 50), 20, Qt::AlignLeft | Qt::AlignTop);
+                              QRect(kHeadingX[col], chapterTop, 180, 50), 20, Qt::AlignLeft | Qt::AlignTop);
         heading->setCaption(QString::fromUtf8(kChapters[c].heading));
     }
     Label6 = page->findChild<TLabel *>(QStringLiteral("Label6"));
@@ -161,15 +165,14 @@ void TForm1::FormCreate()
 void TForm1::setScreens(const QMap<int, QWidget *> &screens)
 {
     screens_ = screens;
-    for (const LessonButton &b : kButtons) {
-        auto *btn = findChild<TCuteButton *>(QStringLiteral("CuteButton%1").arg(b.button));
-        btn->setEnabled(screens_.contains(formOfButton(b.button)));
-    }
+    for (const ScreenEntry &e : ScreenRegistry())
+        if (auto *btn = findChild<TCuteButton *>(buttonName(e.form)))
+            btn->setEnabled(screens_.contains(e.form));
 }
 
-void TForm1::openForm(int button)
+void TForm1::openForm(int form)
 {
-    if (QWidget *screen = screens_.value(formOfButton(button)))
+    if (QWidget *screen = screens_.value(form))
         services_.shower->showModal(screen);
 }
 
@@ -178,28 +181,28 @@ void TForm1::CuteButton2Click()
     ConfirmQuit(services_, this, QStringLiteral("終わっても いいの？"));
 }
 
-void TForm1::CuteButton3Click() { openForm(3); }
-void TForm1::CuteButton4Click() { openForm(4); }
-void TForm1::CuteButton5Click() { openForm(5); }
-void TForm1::CuteButton6Click() { openForm(6); }
-void TForm1::CuteButton7Click() { openForm(7); }
-void TForm1::CuteButton8Click() { openForm(8); }
-void TForm1::CuteButton9Click() { openForm(9); }
-void TForm1::CuteButton10Click() { openForm(10); }
-void TForm1::CuteButton11Click() { openForm(11); }
-void TForm1::CuteButton12Click() { openForm(12); }
-void TForm1::CuteButton13Click() { openForm(13); }
-void TForm1::CuteButton14Click() { openForm(14); }
-void TForm1::CuteButton15Click() { openForm(15); }
-void TForm1::CuteButton16Click() { openForm(16); }
-void TForm1::CuteButton17Click() { openForm(17); }
-void TForm1::CuteButton18Click() { openForm(18); }
-void TForm1::CuteButton19Click() { openForm(19); }
-void TForm1::CuteButton20Click() { openForm(20); }
-void TForm1::CuteButton21Click() { openForm(21); }
-void TForm1::CuteButton22Click() { openForm(22); }
-void TForm1::CuteButton23Click() { openForm(23); }
-void TForm1::CuteButton24Click() { openForm(24); }
+void TForm1::CuteButton3Click() { openForm(formOfButton(3)); }
+void TForm1::CuteButton4Click() { openForm(formOfButton(4)); }
+void TForm1::CuteButton5Click() { openForm(formOfButton(5)); }
+void TForm1::CuteButton6Click() { openForm(formOfButton(6)); }
+void TForm1::CuteButton7Click() { openForm(formOfButton(7)); }
+void TForm1::CuteButton8Click() { openForm(formOfButton(8)); }
+void TForm1::CuteButton9Click() { openForm(formOfButton(9)); }
+void TForm1::CuteButton10Click() { openForm(formOfButton(10)); }
+void TForm1::CuteButton11Click() { openForm(formOfButton(11)); }
+void TForm1::CuteButton12Click() { openForm(formOfButton(12)); }
+void TForm1::CuteButton13Click() { openForm(formOfButton(13)); }
+void TForm1::CuteButton14Click() { openForm(formOfButton(14)); }
+void TForm1::CuteButton15Click() { openForm(formOfButton(15)); }
+void TForm1::CuteButton16Click() { openForm(formOfButton(16)); }
+void TForm1::CuteButton17Click() { openForm(formOfButton(17)); }
+void TForm1::CuteButton18Click() { openForm(formOfButton(18)); }
+void TForm1::CuteButton19Click() { openForm(formOfButton(19)); }
+void TForm1::CuteButton20Click() { openForm(formOfButton(20)); }
+void TForm1::CuteButton21Click() { openForm(formOfButton(21)); }
+void TForm1::CuteButton22Click() { openForm(formOfButton(22)); }
+void TForm1::CuteButton23Click() { openForm(formOfButton(23)); }
+void TForm1::CuteButton24Click() { openForm(formOfButton(24)); }
 
 void TForm1::utorial1Click()
 {

@@ -11,16 +11,16 @@ class QMenu;
 class QMenuBar;
 class QTimer;
 
-// The contents screen "もくじ": seven chapters, one button per lesson or drill.
-// A button opens its screen application-modally; a button whose screen is not
-// in the program yet stays disabled.
+// The contents screen "もくじ": seven chapters, one button for each lesson or
+// drill of the screen catalogue (ScreenRegistry), in its chapter. A button
+// opens its screen application-modally; a button whose screen is not made
+// yet stays disabled.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(const Services &services);
 
-    TLabel *Label4;   // title "もくじ"
-    TLabel *Label5;   // prompt line beside the picture
+    TLabel *Label4, *Label5;  // the title "もくじ", and the prompt line beside the picture
     TLabel *Label6, *Label7, *Label8, *Label9, *Label10, *Label11, *Label12;  // chapter headings
     TCuteButton *CuteButton2;  // "おわる"
     // CuteButton3 … CuteButton24: the 22 lesson and drill buttons, reached by name.
@@ -49,6 +49,9 @@ public:
 
 public slots:
     void CuteButton2Click();
+    // The designed handlers of the 22 lesson and drill buttons, each opening
+    // its button's screen. A screen added to the catalogue later needs no
+    // handler: its button opens it all the same.
     void CuteButton3Click();
     void CuteButton4Click();
     void CuteButton5Click();
@@ -81,7 +84,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void openForm(int button);
+    void openForm(int form);
     // The menu "おおきさ": the sizes of app/windowsize.h, the kept one
     // checked; F11 goes to the whole screen and back.
     void addWindowSizeMenu();

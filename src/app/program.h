@@ -1,9 +1,9 @@
 #pragma once
+#include "app/screens.h"
 #include "frame/platform.h"
 
 #include <QList>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -11,15 +11,6 @@ class TForm1;
 class TScreen;
 class TDataModule1;
 class QObject;
-
-// One lesson or drill screen the program has, by its form number. The list
-// holds them in the order start-up creates them; a new screen joins the
-// program (its contents button, start-up, the random-click soak) by a line here.
-struct ScreenEntry {
-    int form;
-    std::function<TScreen *(const Services &)> make;
-};
-const std::vector<ScreenEntry> &ScreenRegistry();
 
 // The whole program as start-up builds it: the data module first, then the
 // contents screen, then every lesson and drill screen, hidden. The seams are

@@ -22,32 +22,41 @@
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
 
-// The screens of the program, in the order start-up creates them.
+namespace {
+template <class Form>
+TScreen *make(const Services &services)
+{
+    return new Form(services);
+}
+}  // namespace
+
+// The screens of the program, in the order start-up creates them. On the
+// contents screen a chapter's buttons stand in the order of their forms.
 const std::vector<ScreenEntry> &ScreenRegistry()
 {
-    static const std::vector<ScreenEntry> registry = {
-        {2, [](const Services &s) -> TScreen * { return new TForm2(s); }},
-        {3, [](const Services &s) -> TScreen * { return new TForm3(s); }},
-        {4, [](const Services &s) -> TScreen * { return new TForm4(s); }},
-        {5, [](const Services &s) -> TScreen * { return new TForm5(s); }},
-        {6, [](const Services &s) -> TScreen * { return new TForm6(s); }},
-        {7, [](const Services &s) -> TScreen * { return new TForm7(s); }},
-        {8, [](const Services &s) -> TScreen * { return new TForm8(s); }},
-        {9, [](const Services &s) -> TScreen * { return new TForm9(s); }},
-        {11, [](const Services &s) -> TScreen * { return new TForm11(s); }},
-        {10, [](const Services &s) -> TScreen * { return new TForm10(s); }},
-        {12, [](const Services &s) -> TScreen * { return new TForm12(s); }},
-        {13, [](const Services &s) -> TScreen * { return new TForm13(s); }},
-        {14, [](const Services &s) -> TScreen * { return new TForm14(s); }},
-        {15, [](const Services &s) -> TScreen * { return new TForm15(s); }},
-        {16, [](const Services &s) -> TScreen * { return new TForm16(s); }},
-        {17, [](const Services &s) -> TScreen * { return new TForm17(s); }},
-        {18, [](const Services &s) -> TScreen * { return new TForm18(s); }},
-        {19, [](const Services &s) -> TScreen * { return new TForm19(s); }},
-        {20, [](const Services &s) -> TScreen * { return new TForm20(s); }},
-        {21, [](const Services &s) -> TScreen * { return new TForm21(s); }},
-        {22, [](const Services &s) -> TScreen * { return new TForm22(s); }},
-        {23, [](const Services &s) -> TScreen * { return new TForm23(s); }},
+    static const std::vector<ScreenEntry> catalogue = {
+        {2, 1, "何千万まで", false, make<TForm2>},
+        {3, 2, "たし算", false, make<TForm3>},
+        {4, 2, "ひき算", false, make<TForm4>},
+        {5, 2, "ドリル", true, make<TForm5>},
+        {6, 3, "たし算", false, make<TForm6>},
+        {7, 3, "ひき算", false, make<TForm7>},
+        {8, 3, "ドリル", true, make<TForm8>},
+        {9, 4, "かさ", false, make<TForm9>},
+        {11, 4, "時こくと時間", false, make<TForm11>},
+        {10, 4, "長さ", false, make<TForm10>},
+        {12, 4, "重さ", false, make<TForm12>},
+        {13, 4, "ドリル", true, make<TForm13>},
+        {14, 5, "たし算とひき算", false, make<TForm14>},
+        {15, 6, "かけ算のきまり", false, make<TForm15>},
+        {16, 6, "0,10,100のかけ算", false, make<TForm16>},
+        {17, 6, "ひっ算１", false, make<TForm17>},
+        {18, 6, "ひっ算２", false, make<TForm18>},
+        {19, 6, "何十、何百のかけ算", false, make<TForm19>},
+        {20, 6, "ドリル", true, make<TForm20>},
+        {21, 7, "わり算と九九", false, make<TForm21>},
+        {22, 7, "わり算とあまり", false, make<TForm22>},
+        {23, 7, "ドリル", true, make<TForm23>},
     };
-    return registry;
+    return catalogue;
 }

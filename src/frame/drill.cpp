@@ -83,62 +83,86 @@ QList<TDBGridColumn> DrillGridColumns(int problemWidth, int answerWidth)
 // ---------------------------------------------------------------- layout
 
 namespace {
+// On the 955 × 716 window: the problem and the results at the left, the
+// grid in the middle when shown, and at the right a column of the menu, the
+// time list, the pickers and two columns of buttons (90 wide, 6 apart) at
+// the right edge. What a drill places otherwise is in its TDrillLayout.
+constexpr int kButtonsLeft = Look::RightEdge - 2 * 90 - 6;
+constexpr int kGridRight = kButtonsLeft - 8;
+constexpr int kLeft = 40;  // the problem and the results
+constexpr int kLabelWidth = 320;
+constexpr int kTitleWidth = 560;
+
+// What the frame says as the pupil goes on: after the show, the time, an
+// answer and the end, and over the log grid.
 const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
 const QString kStartPrompt = QStringLiteral("「スタート」ボタンをおしてね！");
 const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
 const QString kStopPrompt = QStringLiteral("おつかれさま！");
 const QString kGridPrompt = QStringLiteral("もういちど「けっか」ボタンをおすと、きえるよ！");
 
-// On the 955 × 716 window: the problem and the results at the left, the
-// grid in the middle when shown, and at the right a column of the menu, the
-// time list, the pickers and the buttons.
-constexpr int kRightEdge = Look::ScreenWidth - 20;
-constexpr int kListWidth = 150;
-constexpr int kListGap = 10;
-constexpr int kPickerGap = 8;
-constexpr int kButtonGap = 6;
-constexpr int kButtonRowGap = 8;
-constexpr int kButtonsLeft = kRightEdge - 2 * 90 - kButtonGap;
-constexpr int kButtonTop = 632 - 2 * (30 + kButtonRowGap);  // スタート, つぎへ
-constexpr int kGridRight = kButtonsLeft - 8;
-constexpr int kGridBottom = 630;
-constexpr int kLeft = 40;
-constexpr int kResultsWidth = 320;
+// The digit places of a whole-number answer, from the ones up.
+struct DigitPlace {
+    const char *name;
+    const char *placeName;
+    int value;
+    int TLessonState::*slot;
+};
+const DigitPlace kDigitPlaces[] = {
+    {"ComboBox3", "一", 1, nullptr},
+    {"ComboBox4", "十", 10, &TLessonState::Entry4},
+    {"ComboBox5", "百", 100, &TLessonState::Entry3},
+    {"ComboBox6", "千", 1000, &TLessonState::Entry2},
+    {"ComboBox7", "万", 10000, &TLessonState::Entry1},
+    {"ComboBox8", "十", 100000, &TLessonState::Work7},
+};
 }  // namespace
+
+QList<TDrillPlace> DrillDigitPlaces(int count, bool placeValues)
+{
+    QList<TDrillPlace> places;
+    for (int i = 0; i < count && i < int(std::size(kDigitPlaces)); ++i) {
+        const DigitPlace &p = kDigitPlaces[i];
+        places.append({QString::fromLatin1(p.name), QString::fromUtf8(p.placeName), placeValues ? p.value : 1, p.slot});
+    }
+    return places;
+}
 
 // ---------------------------------------------------------------- the screen
 
 TDrillScreen::TDrillScreen(const Services &services, const TDrill &drill)
     : TScreen(services, Frame{drill.quitQuestion, 1000, 600}), drill_(drill)
 {
-    const int titleWidth = 560;
-    Label1 = addLabel(QStringLiteral("Label1"), QRect((Look::ScreenWidth - titleWidth) / 2, 16, titleWidth, 60), 40,
+    const TDrillLayout &look = drill.layout;
+    Label1 = addLabel(QStringLiteral("Label1"), QRect((Look::ScreenWidth - kTitleWidth) / 2, 16, kTitleWidth, 60), 40,
                       Qt::AlignCenter, drill.title);
-    Label3 = addLabel(QStringLiteral("Label3"), QRect(kLeft, 120, kResultsWidth, 40), 26);
-    Label4 = addLabel(QStringLiteral("Label4"), QRect(kLeft, 172, kGridRight - kLeft, 84), 60);
-    const QString results[] = {QStringLiteral("Label5"), QStringLiteral("Label6"), QStringLiteral("Label7"),
-                               QStringLiteral("Label8")};
-    TLabel **resultLabels[] = {&Label5, &Label6, &Label7, &Label8};
+    Label3 = addLabel(QStringLiteral("Label3"), QRect(kLeft, 120, kLabelWidth, 40), 26);
+    Label4 = addLabel(QStringLiteral("Label4"), QRect(kLeft, look.problemTop, kGridRight - kLeft, look.problemHeight),
+                      look.problemPixels);
+    TLabel **results[] = {&Label5, &Label6, &Label7, &Label8};
     for (int i = 0; i < 4; ++i)
-        *resultLabels[i] = addLabel(results[i], QRect(kLeft, 300 + i * 52, kResultsWidth, 44), 22);
+        *results[i] = addLabel(QStringLiteral("Label%1").arg(5 + i),
+                               QRect(look.resultsLeft, look.resultsTop + i * look.resultsPitch, look.resultsWidth, 44),
+                               look.resultsPixels);
 
     // The menu and the time list at the top right.
-    const int listX = kRightEdge - kListWidth;
-    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), drill.menuItems, {listX, 20}, kListWidth,
+    const int listX = Look::RightEdge - 150;
+    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), drill.menuItems, {listX, 20}, 150,
                           qMax(2, int(drill.menuItems.size())), drill.menuPlaceholder);
-    ComboBox2 = addPicker(QStringLiteral("ComboBox2"), drill.timeItems, {listX, ComboBox1->geometry().bottom() + kListGap},
-                          kListWidth, int(drill.timeItems.size()), drill.timePlaceholder);
+    ComboBox2 = addPicker(QStringLiteral("ComboBox2"), drill.timeItems, {listX, ComboBox1->geometry().bottom() + 10},
+                          150, int(drill.timeItems.size()), drill.timePlaceholder);
 
     // スタート つぎへ / ストップ けっか / おわる もくじへ
-    const int secondColumn = kButtonsLeft + 90 + kButtonGap;
+    const int secondColumn = Look::RightEdge - 90;
+    const int secondRow = ButtonsTop + 30 + 8;
     CuteButton3 = addButton(QStringLiteral("CuteButton3"), QStringLiteral("スタート"), Look::SkyBlue,
-                            {kButtonsLeft, kButtonTop});
+                            {kButtonsLeft, ButtonsTop});
     CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {secondColumn, kButtonTop});
+                            {secondColumn, ButtonsTop});
     CuteButton5 = addButton(QStringLiteral("CuteButton5"), QStringLiteral("ストップ"), Look::MoneyGreen,
-                            {kButtonsLeft, kButtonTop + 30 + kButtonRowGap});
+                            {kButtonsLeft, secondRow});
     CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("けっか"), Look::Results,
-                            {secondColumn, kButtonTop + 30 + kButtonRowGap});
+                            {secondColumn, secondRow});
     CuteButton1->move(kButtonsLeft, BottomRowY);
     CuteButton2->move(secondColumn, BottomRowY);
 
@@ -148,14 +172,12 @@ TDrillScreen::TDrillScreen(const Services &services, const TDrill &drill)
     DBGrid1 = new TDBGrid(QStringLiteral("DBGrid1"), this);
     TQuery *log = logQuery();
     DBGrid1->setSource(log ? log->model() : nullptr, drill.gridColumns);
-    const int gridWidth = DBGrid1->neededWidth();
-    DBGrid1->setGeometry(qMax(20, kGridRight - gridWidth), GridTop, gridWidth, kGridBottom - GridTop);
     DBGrid1->hide();
 
     // The time left under the title, left of the grid's top; the はなまる
     // takes its place beside the results when they are shown.
     timeLeft_ = new TTimeLeft(this);
-    timeLeft_->setGeometry(kLeft, 77, kResultsWidth, 34);
+    timeLeft_->setGeometry(kLeft, 77, kLabelWidth, 34);
     hanamaru_ = new THanamaru(this);
 
     Image1 = addPicture(QStringLiteral("Image1"));
@@ -166,21 +188,62 @@ TDrillScreen::TDrillScreen(const Services &services, const TDrill &drill)
                        static_cast<QWidget *>(CuteButton5), static_cast<QWidget *>(CuteButton6),
                        static_cast<QWidget *>(ComboBox2)})
         w->setEnabled(false);
+
+    addAnswerPickers();
+    placeParts();
 }
 
-TComboBox *TDrillScreen::addAnswerPicker(const QString &name, int place, const QStringList &items,
-                                         const QString &placeName, int width)
+void TDrillScreen::addAnswerPickers()
 {
-    int x = kRightEdge - width;
-    for (int i = 0; i < place; ++i)  // the places to the right stand already
-        x -= (pickers_.value(i) ? pickers_.at(i)->width() : width) + kPickerGap;
     const int top = ComboBox2->geometry().bottom() + 16;
-    TComboBox *picker = addPicker(name, items, {x, top}, width, int(items.size()), placeName);
-    picker->setEnabled(false);
-    if (place >= pickers_.size())
-        pickers_.resize(place + 1);
-    pickers_[place] = picker;
-    return picker;
+    int right = Look::RightEdge;
+    for (const TDrillPlace &place : std::as_const(drill_.places)) {
+        const QStringList items = place.items.isEmpty() ? TComboBox::digits() : place.items;
+        TComboBox *picker = addPicker(place.name, items, {right - place.width, top}, place.width, int(items.size()),
+                                      place.placeName);
+        picker->setEnabled(false);
+        pickers_.append(picker);
+        right -= place.width + 8;  // the gap between two pickers
+    }
+}
+
+// Where the drill's layout puts a part elsewhere than most drills do.
+void TDrillScreen::placeParts()
+{
+    const TDrillLayout &look = drill_.layout;
+    // The menu, and the title centred on the window clear of it. The time
+    // list stays where the usual menu ends.
+    if (look.menuPixels > 0)
+        ComboBox1->setFont(Look::face(look.menuPixels));
+    ComboBox1->place(Look::RightEdge - look.menuWidth, look.menuTop, look.menuWidth, int(ComboBox1->count()));
+    const int titleWidth = qMin(kTitleWidth, 2 * (ComboBox1->x() - 8) - Look::ScreenWidth);
+    Label1->setGeometry((Look::ScreenWidth - titleWidth) / 2, Label1->y(), titleWidth, Label1->height());
+
+    if (look.problemBesidePickers && !pickers_.isEmpty())
+        Label4->resize(pickers_.last()->x() - 8 - Label4->x(), Label4->height());
+
+    const int gridWidth = DBGrid1->neededWidth();
+    const int gridLeft = look.gridBesideResults ? look.resultsLeft + look.resultsWidth + 4
+                                                : qMax(20, kGridRight - gridWidth);
+    DBGrid1->setGeometry(gridLeft, GridTop, gridWidth, look.gridBottom - GridTop);
+
+    // The empty bar stands on the clock bar; the picture and the prompt
+    // move up to stand clear of it, the prompt still below the log grid.
+    if (look.barOverClock) {
+        bar_ = new TStatusBar(QStringLiteral("StatusBar2"), {}, this);
+        const int barTop = StatusBarY - bar_->height();
+        bar_->setGeometry(0, barTop, Look::ScreenWidth, bar_->height());
+        Image1->move(Image1->x(), barTop - Image1->height() - 4);
+        const int promptTop = DBGrid1->geometry().bottom() + 4;
+        Label2->setGeometry(Label2->x(), promptTop, Label2->width(), barTop - 2 - promptTop);
+    }
+}
+
+void TDrillScreen::bindPickers(std::initializer_list<TComboBox **> members) const
+{
+    int place = 0;
+    for (TComboBox **member : members)
+        *member = pickers_.value(place++);
 }
 
 void TDrillScreen::created()
@@ -201,8 +264,7 @@ void TDrillScreen::showGrid(bool shown)
     if (shown)
         DBGrid1->raise();
     for (TComboBox *c : std::as_const(pickers_))
-        if (c)
-            c->setVisible(!shown);
+        c->setVisible(!shown);
     showHanamaru();
 }
 
@@ -247,14 +309,61 @@ void TDrillScreen::ResetScreen()
     for (TCuteButton *b : {CuteButton3, CuteButton4, CuteButton5, CuteButton6})
         b->setEnabled(false);
     for (TComboBox *c : std::as_const(pickers_))
-        if (c)
-            c->setEnabled(false);
+        c->setEnabled(false);
+    if (drill_.resetZeroesPlaces)
+        zeroPlaces();
     if (drill_.resetDisablesTimeList)
         ComboBox2->setEnabled(false);
     showGrid(false);
     posed_ = false;
     if (drill_.resetClearsGridShown)
         LessonState.GridShown = 0;
+}
+
+void TDrillScreen::zeroPlaces() const
+{
+    for (const TDrillPlace &place : drill_.places)
+        if (place.slot)
+            LessonState.*place.slot = 0;
+}
+
+void TDrillScreen::ShowPickers()
+{
+    zeroPlaces();
+    for (int place = 0; place < pickers_.size(); ++place) {
+        TComboBox *picker = pickers_[place];
+        picker->setEnabled(placeOpen(place));
+        picker->setItemIndex(-1);
+        picker->setText(drill_.places[place].placeName);
+    }
+}
+
+int TDrillScreen::PickedValue() const
+{
+    int value = 0;
+    for (int place = 0; place < pickers_.size(); ++place) {
+        const TDrillPlace &p = drill_.places[place];
+        if (place == closingPlace())
+            value += pickers_[place]->itemIndex() * p.weight;
+        else if (p.slot)
+            value += LessonState.*p.slot;
+    }
+    return value;
+}
+
+void TDrillScreen::PoseWhole(int a, int b, int answer, const QString &line)
+{
+    LessonState.OperandA = a;
+    LessonState.OperandB = b;
+    LessonState.Answer = answer;
+    Label4->setCaption(line);
+}
+
+void TDrillScreen::MarkWhole(int answer, const QString &problem)
+{
+    const int given = PickedValue();
+    LessonState.GivenAnswer = given;
+    AnswerGiven(given == answer, {problem, answer, given, {}, {}});
 }
 
 void TDrillScreen::DrawProblem()
@@ -433,6 +542,34 @@ void TDrillScreen::CuteButton6Click()
         Prompt(kGridPrompt);
     }
 }
+
+void TDrillScreen::AnswerPickerChanged(int place)
+{
+    if (place < 0 || place >= pickers_.size() || (drill_.picksNeedAProblem && !posed_))
+        return;  // no such picker on this drill
+    const TDrillPlace &p = drill_.places[place];
+    if (p.slot)
+        LessonState.*p.slot = pickers_[place]->itemIndex() * p.weight;
+    if (place == closingPlace() && posed_)
+        AnswerPicked();
+    else if (p.slot)
+        PlayCue(17);
+}
+
+int TDrillScreen::placeNamed(const QString &name) const
+{
+    for (int place = 0; place < drill_.places.size(); ++place)
+        if (drill_.places[place].name == name)
+            return place;
+    return -1;
+}
+
+void TDrillScreen::ComboBox8Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox8"))); }
+void TDrillScreen::ComboBox7Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox7"))); }
+void TDrillScreen::ComboBox6Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox6"))); }
+void TDrillScreen::ComboBox5Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox5"))); }
+void TDrillScreen::ComboBox4Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox4"))); }
+void TDrillScreen::ComboBox3Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox3"))); }
 
 void TDrillScreen::Timer3Timer()
 {

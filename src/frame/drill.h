@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <initializer_list>
 
 class QTime;
 class TQuery;
@@ -50,13 +51,55 @@ QStringList DrillTimeItemsKanji();  // "　なし", "　５分", "１０分", "�
 
 // ---------------------------------------------------------------- the description
 
+struct TLessonState;
+
+// One answer picker of a drill, as a row of data: its control, the place
+// name it shows while nothing is picked, and the LessonState slot its pick
+// writes as designed, the digit times `weight` (none: a pick that only
+// closes the answer). The rows of a drill run from the rightmost picker
+// leftwards. Items are the digits unless a row names its own.
+struct TDrillPlace {
+    QString name;                        // "ComboBox3"
+    QString placeName;                   // "一"
+    int weight = 1;
+    int TLessonState::*slot = nullptr;
+    QStringList items = {};
+    int width = 50;
+};
+
+// The digit pickers of a whole-number answer, `count` places from the ones:
+// ComboBox3 "一" closes the answer; ComboBox4 "十", ComboBox5 "百",
+// ComboBox6 "千", ComboBox7 "万" and ComboBox8 "十" (the hundred-thousands)
+// write Entry4, Entry3, Entry2, Entry1 and Work7, the digit times its place
+// value, or the digit alone where `placeValues` is false (an answer whose
+// places weigh as its units do).
+QList<TDrillPlace> DrillDigitPlaces(int count, bool placeValues = true);
+
+// Where a drill's parts stand when they stand elsewhere than on most drills.
+struct TDrillLayout {
+    int menuWidth = 150;  // ComboBox1, right-aligned; the title stays clear of it
+    int menuTop = 20;
+    int menuPixels = 0;  // the menu's type size; 0: the screen's
+    int problemTop = 172;  // Label4
+    int problemHeight = 84;
+    int problemPixels = 60;
+    bool problemBesidePickers = false;  // Label4 ends left of the answer pickers
+    int resultsLeft = 40;  // Label5 … Label8
+    int resultsTop = 300;
+    int resultsPitch = 52;
+    int resultsWidth = 320;
+    int resultsPixels = 22;
+    int gridBottom = 630;            // DBGrid1, from GridTop down
+    bool gridBesideResults = false;  // the grid stands right of the results, else at the buttons
+    bool barOverClock = false;       // an empty StatusBar2 on the clock bar; picture and prompt above it
+};
+
 // What one drill screen states about itself; the frame does the rest.
 struct TDrill {
     enum class Log { Drill, Units };          // table "dorill" or the units drill's "dorills"
     enum class ShowRuns { WhenShown, OnceAtCreation };
 
     QString title;            // Label1, such as "あん算のドリル"
-    QString quitQuestion;     // asked by "おわる"
     QString menuPlaceholder;  // ComboBox1's text while nothing is picked
     QStringList menuItems;
     QString timePlaceholder;  // ComboBox2's text while nothing is picked
@@ -67,6 +110,9 @@ struct TDrill {
     Log log = Log::Drill;
     QList<TDBGridColumn> gridColumns;
     QString timeUpPicker = QStringLiteral("ComboBox3");  // the picker the time-up enables again
+    QString quitQuestion = QStringLiteral("おわってもいいの？");  // asked by "おわる"
+    QList<TDrillPlace> places;  // the answer pickers, from the right
+    TDrillLayout layout;
 
     // Where the drills differ in the frame's handlers.
     ShowRuns showRuns = ShowRuns::WhenShown;
@@ -75,6 +121,8 @@ struct TDrill {
     bool showDisablesTimeList = false;   // the show handler also disables the time list
     bool resetDisablesTimeList = true;   // ResetScreen disables the time list
     bool resetClearsGridShown = false;   // ResetScreen also sets GridShown := 0
+    bool resetZeroesPlaces = false;      // ResetScreen also zeroes the pickers' slots
+    bool picksNeedAProblem = false;      // an answer pick writes nothing without a problem on screen
     bool menuResets = true;              // a menu pick begins with ResetScreen
     bool menuZeroesProblemNo = false;    // a menu pick also zeroes ProblemNo (and CorrectCount)
     int menuCue = 17;                    // cue of a menu pick
@@ -134,9 +182,9 @@ public:
     // results, disables the buttons of the drill and the answer pickers
     // (and the time list where the drill says so) and hides the grid.
     virtual void ResetScreen();
-    // Zeroes the picker slots and enables, clears and names the pickers the
-    // menu item needs.
-    virtual void ShowPickers() = 0;
+    // Zeroes the pickers' slots, and enables (where the problem on screen
+    // uses them: placeOpen), clears and names the answer pickers.
+    virtual void ShowPickers();
     // Counts the problem, numbers it in Label3 and poses it (PoseProblem).
     void DrawProblem();
     // The results of the drill in Label5 … Label8; stops the drill clock.
@@ -148,6 +196,8 @@ public:
 
     // Grid geometry: 112 pixels from the top when it is shown.
     static constexpr int GridTop = 112;
+    // The top of the row of "スタート" and "つぎへ".
+    static constexpr int ButtonsTop = 632 - 2 * (30 + 8);
 
 public slots:
     void FormCreate();
@@ -158,6 +208,15 @@ public slots:
     void CuteButton5Click();
     void CuteButton6Click();
     void Timer3Timer();
+    // The answer pickers a drill has, by their designed names, from the
+    // highest place down; a drill without the picker has the handler too,
+    // and it does nothing.
+    void ComboBox8Change();
+    void ComboBox7Change();
+    void ComboBox6Change();
+    void ComboBox5Change();
+    void ComboBox4Change();
+    void ComboBox3Change();
 
 protected:
     TDrillScreen(const Services &services, const TDrill &drill);
@@ -183,13 +242,33 @@ protected:
     // has told the pupil once already; the drill goes on without its log.
     void AppendLogRow(const QString &mark, const DrillLogRow &row);
 
-    // An answer picker at the right, `place` 0 the rightmost (the ones),
-    // 1 left of it and so on. ResetScreen disables it.
-    TComboBox *addAnswerPicker(const QString &name, int place, const QStringList &items,
-                               const QString &placeName, int width = PickerWidth);
+    // The answer pickers, in the order of the drill's places (the
+    // rightmost first); a drill binds its designed members to them.
     const QList<TComboBox *> &answerPickers() const { return pickers_; }
+    void bindPickers(std::initializer_list<TComboBox **> members) const;
+    // The empty bar of a drill whose layout puts one over the clock bar.
+    TStatusBar *barOverClock() const { return bar_; }
 
-    static constexpr int PickerWidth = 50;
+    // A pick in an answer picker: the picker writes its slot; if its place
+    // closes the answer (closingPlace) and a problem stands on screen, the
+    // drill marks it (AnswerPicked), else the pick is heard (cue 17).
+    void AnswerPickerChanged(int place);
+    // The place whose pick closes the answer: the ones unless a drill says.
+    virtual int closingPlace() const { return 0; }
+    // Whether ShowPickers opens a place for the problem on screen.
+    virtual bool placeOpen(int) const { return true; }
+    // Marks the answer the pickers now hold and reports it (AnswerGiven).
+    virtual void AnswerPicked() = 0;
+
+    // The answer as a whole number: the closing pick times its weight and
+    // the slots of the other places.
+    int PickedValue() const;
+    // A whole-number problem posed: its operands and answer kept in
+    // LessonState, its line in Label4.
+    void PoseWhole(int a, int b, int answer, const QString &line);
+    // A whole-number answer marked against `answer` and logged under
+    // `problem` (the problem as the log keeps it).
+    void MarkWhole(int answer, const QString &problem);
 
 private:
     // Shows or hides the log grid. While it is shown the answer pickers
@@ -206,8 +285,15 @@ private:
     // results never show more right answers than problems.
     static void ZeroCounts();
 
+    // The parts the drill's layout places.
+    void addAnswerPickers();
+    void placeParts();
+    void zeroPlaces() const;
+    int placeNamed(const QString &name) const;
+
     TDrill drill_;
     QList<TComboBox *> pickers_;
+    TStatusBar *bar_ = nullptr;
     bool posed_ = false;         // see ProblemOnScreen
     bool countedRight_ = false;  // the problem on screen has been counted as right
     qint64 startedMs_ = 0;       // "スタート" on the monotonic clock

@@ -32,6 +32,8 @@ inline constexpr qreal PickGlyphGrowth = 1.3;       // digits painted up to this
 
 inline constexpr int ScreenWidth = 955;
 inline constexpr int ScreenHeight = 716;
+// The right edge the lists, pickers and buttons at a screen's right keep.
+inline constexpr int RightEdge = ScreenWidth - 20;
 
 // The rounded Gothic face at a pixel size; falls back to Noto Sans CJK.
 QFont face(int pixelSize, bool bold = false);

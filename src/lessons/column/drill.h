@@ -7,34 +7,23 @@
 #include "frame/drill.h"
 #include "lessons/column/problems.h"
 
-// The drill's problem for a menu item: 1 three-place addition, 2 four-place
-// addition, 3 three-place subtraction, 4 four-place subtraction. Any other
-// item draws nothing (false).
-bool DrawColumnDrill(int menuChoice, Random &random, ColumnProblem &problem);
-
 class TForm8 : public TDrillScreen {
     Q_OBJECT
 public:
     explicit TForm8(const Services &services);
 
-    TComboBox *ComboBox6;    // thousands picker, "千"
-    TComboBox *ComboBox5;    // hundreds picker, "百"
-    TComboBox *ComboBox4;    // tens picker, "十"
-    TComboBox *ComboBox3;    // ones picker, "一"; its pick is the answer
+    TComboBox *ComboBox6, *ComboBox5, *ComboBox4, *ComboBox3;  // 千, 百, 十 and 一; the ones close the answer
     TStatusBar *StatusBar2;  // an empty bar above the clock bar
-
-    void ResetScreen() override;
-    void ShowPickers() override;
-
-public slots:
-    void ComboBox6Change();
-    void ComboBox5Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
 
 protected:
     void PoseProblem() override;
+    void AnswerPicked() override;
 
 private:
     ColumnProblem problem_;
 };
+
+// The drill's problem for a menu item: 1 three-place addition, 2 four-place
+// addition, 3 three-place subtraction, 4 four-place subtraction. Any other
+// item draws nothing (false).
+bool DrawColumnDrill(int menuChoice, Random &random, ColumnProblem &problem);

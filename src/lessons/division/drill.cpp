@@ -20,25 +20,26 @@ QList<TDBGridColumn> DivisionDrillGridColumns()
 namespace {
 TDrill divisionDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("わり算のドリル");
-    d.quitQuestion = QStringLiteral("おわってもいいの？");
-    d.menuPlaceholder = QStringLiteral("  メニュー");
-    d.menuItems = {QStringLiteral("あまり なし"), QStringLiteral("あまり あり")};
-    d.timePlaceholder = QStringLiteral("  じかん");
-    d.timeItems = DrillTimeItemsKana();
-    d.gridColumns = DivisionDrillGridColumns();
-    // The time-up opens the quotient picker again. The remainder picker is
-    // open whenever a division with a remainder stands on screen, and an
-    // exact division has no remainder to pick, so it stays shut there.
-    d.timeUpPicker = QStringLiteral("ComboBox4");
-    d.showRuns = TDrill::ShowRuns::OnceAtCreation;
-    d.showDisablesTimeList = true;
-    d.resetDisablesTimeList = false;  // after the first menu pick a time may be picked at any moment
-    d.menuCue = 12;
-    d.drawResets = true;       // no problem can be skipped
-    d.showsProblemNo = false;  // no "もんだい：" line while the drill runs
-    return d;
+    return {
+        .title = QStringLiteral("わり算のドリル"), .menuPlaceholder = QStringLiteral("  メニュー"),
+        .menuItems = {QStringLiteral("あまり なし"), QStringLiteral("あまり あり")},
+        .timePlaceholder = QStringLiteral("  じかん"), .timeItems = DrillTimeItemsKana(),
+        .gridColumns = DivisionDrillGridColumns(),
+        // The time-up opens the quotient picker again. The remainder picker
+        // is open whenever a division with a remainder stands on screen, and
+        // an exact division has no remainder to pick, so it stays shut there.
+        .timeUpPicker = QStringLiteral("ComboBox4"),
+        .places = {{QStringLiteral("ComboBox3"), QStringLiteral("あまり"), 1, nullptr, DivisionPickerItems(3, false), 64},
+                   {QStringLiteral("ComboBox4"), QStringLiteral("答え"), 1, &TLessonState::Entry4,
+                    DivisionPickerItems(2, false), 64}},
+        // Seven columns are wide: the grid stands over the problem, and the
+        // results stand under it, so the log never covers them.
+        .layout = {.resultsTop = 404, .resultsPitch = 50, .gridBottom = 392},
+        .showRuns = TDrill::ShowRuns::OnceAtCreation, .showDisablesTimeList = true,
+        // After the first menu pick a time may be picked at any moment.
+        .resetDisablesTimeList = false, .resetZeroesPlaces = true, .picksNeedAProblem = true, .menuCue = 12,
+        .drawResets = true,        // no problem can be skipped
+        .showsProblemNo = false};  // no "もんだい：" line while the drill runs
 }
 
 const QString kExactPrompt = QStringLiteral("答えを えらんでね！");
@@ -47,36 +48,7 @@ const QString kRemainderPrompt = QStringLiteral("「答え」→「あまり」�
 
 TForm23::TForm23(const Services &services) : TDrillScreen(services, divisionDrill())
 {
-    const int width = 64;
-    ComboBox3 = addAnswerPicker(QStringLiteral("ComboBox3"), 0, DivisionPickerItems(3, false), QStringLiteral("あまり"),
-                                width);
-    ComboBox4 = addAnswerPicker(QStringLiteral("ComboBox4"), 1, DivisionPickerItems(2, false), QStringLiteral("答え"),
-                                width);
-
-    // Seven columns are wide: the grid stands over the problem, and the
-    // results stand under it, so the log never covers them.
-    const int gridBottom = 392;
-    DBGrid1->setGeometry(DBGrid1->x(), GridTop, DBGrid1->width(), gridBottom - GridTop);
-    TLabel *results[] = {Label5, Label6, Label7, Label8};
-    for (int i = 0; i < 4; ++i)
-        results[i]->move(results[i]->x(), gridBottom + 12 + i * 50);
-}
-
-void TForm23::ResetScreen()
-{
-    LessonState.Entry4 = 0;
-    TDrillScreen::ResetScreen();
-}
-
-void TForm23::ShowPickers()
-{
-    LessonState.Entry4 = 0;
-    ComboBox4->setEnabled(true);
-    ComboBox3->setEnabled(withRemainder_);
-    ComboBox3->setItemIndex(-1);
-    ComboBox4->setItemIndex(-1);
-    ComboBox3->setText(QStringLiteral("あまり"));
-    ComboBox4->setText(QStringLiteral("答え"));
+    bindPickers({&ComboBox3, &ComboBox4});
 }
 
 void TForm23::PoseProblem()
@@ -99,26 +71,11 @@ QString TForm23::startPrompt() const
     return withRemainder_ ? kRemainderPrompt : kExactPrompt;
 }
 
-void TForm23::ComboBox4Change()
+// The quotient is in its slot; on "あまり あり" the remainder is the pick
+// that closes the answer.
+void TForm23::AnswerPicked()
 {
-    if (!ProblemOnScreen())
-        return;
-    LessonState.Entry4 = ComboBox4->itemIndex();
-    if (withRemainder_)
-        PlayCue(17);  // only stored: the remainder pick answers
-    else
-        answer(-1);
-}
-
-void TForm23::ComboBox3Change()
-{
-    if (!ProblemOnScreen() || !withRemainder_)
-        return;
-    answer(ComboBox3->itemIndex());
-}
-
-void TForm23::answer(int remainderPicked)
-{
+    const int remainderPicked = withRemainder_ ? ComboBox3->itemIndex() : -1;
     const bool right = LessonState.Entry4 == problem_.quotient &&
                        (!withRemainder_ || remainderPicked == problem_.remainder);
     DrillLogRow row{DivisionText(problem_), problem_.quotient, LessonState.Entry4, {}, {}};

@@ -24,24 +24,18 @@ public:
     TComboBox *ComboBox4;  // quotient picker, "答え", left of the remainder picker
     TComboBox *ComboBox3;  // remainder picker, "あまり"; on "あまり あり" its pick is the answer
 
-    // Also empties the quotient slot.
-    void ResetScreen() override;
-    // The quotient picker, and for a division with a remainder the remainder
-    // picker too, open with nothing picked.
-    void ShowPickers() override;
-
-public slots:
-    void ComboBox4Change();
-    void ComboBox3Change();
-
 protected:
     void PoseProblem() override;
     QString startPrompt() const override;
+    // The quotient picker opens for every problem, the remainder picker for
+    // a division with a remainder; the last of them closes the answer.
+    bool placeOpen(int place) const override { return place == 1 || withRemainder_; }
+    int closingPlace() const override { return withRemainder_ ? 0 : 1; }
+    void AnswerPicked() override;
 
 private:
     // The menu item picked on this screen, 1 or 2; 0 before any pick.
     int menuItem() const { return ComboBox1->itemIndex() + 1; }
-    void answer(int remainderPicked);
 
     DivisionProblem problem_;
     bool withRemainder_ = false;  // the problem on screen was drawn with a remainder

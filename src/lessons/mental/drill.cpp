@@ -40,79 +40,46 @@ MentalDrillProblem DrawMentalDrill(int menuChoice, Random &random)
 // ---------------------------------------------------------------- the screen
 
 namespace {
+// One half-width space more before each time item than on the other drills.
+QStringList spacedTimeItems()
+{
+    QStringList items;
+    for (const QString &item : DrillTimeItemsKana())
+        items << QStringLiteral(" ") + item;
+    return items;
+}
+
 TDrill mentalDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("あん算のドリル");
-    d.quitQuestion = QStringLiteral("おわってもいいの？");
-    d.menuPlaceholder = QStringLiteral("メニュー");
-    d.menuItems = {QStringLiteral(" たし算"), QStringLiteral(" ひき算")};
-    d.timePlaceholder = QStringLiteral("　じかん");
-    // One half-width space more before each item than on the other drills.
-    for (const QString &item : DrillTimeItemsKana())
-        d.timeItems << QStringLiteral(" ") + item;
-    d.gridColumns = DrillGridColumns();
-    d.showZeroesProblemNo = true;
-    d.resetClearsGridShown = true;
-    d.menuZeroesProblemNo = true;
-    return d;
+    return {.title = QStringLiteral("あん算のドリル"), .menuPlaceholder = QStringLiteral("メニュー"),
+            .menuItems = {QStringLiteral(" たし算"), QStringLiteral(" ひき算")},
+            .timePlaceholder = QStringLiteral("　じかん"), .timeItems = spacedTimeItems(),
+            .gridColumns = DrillGridColumns(), .places = DrillDigitPlaces(3),
+            // Showing the screen and a menu pick zero the count.
+            .showZeroesProblemNo = true, .resetClearsGridShown = true, .menuZeroesProblemNo = true};
 }
 }  // namespace
 
 TForm5::TForm5(const Services &services) : TDrillScreen(services, mentalDrill())
 {
-    const QStringList digits = TComboBox::digits();
-    ComboBox3 = addAnswerPicker(QStringLiteral("ComboBox3"), 0, digits, QStringLiteral("一"));
-    ComboBox4 = addAnswerPicker(QStringLiteral("ComboBox4"), 1, digits, QStringLiteral("十"));
-    ComboBox5 = addAnswerPicker(QStringLiteral("ComboBox5"), 2, digits, QStringLiteral("百"));
+    bindPickers({&ComboBox3, &ComboBox4, &ComboBox5});
 }
 
-void TForm5::ShowPickers()
+// A difference is below 100: subtraction is answered in tens and ones.
+bool TForm5::placeOpen(int place) const
 {
-    LessonState.Entry4 = 0;
-    LessonState.Entry3 = 0;
-    for (TComboBox *c : {ComboBox3, ComboBox4, ComboBox5})
-        c->setEnabled(true);
-    // A difference is below 100: subtraction is answered in tens and ones.
-    if (LessonState.MenuChoice == 2)
-        ComboBox5->setEnabled(false);
-    const QString names[] = {QStringLiteral("一"), QStringLiteral("十"), QStringLiteral("百")};
-    TComboBox *pickers[] = {ComboBox3, ComboBox4, ComboBox5};
-    for (int i = 0; i < 3; ++i) {
-        pickers[i]->setItemIndex(-1);
-        pickers[i]->setText(names[i]);
-    }
+    return !(LessonState.MenuChoice == 2 && place == 2);
 }
 
 void TForm5::PoseProblem()
 {
     problem_ = DrawMentalDrill(LessonState.MenuChoice, *services().random);
-    LessonState.OperandA = problem_.a;
-    LessonState.OperandB = problem_.b;
-    LessonState.Answer = problem_.answer();
-    Label4->setCaption(problem_.line());
+    PoseWhole(problem_.a, problem_.b, problem_.answer(), problem_.line());
 }
 
-void TForm5::ComboBox5Change()
+void TForm5::AnswerPicked()
 {
-    LessonState.Entry3 = ComboBox5->itemIndex() * 100;
-    PlayCue(17);
-}
-
-void TForm5::ComboBox4Change()
-{
-    LessonState.Entry4 = ComboBox4->itemIndex() * 10;
-    PlayCue(17);
-}
-
-void TForm5::ComboBox3Change()
-{
-    if (!ProblemOnScreen())
-        return;
-    LessonState.GivenAnswer = ComboBox3->itemIndex() + LessonState.Entry3 + LessonState.Entry4;
-    const bool right = LessonState.GivenAnswer == LessonState.Answer;
-    MentalDrillProblem logged = problem_;
-    logged.a = LessonState.OperandA;
-    logged.b = LessonState.OperandB;
-    AnswerGiven(right, {logged.text(), LessonState.Answer, LessonState.GivenAnswer, {}, {}});
+    // Logged with the operands as they stand, in the problem's sign.
+    MarkWhole(LessonState.Answer,
+              MentalDrillProblem{LessonState.OperandA, LessonState.OperandB, problem_.subtract}.text());
 }

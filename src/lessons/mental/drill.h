@@ -27,19 +27,12 @@ class TForm5 : public TDrillScreen {
 public:
     explicit TForm5(const Services &services);
 
-    TComboBox *ComboBox5;  // hundreds picker, "百"
-    TComboBox *ComboBox4;  // tens picker, "十"
-    TComboBox *ComboBox3;  // ones picker, "一"; its pick is the answer
-
-    void ShowPickers() override;
-
-public slots:
-    void ComboBox5Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
+    TComboBox *ComboBox5, *ComboBox4, *ComboBox3;  // 百, 十 and 一 pickers; the ones close the answer
 
 protected:
     void PoseProblem() override;
+    bool placeOpen(int place) const override;
+    void AnswerPicked() override;
 
 private:
     MentalDrillProblem problem_;

@@ -1,7 +1,6 @@
 #include "lessons/multiplication/drill.h"
 
 #include "frame/lessonstate.h"
-#include "frame/look.h"
 #include "frame/platform.h"
 #include "lessons/multiplication/column2.h"
 
@@ -74,140 +73,41 @@ bool DrawMultiplicationDrill(int menuChoice, Random &random, ColumnProduct &prob
 namespace {
 TDrill multiplicationDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("かけ算のドリル");
-    d.quitQuestion = QStringLiteral("おわってもいいの？");
-    d.menuPlaceholder = QStringLiteral("　       メニュー");
-    d.menuItems = {QStringLiteral("1～4 けた x 1 けた"), QStringLiteral("1～2 けた x 何十,何百"),
-                   QStringLiteral("２ けた x ２ けた")};
-    d.timePlaceholder = QStringLiteral("  じかん");
-    d.timeItems = DrillTimeItemsKana();
-    d.gridColumns = DrillGridColumns(140, 100);
-    d.showDisablesTimeList = true;    // a menu item first
-    d.resetDisablesTimeList = false;  // then a time may be picked again at any moment
-    d.drawResets = true;              // no problem can be skipped
-    return d;
+    return {
+        .title = QStringLiteral("かけ算のドリル"), .menuPlaceholder = QStringLiteral("　       メニュー"),
+        .menuItems = {QStringLiteral("1～4 けた x 1 けた"), QStringLiteral("1～2 けた x 何十,何百"),
+                      QStringLiteral("２ けた x ２ けた")},
+        .timePlaceholder = QStringLiteral("  じかん"), .timeItems = DrillTimeItemsKana(),
+        .gridColumns = DrillGridColumns(140, 100),
+        // All six places are open whatever the problem: those it does not
+        // need are left unpicked and count as 0.
+        .places = DrillDigitPlaces(6),
+        // The menu's items are longer and the log's answers wider than on
+        // the others: the menu list widens to the left in a smaller type,
+        // clear of the grid's top (the title gives it room), and the results
+        // stand a little smaller left of the wider grid, which stops above
+        // the buttons.
+        .layout = {.menuWidth = 224, .menuTop = 12, .menuPixels = 18, .resultsLeft = 20, .resultsWidth = 296,
+                   .resultsPixels = 20, .gridBottom = TDrillScreen::ButtonsTop - 8, .gridBesideResults = true},
+        // A menu item first; then a time may be picked again at any moment.
+        .showDisablesTimeList = true, .resetDisablesTimeList = false,
+        .resetZeroesPlaces = true, .drawResets = true};  // no problem can be skipped
 }
-
-// The places of the answer, from the ones up: picker, place name, place value.
-struct AnswerPlace {
-    const char *name;
-    const char *placeName;
-    int value;
-};
-const AnswerPlace kPlaces[] = {
-    {"ComboBox3", "一", 1},     {"ComboBox4", "十", 10},     {"ComboBox5", "百", 100},
-    {"ComboBox6", "千", 1000}, {"ComboBox7", "万", 10000}, {"ComboBox8", "十", 100000},
-};
-
-// On the multiplication drill the menu's items are longer and the log's
-// answers wider than on the others: the menu list widens to the left in a
-// smaller type, clear of the grid's top, the title gives it room, and the
-// results stand a little smaller left of the wider grid, which stops above
-// the buttons.
-constexpr int kMenuWidth = 224;
-constexpr int kMenuTop = 12;
-constexpr int kMenuPixels = 18;
-constexpr int kResultsLeft = 20;
-constexpr int kResultsWidth = 296;
-constexpr int kResultsPixels = 20;
-constexpr int kGridGap = 4;
 }  // namespace
 
 TForm20::TForm20(const Services &services) : TDrillScreen(services, multiplicationDrill())
 {
-    TComboBox **pickers[] = {&ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7, &ComboBox8};
-    const QStringList digits = TComboBox::digits();
-    for (int place = 0; place < 6; ++place)
-        *pickers[place] = addAnswerPicker(QString::fromUtf8(kPlaces[place].name), place, digits,
-                                          QString::fromUtf8(kPlaces[place].placeName));
-
-    const QRect menu = ComboBox1->geometry();
-    ComboBox1->setFont(Look::face(kMenuPixels));
-    ComboBox1->place(menu.right() + 1 - kMenuWidth, kMenuTop, kMenuWidth, int(ComboBox1->count()));
-    const QRect title = Label1->geometry();
-    const int titleRight = ComboBox1->x() - 8;
-    const int titleLeft = Look::ScreenWidth - titleRight;  // centred on the window as before
-    Label1->setGeometry(titleLeft, title.y(), titleRight - titleLeft, title.height());
-
-    for (TLabel *l : {Label5, Label6, Label7, Label8}) {
-        l->setFont(Look::face(kResultsPixels));
-        l->setGeometry(kResultsLeft, l->y(), kResultsWidth, l->height());
-    }
-    const int gridLeft = kResultsLeft + kResultsWidth + kGridGap;
-    const int gridBottom = CuteButton3->y() - 8;
-    DBGrid1->setGeometry(gridLeft, DBGrid1->y(), DBGrid1->neededWidth(), gridBottom - DBGrid1->y());
-}
-
-void TForm20::ResetScreen()
-{
-    LessonState.Work7 = 0;
-    LessonState.Entry1 = 0;
-    LessonState.Entry2 = 0;
-    LessonState.Entry3 = 0;
-    LessonState.Entry4 = 0;
-    TDrillScreen::ResetScreen();
-}
-
-void TForm20::ShowPickers()
-{
-    // All six places are open whatever the problem: those it does not need
-    // are left unpicked and count as 0.
-    for (int place = 0; place < 6; ++place) {
-        TComboBox *c = answerPickers().at(place);
-        c->setEnabled(true);
-        c->setItemIndex(-1);
-        c->setText(QString::fromUtf8(kPlaces[place].placeName));
-    }
+    bindPickers({&ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7, &ComboBox8});
 }
 
 void TForm20::PoseProblem()
 {
     if (!DrawMultiplicationDrill(LessonState.MenuChoice, *services().random, problem_))
         return;  // no item of this menu: the problem on screen stays
-    LessonState.OperandA = problem_.a;
-    LessonState.OperandB = problem_.b;
-    LessonState.Answer = problem_.answer();
-    Label4->setCaption(problem_.line());
+    PoseWhole(problem_.a, problem_.b, problem_.answer(), problem_.line());
 }
 
-void TForm20::ComboBox8Change()
+void TForm20::AnswerPicked()
 {
-    LessonState.Work7 = ComboBox8->itemIndex() * 100000;
-    PlayCue(17);
-}
-
-void TForm20::ComboBox7Change()
-{
-    LessonState.Entry1 = ComboBox7->itemIndex() * 10000;
-    PlayCue(17);
-}
-
-void TForm20::ComboBox6Change()
-{
-    LessonState.Entry2 = ComboBox6->itemIndex() * 1000;
-    PlayCue(17);
-}
-
-void TForm20::ComboBox5Change()
-{
-    LessonState.Entry3 = ComboBox5->itemIndex() * 100;
-    PlayCue(17);
-}
-
-void TForm20::ComboBox4Change()
-{
-    LessonState.Entry4 = ComboBox4->itemIndex() * 10;
-    PlayCue(17);
-}
-
-void TForm20::ComboBox3Change()
-{
-    if (!ProblemOnScreen())
-        return;
-    LessonState.GivenAnswer = ComboBox3->itemIndex() + LessonState.Work7 + LessonState.Entry1 + LessonState.Entry2 +
-                              LessonState.Entry3 + LessonState.Entry4;
-    // Marked and logged as the problem was drawn.
-    const bool right = LessonState.GivenAnswer == problem_.answer();
-    AnswerGiven(right, {problem_.text(), problem_.answer(), LessonState.GivenAnswer, {}, {}});
+    MarkWhole(problem_.answer(), problem_.text());  // marked and logged as the problem was drawn
 }

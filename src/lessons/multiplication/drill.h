@@ -24,26 +24,13 @@ class TForm20 : public TDrillScreen {
 public:
     explicit TForm20(const Services &services);
 
-    TComboBox *ComboBox8;  // hundred-thousands picker, "十"
-    TComboBox *ComboBox7;  // ten-thousands picker, "万"
-    TComboBox *ComboBox6;  // thousands picker, "千"
-    TComboBox *ComboBox5;  // hundreds picker, "百"
-    TComboBox *ComboBox4;  // tens picker, "十"
-    TComboBox *ComboBox3;  // ones picker, "一"; its pick is the answer
-
-    void ResetScreen() override;
-    void ShowPickers() override;
-
-public slots:
-    void ComboBox8Change();
-    void ComboBox7Change();
-    void ComboBox6Change();
-    void ComboBox5Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
+    // The pickers from the hundred-thousands ("十") down: 十, 万, 千, 百, 十
+    // and 一; the ones close the answer.
+    TComboBox *ComboBox8, *ComboBox7, *ComboBox6, *ComboBox5, *ComboBox4, *ComboBox3;
 
 protected:
     void PoseProblem() override;
+    void AnswerPicked() override;
 
 private:
     ColumnProduct problem_;

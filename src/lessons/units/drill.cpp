@@ -1,7 +1,6 @@
 #include "lessons/units/drill.h"
 
 #include "frame/lessonstate.h"
-#include "frame/look.h"
 #include "lessons/units/length.h"
 #include "lessons/units/time.h"
 #include "lessons/units/volume.h"
@@ -96,51 +95,31 @@ DrillLogRow UnitsDrillLogRow(const UnitsDrillProblem &p, int given)
 namespace {
 TDrill unitsDrill()
 {
-    TDrill d;
-    d.title = QStringLiteral("たんいのある計算のドリル");
-    d.quitQuestion = QStringLiteral("おわってもいいの？");
-    d.menuPlaceholder = QStringLiteral("メニュー");
-    d.menuItems = {QStringLiteral("   かさ"), QStringLiteral("   長さ"), QStringLiteral("   時間"),
-                   QStringLiteral("   重さ")};
-    d.timePlaceholder = QStringLiteral("　時間");
-    d.timeItems = DrillTimeItemsKanji();
-    d.timePrompt = QStringLiteral("「時間」をえらんでね！");
-    d.timeUpText = QStringLiteral("時間だから、ドリルをおわるよ！");
-    d.log = TDrill::Log::Units;
-    d.gridColumns = DrillGridColumns(270, 150);
-    d.showZeroesProblemNo = true;
-    d.showEnablesMenu = true;
-    // A menu pick mid-drill only opens the time list again: the drill goes
-    // on, and the next problem is of the new kind.
-    d.menuResets = false;
-    d.menuCue = 12;
-    d.nextBlinks = false;
-    return d;
+    return {
+        .title = QStringLiteral("たんいのある計算のドリル"), .menuPlaceholder = QStringLiteral("メニュー"),
+        .menuItems = {QStringLiteral("   かさ"), QStringLiteral("   長さ"), QStringLiteral("   時間"),
+                      QStringLiteral("   重さ")},
+        .timePlaceholder = QStringLiteral("　時間"), .timeItems = DrillTimeItemsKanji(),
+        .timePrompt = QStringLiteral("「時間」をえらんでね！"), .timeUpText = QStringLiteral("時間だから、ドリルをおわるよ！"),
+        .log = TDrill::Log::Units, .gridColumns = DrillGridColumns(270, 150),
+        .places = DrillDigitPlaces(4, false),  // each slot keeps its digit: the problem weighs them
+        // A problem of two quantities in two units each, or of two lines, is
+        // longer than the other drills' problems: a smaller face, two lines.
+        // The log's wide columns reach over to the left edge: the grid keeps
+        // to the upper part, and the results stand below it, so both can be
+        // read together.
+        .layout = {.problemTop = 160, .problemHeight = 124, .problemPixels = 34, .problemBesidePickers = true,
+                   .resultsTop = 400, .gridBottom = 400 - 12},
+        .showZeroesProblemNo = true, .showEnablesMenu = true,
+        // A menu pick mid-drill only opens the time list again: the drill
+        // goes on, and the next problem is of the new kind.
+        .menuResets = false, .menuCue = 12, .nextBlinks = false};
 }
 }  // namespace
 
 TForm13::TForm13(const Services &services) : TDrillScreen(services, unitsDrill())
 {
-    const QStringList digits = TComboBox::digits();
-    ComboBox3 = addAnswerPicker(QStringLiteral("ComboBox3"), Ones, digits, QStringLiteral("一"));
-    ComboBox4 = addAnswerPicker(QStringLiteral("ComboBox4"), Tens, digits, QStringLiteral("十"));
-    ComboBox5 = addAnswerPicker(QStringLiteral("ComboBox5"), Hundreds, digits, QStringLiteral("百"));
-    ComboBox6 = addAnswerPicker(QStringLiteral("ComboBox6"), Thousands, digits, QStringLiteral("千"));
-
-    // A problem of two quantities in two units each, or of two lines, is
-    // longer than the other drills' problems: a smaller face, two lines.
-    Label4->setFont(Look::face(34));
-    Label4->setGeometry(Label4->x(), 160, ComboBox6->x() - 8 - Label4->x(), 124);
-
-    // The log's wide columns reach over to the left edge: the grid keeps to
-    // the upper part, and the results stand below it, so both can be read
-    // together.
-    constexpr int resultsTop = 400;
-    TLabel *results[] = {Label5, Label6, Label7, Label8};
-    for (int i = 0; i < 4; ++i)
-        results[i]->move(results[i]->x(), resultsTop + i * 52);
-    DBGrid1->setGeometry(DBGrid1->x(), GridTop, DBGrid1->width(), resultsTop - 12 - GridTop);
-
+    bindPickers({&ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6});
     // As designed before the first show, which replaces them all.
     Label2->setCaption(QStringLiteral("じかんをえらんでね！"));
     Label3->setCaption(QStringLiteral("もんだい："));
@@ -150,24 +129,14 @@ TForm13::TForm13(const Services &services) : TDrillScreen(services, unitsDrill()
     Label8->setCaption(QStringLiteral("じかん　："));
 }
 
-void TForm13::ShowPickers()
+bool TForm13::placeOpen(int place) const
 {
-    LessonState.Entry4 = 0;
-    LessonState.Entry3 = 0;
-    LessonState.Entry2 = 0;
-    // Only the places the answer on screen uses are open.
-    const std::pair<TComboBox *, QString> places[] = {
-        {ComboBox3, QStringLiteral("一")},
-        {ComboBox4, QStringLiteral("十")},
-        {ComboBox5, QStringLiteral("百")},
-        {ComboBox6, QStringLiteral("千")},
-    };
-    for (int place = Ones; place <= Thousands; ++place) {
-        const auto &[picker, name] = places[place];
-        picker->setEnabled(problem_ && ProblemOnScreen() && problem_->uses(place));
-        picker->setItemIndex(-1);
-        picker->setText(name);
-    }
+    return problem_ && ProblemOnScreen() && problem_->uses(place);
+}
+
+int TForm13::closingPlace() const
+{
+    return problem_ ? problem_->problem.markPlace : Ones;
 }
 
 void TForm13::PoseProblem()
@@ -197,38 +166,13 @@ QString TForm13::nextPrompt() const
     return problem_ ? problem_->problem.testPrompt : TDrillScreen::nextPrompt();
 }
 
-void TForm13::ComboBox6Change()
+// An answer in litres and decilitres closes at the hundreds; its ones,
+// opened again by the end of the time, are no part of it.
+void TForm13::AnswerPicked()
 {
-    LessonState.Entry2 = ComboBox6->itemIndex();
-    PlayCue(17);
-}
-
-void TForm13::ComboBox5Change()
-{
-    LessonState.Entry3 = ComboBox5->itemIndex();
-    if (ProblemOnScreen() && problem_ && problem_->problem.markPlace == Hundreds)
-        AnswerComplete(Hundreds);
-    else
-        PlayCue(17);
-}
-
-void TForm13::ComboBox4Change()
-{
-    LessonState.Entry4 = ComboBox4->itemIndex();
-    PlayCue(17);
-}
-
-void TForm13::ComboBox3Change()
-{
-    AnswerComplete(Ones);
-}
-
-void TForm13::AnswerComplete(int place)
-{
-    // An answer in litres and decilitres closes at the hundreds; its ones,
-    // opened again by the end of the time, are no part of it.
-    if (!ProblemOnScreen() || !problem_ || place != problem_->problem.markPlace)
+    if (!problem_)
         return;
+    const int place = problem_->problem.markPlace;
     const std::array<int, 4> picks{place == Ones ? ComboBox3->itemIndex() : 0, LessonState.Entry4, LessonState.Entry3,
                                    LessonState.Entry2};
     const int given = problem_->read(picks);

@@ -45,32 +45,25 @@ class TForm13 : public TDrillScreen {
 public:
     explicit TForm13(const Services &services);
 
-    TComboBox *ComboBox6;  // thousands picker, "千"
-    TComboBox *ComboBox5;  // hundreds picker, "百"; it closes an answer in litres and decilitres
-    TComboBox *ComboBox4;  // tens picker, "十"
-    TComboBox *ComboBox3;  // ones picker, "一"; it closes every other answer
+    // The 千, 百, 十 and 一 pickers; the ones close most answers, the
+    // hundreds one in litres and decilitres.
+    TComboBox *ComboBox6, *ComboBox5, *ComboBox4, *ComboBox3;
 
-    void ShowPickers() override;
     // The problem on screen, if this drill posed one.
     const std::optional<UnitsDrillProblem> &problem() const { return problem_; }
     int problemKind() const { return ProblemKind; }
-
-public slots:
-    void ComboBox6Change();
-    void ComboBox5Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
 
 protected:
     void PoseProblem() override;
     QString startPrompt() const override;
     QString nextPrompt() const override;
+    // Only the places the answer on screen uses are open.
+    bool placeOpen(int place) const override;
+    int closingPlace() const override;
+    // Read, logged and counted by the kind the problem was drawn as.
+    void AnswerPicked() override;
 
 private:
-    // The pick in `place` closes the answer if the problem on screen is
-    // answered there: read, logged and counted by the kind it was drawn as.
-    void AnswerComplete(int place);
-
     std::optional<UnitsDrillProblem> problem_;
     int ProblemKind = 0;  // the form of the problem on screen, rolled as its lesson rolls it
 };
