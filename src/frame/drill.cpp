@@ -260,7 +260,7 @@ void TDrillScreen::AnswerGiven(bool right, const DrillLogRow &row)
     CuteButton4->setEnabled(true);
     CuteButton5->setEnabled(true);
     Prompt(kNextPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 namespace {
@@ -309,7 +309,7 @@ void TDrillScreen::FormCreate()
     if (drill_.showDisablesTimeList)
         ComboBox2->setEnabled(false);
     Prompt(kMenuPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TDrillScreen::ComboBox1Change()
@@ -330,7 +330,7 @@ void TDrillScreen::ComboBox2Change()
     TimeLimit = DrillTimeLimit(ComboBox2->itemIndex());
     CuteButton3->setEnabled(true);
     Prompt(kStartPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TDrillScreen::CuteButton3Click()
@@ -348,7 +348,7 @@ void TDrillScreen::CuteButton3Click()
         log->first();
         log->clearTable();
     }
-    PlayCue(12);
+    PlayCue(Cue::Poon);
     // A clock still running from an earlier drill would end this one.
     Timer3->stop();
     if (TimeLimit > 0) {
@@ -356,14 +356,14 @@ void TDrillScreen::CuteButton3Click()
         Timer3->start();
     }
     Prompt(startPrompt());
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TDrillScreen::CuteButton4Click()
 {
     DrawProblem();
     ShowPickers();
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     if (drill_.nextBlinks)
         Prompt(nextPrompt());
     else
@@ -378,7 +378,7 @@ void TDrillScreen::CuteButton5Click()
     CuteButton5->setEnabled(false);
     CuteButton6->setEnabled(true);
     Prompt(kStopPrompt);
-    PlayCue(19);
+    PlayCue(Cue::Chararan);
 }
 
 void TDrillScreen::CuteButton6Click()

@@ -1,5 +1,6 @@
 #pragma once
 #include "frame/controls.h"
+#include "frame/cue.h"
 #include "frame/platform.h"
 
 #include <QDialog>
@@ -45,7 +46,7 @@ protected:
     virtual void shown() {}
     void showEvent(QShowEvent *event) override;
 
-    void PlayCue(int cue);
+    void PlayCue(Cue cue);
     void BlinkPrompt();
     // Sets the prompt's text and starts its blink.
     void Prompt(const QString &text);

@@ -328,7 +328,7 @@ void TWorksheetScreen::MarkAnswer()
 {
     const bool right = LessonState.GivenAnswer == LessonState.Answer;
     sheet_.mark->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
+    PlayCue(MarkCue(right));
     Label4->setCaption(equation());
     CuteButton4->setEnabled(true);
     Prompt(kNextPrompt);
@@ -345,7 +345,7 @@ void TWorksheetScreen::FormCreate()
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
     Prompt(kMenuPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TWorksheetScreen::ComboBox1Change()
@@ -357,7 +357,7 @@ void TWorksheetScreen::ComboBox1Change()
     SetLessonMode(CuteButton3, 1);
     CuteButton4->setEnabled(true);
     Prompt(kNextPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TWorksheetScreen::CuteButton4Click()
@@ -374,7 +374,7 @@ void TWorksheetScreen::CuteButton4Click()
     } else {
         PoseTestProblem();
     }
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TWorksheetScreen::CuteButton5Click()
@@ -399,10 +399,10 @@ void TSheetScreen::stepPressed(int steps)
     CuteButton5->setCaption(StepCaption(last ? 1 : LessonState.ColumnStep + 1));
     if (last) {
         CuteButton4->setEnabled(true);
-        PlayCue(12);
+        PlayCue(Cue::Poon);
         Prompt(kNextPrompt);
     } else {
-        PlayCue(17);
+        PlayCue(Cue::Bun);
         Prompt(kStepPrompt);
     }
 }
@@ -413,12 +413,12 @@ void TSheetScreen::memoPressed()
         LessonState.GridShown = 0;
         showMemo(false);
         Prompt(kMemoHiddenPrompt);
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
     } else {
         showMemo(true);
         Prompt(kMemoShownPrompt);
         LessonState.GridShown = 1;
-        PlayCue(15);
+        PlayCue(Cue::Sharan);
     }
 }
 

@@ -238,7 +238,7 @@ void TForm6::CuteButton3Click()
         CuteButton5->setEnabled(false);
     }
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm6::PoseTestProblem()
@@ -268,7 +268,7 @@ void TForm6::prependDigit(int digit)
 void TForm6::askColumn(int stage)
 {
     ShowPickers();
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     Prompt(AdditionColumnPrompt(stage));
 }
 
@@ -303,7 +303,7 @@ void TForm6::ComboBox3Change()
     if (!working())
         return;
     if (LessonState.StepNo == 0) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     if (LessonState.StepNo != 1)
@@ -326,7 +326,7 @@ void TForm6::ComboBox4Change()
     if (!working())
         return;
     if (LessonState.StepNo == 1) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     if (LessonState.StepNo != 2)
@@ -355,12 +355,12 @@ void TForm6::ComboBox5Change()
     if (!working())
         return;
     if (LessonState.StepNo == 2) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     if (LessonState.StepNo != 3)
         return;
     LessonState.GivenAnswer = Label8->caption().toInt() + 1000 * LessonState.Entry2;
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     markSum();
 }

@@ -88,19 +88,19 @@ void TForm8::PoseProblem()
 void TForm8::ComboBox6Change()
 {
     LessonState.Entry2 = ComboBox6->itemIndex() * 1000;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm8::ComboBox5Change()
 {
     LessonState.Entry3 = ComboBox5->itemIndex() * 100;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm8::ComboBox4Change()
 {
     LessonState.Entry4 = ComboBox4->itemIndex() * 10;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm8::ComboBox3Change()

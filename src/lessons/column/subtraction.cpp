@@ -352,7 +352,7 @@ void TForm7::CuteButton3Click()
     if (SwitchLessonMode(CuteButton3) == 1)
         LessonState.StepNo = 0;
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm7::PoseTestProblem()
@@ -384,7 +384,7 @@ void TForm7::nextColumn(int column, TComboBox *done, TComboBox *next, bool reset
         done->setEnabled(false);
     next->setEnabled(true);
     column_ = column + 1;
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     Prompt(columnPrompt(column_));
 }
 

@@ -35,7 +35,7 @@ TDrill divisionDrill()
     d.showRuns = TDrill::ShowRuns::OnceAtCreation;
     d.showDisablesTimeList = true;
     d.resetDisablesTimeList = false;  // after the first menu pick a time may be picked at any moment
-    d.menuCue = 12;
+    d.menuCue = Cue::Poon;
     d.drawResets = true;       // no problem can be skipped
     d.showsProblemNo = false;  // no "もんだい：" line while the drill runs
     return d;
@@ -105,7 +105,7 @@ void TForm23::ComboBox4Change()
         return;
     LessonState.Entry4 = ComboBox4->itemIndex();
     if (withRemainder_)
-        PlayCue(17);  // only stored: the remainder pick answers
+        PlayCue(Cue::Bun);  // only stored: the remainder pick answers
     else
         answer(-1);
 }

@@ -148,14 +148,14 @@ void TForm14::SetUpExample()
     DrawProblem();
     CuteButton5->setEnabled(true);
     Prompt(kReadyPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm14::FormCreate()
 {
     ResetScreen();
     Prompt(kMenuPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm14::ComboBox1Change()
@@ -174,10 +174,10 @@ void TForm14::CuteButton5Click()
     }
     ShowStep();
     if (LessonState.ColumnStep < HiddenSteps) {
-        PlayCue(17);
+        PlayCue(Cue::Bun);
         Prompt(kStepPrompt);
     } else {
-        PlayCue(12);
+        PlayCue(Cue::Poon);
         Prompt(kDonePrompt);
     }
 }

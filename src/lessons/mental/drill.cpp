@@ -96,13 +96,13 @@ void TForm5::PoseProblem()
 void TForm5::ComboBox5Change()
 {
     LessonState.Entry3 = ComboBox5->itemIndex() * 100;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm5::ComboBox4Change()
 {
     LessonState.Entry4 = ComboBox4->itemIndex() * 10;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm5::ComboBox3Change()

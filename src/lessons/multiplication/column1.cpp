@@ -299,7 +299,7 @@ void TProductSheetScreen::MarkAnswer()
 {
     const bool right = LessonState.GivenAnswer == problem_.answer();
     sheet_.mark->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
+    PlayCue(MarkCue(right));
     Label4->setCaption(problem_.equation());
     CuteButton4->setEnabled(true);
     Prompt(desc_.markedPrompt);
@@ -313,7 +313,7 @@ void TProductSheetScreen::FormCreate()
     CuteButton4->setEnabled(desc_.readyWhenShown);
     CuteButton5->setEnabled(false);
     Prompt(desc_.shownPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TProductSheetScreen::CuteButton3Click()
@@ -325,7 +325,7 @@ void TProductSheetScreen::CuteButton3Click()
         CuteButton5->setEnabled(false);
     }
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TProductSheetScreen::CuteButton4Click()
@@ -345,7 +345,7 @@ void TProductSheetScreen::CuteButton4Click()
         PoseTestProblem();
         setPosed();
     }
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TProductSheetScreen::CuteButton5Click()
@@ -503,7 +503,7 @@ void TForm17::ComboBox1Change()
     SetLessonMode(CuteButton3, 1);
     CuteButton4->setEnabled(true);
     Prompt(kNextPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm17::PoseTestProblem()
@@ -546,7 +546,7 @@ void TForm17::picked(int place)
     if (!posed())
         return;
     if (place == column_ + 1) {
-        PlayCue(11);  // the tens digit of the column being worked
+        PlayCue(Cue::Pipo);  // the tens digit of the column being worked
         return;
     }
     if (place == column_)
@@ -582,6 +582,6 @@ void TForm17::completeColumn(int partial)
     if (done > 0 && !sheet().carries[done - 1]->caption().isEmpty())
         if (TShape *stroke = sheet().strokes.value(done - 1))
             stroke->show();
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     Prompt(ByOneDigitPrompt(column_));
 }

@@ -246,7 +246,7 @@ void TForm18::picked(int place)
         completeStage(stage, pick + 10 * entryOf(place + 1));
         return;
     }
-    PlayCue(17);
+    PlayCue(Cue::Bun);
     if (place == 1)
         BlinkPrompt();
 }
@@ -290,5 +290,5 @@ void TForm18::completeStage(int stage, int product)
         Prompt(ByTwoDigitsPrompt(stage + 1));
     else
         Label3->setCaption(ByTwoDigitsPrompt(stage + 1));
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }

@@ -174,31 +174,31 @@ void TForm20::PoseProblem()
 void TForm20::ComboBox8Change()
 {
     LessonState.Work7 = ComboBox8->itemIndex() * 100000;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm20::ComboBox7Change()
 {
     LessonState.Entry1 = ComboBox7->itemIndex() * 10000;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm20::ComboBox6Change()
 {
     LessonState.Entry2 = ComboBox6->itemIndex() * 1000;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm20::ComboBox5Change()
 {
     LessonState.Entry3 = ComboBox5->itemIndex() * 100;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm20::ComboBox4Change()
 {
     LessonState.Entry4 = ComboBox4->itemIndex() * 10;
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm20::ComboBox3Change()

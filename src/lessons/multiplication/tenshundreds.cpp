@@ -544,7 +544,7 @@ void TForm19::MarkAnswer()
 {
     const bool right = LessonState.GivenAnswer == LessonState.Answer;
     Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
+    PlayCue(MarkCue(right));
     CuteButton4->setEnabled(true);
     Prompt(kMarkedPrompt);
 }
@@ -559,7 +559,7 @@ void TForm19::FormCreate()
     if (menu_ > 0)
         LessonState.MenuChoice = menu_;
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
     Prompt(kMenuPrompt);
 }
 
@@ -576,7 +576,7 @@ void TForm19::ComboBox1Change()
         CuteButton4->setEnabled(true);
         Label3->setCaption(kReadyPrompt);
     }
-    PlayCue(12);
+    PlayCue(Cue::Poon);
     BlinkPrompt();
 }
 
@@ -587,7 +587,7 @@ void TForm19::CuteButton3Click()
         CuteButton4->setEnabled(true);
         Prompt(kReadyPrompt);
     }
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm19::CuteButton4Click()
@@ -618,7 +618,7 @@ void TForm19::CuteButton4Click()
         Label3->setCaption(TensStagePrompt(1));
     }
     BlinkPrompt();
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TForm19::CuteButton5Click()
@@ -630,13 +630,13 @@ void TForm19::CuteButton5Click()
     ShowColumnStep();
     // The step button changes the prompt without a blink.
     if (LessonState.ColumnStep < steps) {
-        PlayCue(17);
+        PlayCue(Cue::Bun);
         Label3->setCaption(kStepPrompt);
     } else {
         LessonState.ColumnStep = 0;
         CuteButton4->setEnabled(true);
         CuteButton5->setEnabled(false);
-        PlayCue(12);
+        PlayCue(Cue::Poon);
         Label3->setCaption(kMarkedPrompt);
     }
 }
@@ -682,7 +682,7 @@ void TForm19::placePicked(int place)
         }
     }
     if (place > 0)
-        PlayCue(17);
+        PlayCue(Cue::Bun);
 }
 
 void TForm19::markMental()
@@ -692,7 +692,7 @@ void TForm19::markMental()
     Label4->setCaption(problem_->equation());
     const bool right = LessonState.GivenAnswer == LessonState.Answer;
     Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
+    PlayCue(MarkCue(right));
     CuteButton4->setEnabled(true);
     Prompt(kReadyPrompt);
 }
@@ -710,7 +710,7 @@ void TForm19::completeStage(int stage, int q)
         ShowPickers();
         enableOnly(TensStagePair(problem_->b, stage + 1));
         Prompt(TensStagePrompt(stage + 1));
-        PlayCue(17);
+        PlayCue(Cue::Bun);
         return;
     }
     rowBeforeLast_ = Label9->caption();

@@ -239,7 +239,7 @@ void TForm2::DrawProblem()
 void TForm2::Mark(bool right)
 {
     Label22->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
+    PlayCue(MarkCue(right));
 }
 
 void TForm2::AskToGoOn()
@@ -256,7 +256,7 @@ void TForm2::FormCreate()
     SetLessonMode(CuteButton3, 1);
     Memo1->move(Memo1->x(), 88);
     Memo1->show();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm2::CuteButton3Click()
@@ -265,7 +265,7 @@ void TForm2::CuteButton3Click()
     if (SwitchLessonMode(CuteButton3) == 2) {
         ComboBox1->show();
         Prompt(kChooseMenu);
-        PlayCue(12);
+        PlayCue(Cue::Poon);
     } else {
         Memo1->show();
     }
@@ -278,7 +278,7 @@ void TForm2::ComboBox1Change()
     ComboBox1->show();
     CuteButton4->setEnabled(true);
     Prompt(kGoOn);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm2::CuteButton4Click()
@@ -315,14 +315,14 @@ void TForm2::CuteButton4Click()
     default:
         return;
     }
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm2::ComboBox10Change()
 {
     PlaceChoice = ComboBox10->itemIndex() + 1;
     if (PlaceChoice != kPlaceDiamond) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     const std::array<int, PlaceCount> d = NumberDigits(LessonState.Answer);
@@ -343,7 +343,7 @@ void TForm2::ComboBox2Change()
             pupilColumn_[place]->setCaption(QString::number(pick));
             Contribution(place) = pick * PlaceValues[place];
         }
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         break;
     case 2:
         LessonState.Entry5 = pick;
@@ -354,7 +354,7 @@ void TForm2::ComboBox2Change()
         break;
     case 3:
         LessonState.Entry5 = pick;
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         break;
     default:
         break;
@@ -364,7 +364,7 @@ void TForm2::ComboBox2Change()
 void TForm2::DigitPicked(int place, TComboBox *picker)
 {
     Contribution(place) = picker->itemIndex() * PlaceValues[place];
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TForm2::ComboBox3Change() { DigitPicked(6, ComboBox3); }
@@ -385,7 +385,7 @@ void TForm2::ComboBox11Change()
             return;
         TextB += ComboBox11->items().at(pick);
         Label24->setCaption(ClickedLine(TextB));
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     kanjiMarked_ = true;

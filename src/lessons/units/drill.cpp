@@ -113,7 +113,7 @@ TDrill unitsDrill()
     // A menu pick mid-drill only opens the time list again: the drill goes
     // on, and the next problem is of the new kind.
     d.menuResets = false;
-    d.menuCue = 12;
+    d.menuCue = Cue::Poon;
     d.nextBlinks = false;
     return d;
 }
@@ -200,7 +200,7 @@ QString TForm13::nextPrompt() const
 void TForm13::ComboBox6Change()
 {
     LessonState.Entry2 = ComboBox6->itemIndex();
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm13::ComboBox5Change()
@@ -209,13 +209,13 @@ void TForm13::ComboBox5Change()
     if (ProblemOnScreen() && problem_ && problem_->problem.markPlace == Hundreds)
         AnswerComplete(Hundreds);
     else
-        PlayCue(17);
+        PlayCue(Cue::Bun);
 }
 
 void TForm13::ComboBox4Change()
 {
     LessonState.Entry4 = ComboBox4->itemIndex();
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm13::ComboBox3Change()
