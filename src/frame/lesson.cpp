@@ -3,7 +3,7 @@
 #include "frame/lessonstate.h"
 
 TLessonScreen::TLessonScreen(const Services &services, const TLesson &lesson)
-    : TScreen(services, Frame{lesson.quitQuestion, 500, 600}), lesson_(lesson)
+    : TScreen(services, Frame{lesson.quitQuestion, lesson.firstBlinkMs, 600}), lesson_(lesson)
 {
     static const int registered = qRegisterMetaType<LessonAnswer>();
     Q_UNUSED(registered);
@@ -89,14 +89,18 @@ TMemo *TLessonScreen::addMemo(const QString &name, const QStringList &lines, con
     return memo;
 }
 
-void TLessonScreen::Mark(const LessonAnswer &answer)
+void TLessonScreen::Mark(const LessonAnswer &answer, const QString &prompt)
 {
     const bool right = answer.correct();
+    Q_ASSERT(mark_);  // a lesson that marks names its mark label
     mark_->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
     PlayCue(MarkCue(right));
     if (next_)
         next_->setEnabled(true);
-    Prompt(lesson_.markedPrompt);
+    if (!prompt.isEmpty())
+        Prompt(prompt);
+    else if (!lesson_.markedPrompt.isEmpty())
+        Prompt(lesson_.markedPrompt);
     emit answerMarked(answer);
 }
 

@@ -32,7 +32,8 @@ struct TLesson {
     QString subtitle;  // Label2, the lesson
     Look::LessonGeometry geometry;
     QString quitQuestion = QStringLiteral("おわっても いいの？");
-    QString markedPrompt;    // the prompt once an answer is marked
+    int firstBlinkMs = 500;  // Timer2's interval at creation
+    QString markedPrompt;    // the prompt once an answer is marked; none: the prompt stays
     // The toggle's rules: the menu items that have no test, and what the
     // pupil is told when test mode is asked on one of them.
     QList<int> noTestMenus;
@@ -88,8 +89,9 @@ protected:
     TCuteButton *toggle() const { return toggle_; }
 
     // The answer is marked: "○" or "×" with its cue, "つぎへ" ready, the
-    // marked prompt; then answerMarked. Every lesson's mark comes here.
-    void Mark(const LessonAnswer &answer);
+    // marked prompt (or `prompt`); then answerMarked. Every lesson's mark
+    // comes here.
+    void Mark(const LessonAnswer &answer, const QString &prompt = QString());
     // The mark taken away.
     void ClearMark();
 

@@ -42,6 +42,7 @@ inline constexpr PickerRow Mental{130, 64, 10};      // mental addition and subt
 inline constexpr PickerRow Division{136, 80, 8};     // the quotient and the remainder
 inline constexpr PickerRow Sheet{150, 56, 8};        // column sheets, multiplying by 0, 10 and 100
 inline constexpr PickerRow Rules{150, 80, 8};        // the one answer of the multiplication rules
+inline constexpr PickerRow Product{150, 50, 6};      // column multiplication, five places        // the one answer of the multiplication rules
 inline constexpr PickerRow TensMental{196, 56, 8};   // tens and hundreds in the head
 inline constexpr PickerRow Units{200, 60, 8};        // units of measure
 }  // namespace Pickers

@@ -72,6 +72,12 @@ void TPlacePickers::enable(int from, int to)
         e.list->setEnabled(e.row.place >= from && e.row.place <= to);
 }
 
+void TPlacePickers::enableOnly(const QList<int> &places)
+{
+    for (const Entry &e : entries_)
+        e.list->setEnabled(places.contains(e.row.place));
+}
+
 int TPlacePickers::pick(const TComboBox *picker)
 {
     for (const Entry &e : entries_) {

@@ -54,6 +54,7 @@ public:
     void show();
     // Only the places from `from` to `to` take picks; the others are disabled.
     void enable(int from, int to = 99);
+    void enableOnly(const QList<int> &places);
 
     // A pupil's pick in `picker`: its slot written as designed. Returns the
     // picked place, or -1 when nothing is picked or the list is not one of these.

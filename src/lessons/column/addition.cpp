@@ -179,10 +179,10 @@ TForm6::TForm6(const Services &services) : TWorksheetScreen(services, additionLe
     Label10 = s.marks[2];
     Label11 = s.marks[3];
 
-    ComboBox5 = addPlacePicker(QStringLiteral("ComboBox5"), 3, QStringLiteral("千"));
-    ComboBox4 = addPlacePicker(QStringLiteral("ComboBox4"), 2, QStringLiteral("百"));
-    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), 1, QStringLiteral("十"));
-    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), 0, QStringLiteral("一"));
+    ComboBox5 = places_.add({"ComboBox5", 3, QStringLiteral("千")});
+    ComboBox4 = places_.add({"ComboBox4", 2, QStringLiteral("百")});
+    ComboBox3 = places_.add({"ComboBox3", 1, QStringLiteral("十")});
+    ComboBox2 = places_.add({"ComboBox2", 0, QStringLiteral("一")});
 }
 
 void TForm6::ResetScreen()

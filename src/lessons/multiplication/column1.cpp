@@ -1,6 +1,7 @@
 #include "lessons/multiplication/column1.h"
 
 #include "frame/lessonstate.h"
+#include "frame/prompts.h"
 #include "frame/look.h"
 #include "frame/platform.h"
 
@@ -130,30 +131,30 @@ QString ByOneDigitPrompt(int column)
 // ---------------------------------------------------------------- TProductSheetScreen
 
 namespace {
-const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
-const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
-const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
-
-const QColor kTeal{0x00, 0x80, 0x80};
+const QString &kMenuPrompt = Prompts::MenuTight;
+const QString &kNextPrompt = Prompts::NextTight;
+const QString &kStepPrompt = Prompts::StepTight;
 
 // The working area left of the pickers and buttons, between the titles and
 // the prompt line; the memo covers exactly this.
 const QRect kWorkArea(16, 144, 624, 476);
 constexpr int kButtonRowY = 540;
 
-// The digits of the pickers; the eighth item carries a trailing full-width
-// space, as the column lessons have always shown it.
-QStringList pickerDigits()
+TLesson productLesson(const TProductSheet &sheet)
 {
-    QStringList items = TComboBox::digits();
-    items[7] = QStringLiteral("７　");
-    return items;
+    TLesson l;
+    l.title = sheet.title;
+    l.subtitle = sheet.subtitle;
+    l.quitQuestion = sheet.quitQuestion;
+    l.markedPrompt = sheet.markedPrompt;
+    return l;
 }
 }  // namespace
 
 TProductSheetScreen::TProductSheetScreen(const Services &services, const TProductSheet &sheet)
-    : TSheetScreen(services, Frame{sheet.quitQuestion, 500, 600}), desc_(sheet)
+    : TSheetScreen(services, productLesson(sheet)), desc_(sheet)
 {
+    places_ = TPlacePickers(this, Look::Pickers::Product);
     Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, sheet.title);
     Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, sheet.subtitle);
 
@@ -166,6 +167,7 @@ TProductSheetScreen::TProductSheetScreen(const Services &services, const TProduc
                             {RightEdge - 185, kButtonRowY});
     CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
                             {RightEdge - 90, kButtonRowY});
+    setNextButton(CuteButton4);
     CuteButton1->move(RightEdge - 285, BottomRowY);
     CuteButton2->move(RightEdge - 185, BottomRowY);
     CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {RightEdge - 90, BottomRowY});
@@ -180,6 +182,7 @@ TProductSheetScreen::TProductSheetScreen(const Services &services, const TProduc
 
     Image1 = addPicture(QStringLiteral("Image1"));
     Label3 = addPromptLabel(QStringLiteral("Label3"));
+    setPromptLabel(Label3);
     // Room for the two-line prompts of the columns.
     Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
 }
@@ -192,39 +195,10 @@ void TProductSheetScreen::placeSign(int places)
     sheet_.rules.value(0)->setGeometry(gap.x(), gap.center().y(), gap.width() + 8, 2);
 }
 
-TComboBox *TProductSheetScreen::addPlacePicker(const QString &name, int place, const QString &placeName)
-{
-    const int x = RightEdge - PickerWidth - place * (PickerWidth + PickerGap);
-    TComboBox *c = addPicker(name, pickerDigits(), {x, PickerTop}, PickerWidth, 10, placeName);
-    c->hide();
-    pickers_.append({place, c});
-    placeNames_.append(placeName);
-    return c;
-}
-
-TComboBox *TProductSheetScreen::picker(int place) const
-{
-    for (const auto &[p, c] : pickers_)
-        if (p == place)
-            return c;
-    return nullptr;
-}
-
-void TProductSheetScreen::enableOnly(const QList<int> &places)
-{
-    for (const auto &[p, c] : pickers_)
-        c->setEnabled(places.contains(p));
-}
-
 void TProductSheetScreen::ShowPickers()
 {
-    for (int i = 0; i < pickers_.size(); ++i) {
-        TComboBox *c = pickers_[i].second;
-        c->show();
-        c->setEnabled(true);
-        c->setItemIndex(-1);
-        c->setText(placeNames_[i]);
-    }
+    places_.show();
+    places_.enable(0);
 }
 
 void TProductSheetScreen::HideRedLines()
@@ -247,8 +221,7 @@ void TProductSheetScreen::ResetScreen()
     for (int n = 4; n <= desc_.lastLabel; ++n)
         if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
             l->setCaption(QString());
-    for (const auto &[p, c] : std::as_const(pickers_))
-        c->hide();
+    places_.hide();
     HideRedLines();
     for (int n = 1; n <= desc_.lastShape; ++n)
         if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
@@ -297,12 +270,8 @@ void TProductSheetScreen::ShowColumnStep()
 
 void TProductSheetScreen::MarkAnswer()
 {
-    const bool right = LessonState.GivenAnswer == problem_.answer();
-    sheet_.mark->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(MarkCue(right));
     Label4->setCaption(problem_.equation());
-    CuteButton4->setEnabled(true);
-    Prompt(desc_.markedPrompt);
+    Mark({LessonState.MenuChoice, {problem_.a, problem_.b}, problem_.answer(), LessonState.GivenAnswer});
 }
 
 void TProductSheetScreen::FormCreate()
@@ -449,10 +418,10 @@ TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOne
     Image5 = w->addLink(QStringLiteral("Image5"), 0, 3, 0);
     const QRect below = w->cell(2, 0);
     Label5 = w->addText(QStringLiteral("Label5"), QRect(8, below.bottom() + 10, 440, 476 - below.bottom() - 12), 18,
-                        kTeal, Qt::AlignLeft | Qt::AlignTop);
+                        Look::Teal, Qt::AlignLeft | Qt::AlignTop);
     Label13 = w->addText(QStringLiteral("Label13"), QRect(460, below.bottom() + 10, 150, 146), 96, Look::Red,
                          Qt::AlignCenter);
-    Label13->setProperty("markLabel", true);
+    setMarkLabel(Label13);
 
     Sheet &s = sheet();
     s.rows = {Label6, Label7, Label8};
@@ -463,11 +432,11 @@ TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOne
     s.strokes = {Shape2, Shape3};
     s.mark = Label13;
 
-    ComboBox6 = addPlacePicker(QStringLiteral("ComboBox6"), 4, QStringLiteral("万"));
-    ComboBox5 = addPlacePicker(QStringLiteral("ComboBox5"), 3, QStringLiteral("千"));
-    ComboBox4 = addPlacePicker(QStringLiteral("ComboBox4"), 2, QStringLiteral("百"));
-    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), 1, QStringLiteral("十"));
-    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), 0, QStringLiteral("一"));
+    ComboBox6 = places_.add({"ComboBox6", 4, QStringLiteral("万")});
+    ComboBox5 = places_.add({"ComboBox5", 3, QStringLiteral("千")});
+    ComboBox4 = places_.add({"ComboBox4", 2, QStringLiteral("百")});
+    ComboBox3 = places_.add({"ComboBox3", 1, QStringLiteral("十")});
+    ComboBox2 = places_.add({"ComboBox2", 0, QStringLiteral("一")});
 }
 
 void TForm17::takeBackMenu()
@@ -517,7 +486,7 @@ void TForm17::PoseTestProblem()
     HideRedLines();
     Image2->show();
     ShowPickers();
-    enableOnly({0, 1});
+    places_.enableOnly({0, 1});
     CuteButton4->setEnabled(false);
     Prompt(ByOneDigitPrompt(0));
 }
@@ -538,7 +507,7 @@ int &entryOf(int place)
 
 void TForm17::picked(int place)
 {
-    const int pick = picker(place)->itemIndex();
+    const int pick = places_.picker(place)->itemIndex();
     if (pick < 0)
         return;  // nothing picked
     if (place > 0)
@@ -575,7 +544,7 @@ void TForm17::completeColumn(int partial)
         sheet().carries[done]->setCaption(QString::number(partial / 10));
     column_ = done + 1;
     ShowPickers();
-    enableOnly({column_, column_ + 1});
+    places_.enableOnly({column_, column_ + 1});
     HideRedLines();
     sheet().redLines[column_]->show();
     // The carry of the column to the right, now used, is struck through.

@@ -134,12 +134,6 @@ protected:
     // row, and the first rule from that box to a little beyond the rows.
     void placeSign(int places);
 
-    // A digit picker for `place` (0 the ones) in the row of pickers at the
-    // right, hidden until ShowPickers; ResetScreen hides it again.
-    TComboBox *addPlacePicker(const QString &name, int place, const QString &placeName);
-    TComboBox *picker(int place) const;
-    // Only the pickers of `places` take a pick; the others are shown disabled.
-    void enableOnly(const QList<int> &places);
 
     // The lesson's own parts of the flow.
     virtual void takeBackMenu() {}                 // on show, before anything else
@@ -158,17 +152,12 @@ protected:
     void setPosed() { posed_ = true; }
     void setMarked() { marked_ = true; }
 
-    static constexpr int RightEdge = 935;
-    static constexpr int PickerTop = 150;
-    static constexpr int PickerWidth = 50;
-    static constexpr int PickerGap = 6;
+    static constexpr int RightEdge = Look::RightEdge;
 
 private:
 
     TProductSheet desc_;
     Sheet sheet_;
-    QList<std::pair<int, TComboBox *>> pickers_;  // by place
-    QList<QString> placeNames_;
     ColumnProduct problem_;
     bool walking_ = false;  // a problem is being worked step by step in study mode
     bool posed_ = false;

@@ -55,7 +55,12 @@ const QStringList kPickerPlaceholders{QStringLiteral("千"), QStringLiteral("百
 }  // namespace
 
 TForm2::TForm2(const Services &services)
-    : TScreen(services, Frame{QStringLiteral("おわっても いいの？"), 1000, 600})
+    : TLessonScreen(services, [] {
+          TLesson l;
+          l.title = QStringLiteral("何千万まで");
+          l.firstBlinkMs = 1000;
+          return l;
+      }())
 {
     const int w = Look::ScreenWidth;
     Label1 = addLabel(QStringLiteral("Label1"), QRect(160, 14, w - 320, 52), 40, Qt::AlignCenter,
@@ -88,7 +93,7 @@ TForm2::TForm2(const Services &services)
     Label5->hide();
 
     Label22 = addLabel(QStringLiteral("Label22"), QRect(700, 450, 140, 140), 96, Qt::AlignCenter, QString(), Look::Red);
-    Label22->setProperty("markLabel", true);
+    setMarkLabel(Label22);
     Label23 = addLabel(QStringLiteral("Label23"), QRect(kQuestionX, 500, 600, 40), 26);
     Label24 = addLabel(QStringLiteral("Label24"), QRect(kQuestionX, 548, 600, 40), 26);
 
@@ -236,10 +241,13 @@ void TForm2::DrawProblem()
     }
 }
 
-void TForm2::Mark(bool right)
+void TForm2::MarkNumber(bool right)
 {
-    Label22->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(MarkCue(right));
+    // The kanji questions are marked by their texts; the number stands for them.
+    LessonAnswer a{LessonState.AuxCount, {LessonState.Answer}, LessonState.Answer, LessonState.GivenAnswer};
+    if (LessonState.AuxCount == 3)
+        a.given = right ? a.right : -1;
+    Mark(a);
 }
 
 void TForm2::AskToGoOn()
@@ -329,7 +337,7 @@ void TForm2::ComboBox10Change()
     for (int place = 0; place < PlaceCount; ++place)
         answerColumn_[place]->setCaption(d[place] > 0 ? QString::number(d[place]) : QString());
     LessonState.GivenAnswer = ContributionSum();
-    Mark(LessonState.GivenAnswer == LessonState.Answer);
+    MarkNumber(LessonState.GivenAnswer == LessonState.Answer);
     AskToGoOn();
 }
 
@@ -349,7 +357,7 @@ void TForm2::ComboBox2Change()
         LessonState.Entry5 = pick;
         Label23->setCaption(DigitsAnswerLine(LessonState.Answer));
         LessonState.GivenAnswer = ContributionSum();
-        Mark(LessonState.GivenAnswer == LessonState.Answer);
+        MarkNumber(LessonState.GivenAnswer == LessonState.Answer);
         AskToGoOn();
         break;
     case 3:
@@ -389,7 +397,7 @@ void TForm2::ComboBox11Change()
         return;
     }
     kanjiMarked_ = true;
-    Mark(TextB == TextA);
+    MarkNumber(TextB == TextA);
     Label23->setCaption(KanjiAnswerLine(TextA));
     AskToGoOn();
 }
