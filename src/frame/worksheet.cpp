@@ -199,38 +199,35 @@ TLesson sheetLesson(const TWorksheetLesson &lesson)
 }
 }  // namespace
 
-TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson)
-    : TSheetScreen(services, sheetLesson(lesson)), lesson_(lesson)
+TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame)
+    : TLessonScreen(services, lesson)
 {
-    places_ = TPlacePickers(this, Look::Pickers::Sheet);
     Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, lesson.title);
     Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, lesson.subtitle);
+    if (!frame.menuItems.isEmpty())
+        sheetMenu_ = addPicker(QStringLiteral("ComboBox1"), frame.menuItems, {20, 14}, 130,
+                               int(frame.menuItems.size()), frame.menuText);
 
-    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), lesson.menuItems, {20, 14}, 130, int(lesson.menuItems.size()),
-                          lesson.menuText);
+    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, frame.grid, this);
+    Label4 = Worksheet->addText(QStringLiteral("Label4"), frame.problemLine, 40, Look::Navy);
 
-    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, TWorksheet::Grid{}, this);
-    Label4 = Worksheet->addText(QStringLiteral("Label4"), QRect(8, 34, 608, 62), 40, Look::Navy);
-    Label5 = Worksheet->addText(QStringLiteral("Label5"), QRect(8, 104, 388, 364), 18, Look::Teal,
-                                Qt::AlignLeft | Qt::AlignTop);
-
+    constexpr int right = Look::RightEdge;
     CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
-                            {RightEdge - 285, kButtonRowY});
-    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer,
-                            {RightEdge - 185, kButtonRowY});
+                            {right - 285, kButtonRowY});
+    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer, {right - 185, kButtonRowY});
     CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {RightEdge - 90, kButtonRowY});
+                            {right - 90, kButtonRowY});
     setNextButton(CuteButton4);
-    CuteButton1->move(RightEdge - 285, BottomRowY);
-    CuteButton2->move(RightEdge - 185, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {RightEdge - 90, BottomRowY});
+    CuteButton1->move(right - 285, BottomRowY);
+    CuteButton2->move(right - 185, BottomRowY);
+    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {right - 90, BottomRowY});
 
     Memo1 = new TMemo(QStringLiteral("Memo1"), this);
-    Memo1->setGeometry(kWorkArea.x(), lesson.memoDesignTop < 0 ? kWorkArea.y() : lesson.memoDesignTop,
+    Memo1->setGeometry(kWorkArea.x(), frame.memoDesignTop < 0 ? kWorkArea.y() : frame.memoDesignTop,
                        kWorkArea.width(), kWorkArea.height());
     Memo1->setFont(Look::face(17));
-    Memo1->setLines(lesson.memoLines);
-    Memo1->setVerticalScrollBarPolicy(lesson.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    Memo1->setLines(frame.memoLines);
+    Memo1->setVerticalScrollBarPolicy(frame.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     Memo1->hide();
 
     Image1 = addPicture(QStringLiteral("Image1"));
@@ -238,6 +235,29 @@ TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLes
     setPromptLabel(Label3);
     // Room for the two-line prompts of the columns.
     Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
+}
+
+namespace {
+TSheetScreen::SheetFrame worksheetFrame(const TWorksheetLesson &lesson)
+{
+    TSheetScreen::SheetFrame f;
+    f.problemLine = QRect(8, 34, 608, 62);
+    f.menuItems = lesson.menuItems;
+    f.menuText = lesson.menuText;
+    f.memoLines = lesson.memoLines;
+    f.memoScrollBar = lesson.memoScrollBar;
+    f.memoDesignTop = lesson.memoDesignTop;
+    return f;
+}
+}  // namespace
+
+TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson)
+    : TSheetScreen(services, sheetLesson(lesson), worksheetFrame(lesson)), lesson_(lesson)
+{
+    places_ = TPlacePickers(this, Look::Pickers::Sheet);
+    ComboBox1 = sheetMenu_;
+    Label5 = Worksheet->addText(QStringLiteral("Label5"), QRect(8, 104, 388, 364), 18, Look::Teal,
+                                Qt::AlignLeft | Qt::AlignTop);
 }
 
 const TWorksheetScreen::Sheet &TWorksheetScreen::buildSheet(const SheetNames &names, const QColor &markColor)

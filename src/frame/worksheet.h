@@ -173,6 +173,12 @@ struct TWorksheetLesson {
 class TSheetScreen : public TLessonScreen {
     Q_OBJECT
 public:
+    TLabel *Label1;            // chapter title at the top
+    TLabel *Label2;            // lesson title under it
+    TLabel *Label3;            // prompt line beside the picture
+    TLabel *Label4;            // problem line: the problem with "?", later with its answer
+    TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
+    TImage *Image1;            // the 64 × 64 picture
     TCuteButton *CuteButton4;  // "つぎへ"
     TCuteButton *CuteButton5;  // step button, "ステップ１" …
     TCuteButton *CuteButton6;  // "ポイント": shows and hides Memo1
@@ -181,8 +187,23 @@ public:
 
     virtual void ShowColumnStep() = 0;  // step ColumnStep of the example on show
 
+    // What differs between the sheets' frames.
+    struct SheetFrame {
+        TWorksheet::Grid grid;       // the worksheet's boxes
+        QRect problemLine;           // Label4, in the working area
+        QStringList menuItems;       // ComboBox1 at the top left, made here when there are items
+        QString menuText;
+        QStringList memoLines;       // the "ポイント" text
+        bool memoScrollBar = false;  // the memo shows its scroll bar (always), or none
+        int memoDesignTop = -1;      // where the hidden memo waits; -1 over the working area
+    };
+
 protected:
-    using TLessonScreen::TLessonScreen;
+    // The titles, the working area with its problem line, the step row
+    // ("ポイント", the step button, "つぎへ"), the toggle, the memo, the
+    // picture and the two-line prompt.
+    TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame);
+    TComboBox *sheetMenu_ = nullptr;  // the menu made by the frame, if any
 
     // The digit pickers in the row at the right, each hidden until
     // ShowPickers; ResetScreen hides them again.
@@ -203,17 +224,9 @@ protected:
 class TWorksheetScreen : public TSheetScreen {
     Q_OBJECT
 public:
-    TLabel *Label1;            // chapter title at the top
-    TLabel *Label2;            // lesson title under it
-    TLabel *Label3;            // prompt line beside the picture
-    TLabel *Label4;            // problem line: the problem with "?", later with its answer
     TLabel *Label5;            // explanation of the step on show, teal, left
     TShape *Shape1;            // the rule under the second row
     TComboBox *ComboBox1;      // menu of the kinds of problem
-    TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
-    TImage *Image1;            // the 64 × 64 picture
-
-    TLabel *promptLabel() const override { return Label3; }
 
     // The screen's procedures.
     virtual void ResetScreen();

@@ -135,11 +135,6 @@ const QString &kMenuPrompt = Prompts::MenuTight;
 const QString &kNextPrompt = Prompts::NextTight;
 const QString &kStepPrompt = Prompts::StepTight;
 
-// The working area left of the pickers and buttons, between the titles and
-// the prompt line; the memo covers exactly this.
-const QRect kWorkArea(16, 144, 624, 476);
-constexpr int kButtonRowY = 540;
-
 TLesson productLesson(const TProductSheet &sheet)
 {
     TLesson l;
@@ -152,39 +147,12 @@ TLesson productLesson(const TProductSheet &sheet)
 }  // namespace
 
 TProductSheetScreen::TProductSheetScreen(const Services &services, const TProductSheet &sheet)
-    : TSheetScreen(services, productLesson(sheet)), desc_(sheet)
+    : TSheetScreen(services, productLesson(sheet),
+                   SheetFrame{sheet.grid, QRect(8, 0, 608, 56), {}, {}, sheet.memoLines, sheet.memoScrollBar,
+                              sheet.memoDesignTop}),
+      desc_(sheet)
 {
     places_ = TPlacePickers(this, Look::Pickers::Product);
-    Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, sheet.title);
-    Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, sheet.subtitle);
-
-    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, sheet.grid, this);
-    Label4 = Worksheet->addText(QStringLiteral("Label4"), QRect(8, 0, 608, 56), 40, Look::Navy);
-
-    CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
-                            {RightEdge - 285, kButtonRowY});
-    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer,
-                            {RightEdge - 185, kButtonRowY});
-    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {RightEdge - 90, kButtonRowY});
-    setNextButton(CuteButton4);
-    CuteButton1->move(RightEdge - 285, BottomRowY);
-    CuteButton2->move(RightEdge - 185, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {RightEdge - 90, BottomRowY});
-
-    Memo1 = new TMemo(QStringLiteral("Memo1"), this);
-    Memo1->setGeometry(kWorkArea.x(), sheet.memoDesignTop < 0 ? kWorkArea.y() : sheet.memoDesignTop,
-                       kWorkArea.width(), kWorkArea.height());
-    Memo1->setFont(Look::face(17));
-    Memo1->setLines(sheet.memoLines);
-    Memo1->setVerticalScrollBarPolicy(sheet.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    Memo1->hide();
-
-    Image1 = addPicture(QStringLiteral("Image1"));
-    Label3 = addPromptLabel(QStringLiteral("Label3"));
-    setPromptLabel(Label3);
-    // Room for the two-line prompts of the columns.
-    Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
 }
 
 void TProductSheetScreen::placeSign(int places)

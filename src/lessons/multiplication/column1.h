@@ -87,15 +87,7 @@ struct TProductSheet {
 class TProductSheetScreen : public TSheetScreen {
     Q_OBJECT
 public:
-    TLabel *Label1;            // chapter title at the top
-    TLabel *Label2;            // lesson title under it
-    TLabel *Label3;            // prompt line beside the picture
-    TLabel *Label4;            // problem line: the problem with "?", later with its answer
     TLabel *Label5;            // explanation of the step on show, teal
-    TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
-    TImage *Image1;            // the 64 × 64 picture
-
-    TLabel *promptLabel() const override { return Label3; }
 
     // The screen's procedures.
     virtual void ResetScreen();
