@@ -34,7 +34,11 @@ int rowY(int row)
 }  // namespace
 
 TForm14::TForm14(const Services &services)
-    : TScreen(services, Frame{QStringLiteral("おわってもいいの？"), 500, 600})
+    : TLessonScreen(services, [] {
+          TLesson l;
+          l.quitQuestion = QStringLiteral("おわってもいいの？");
+          return l;
+      }())
 {
     const int w = Look::ScreenWidth;
     Label1 = addLabel(QStringLiteral("Label1"), QRect(0, 14, w, 52), 40, Qt::AlignCenter, QStringLiteral("かくれ算"));
