@@ -232,6 +232,8 @@ void MentalTest::marking()
     t.random.script(script);
     QVERIFY(act(s, QStringLiteral("next")));
     t.cues.clear();
+    // Every mark passes the lesson frame, which hands the answer on as data.
+    QSignalSpy handedOn(s, SIGNAL(answerMarked(LessonAnswer)));
 
     QStringList seenMarks;
     for (const QString &p : picks) {
@@ -250,6 +252,12 @@ void MentalTest::marking()
     QCOMPARE(seenMarks, marks);
     QCOMPARE(t.cues.played, cues);
     QCOMPARE(LessonState.GivenAnswer, given);
+    QCOMPARE(handedOn.size(), marks.size());
+    const auto last = handedOn.last().at(0).value<LessonAnswer>();
+    QCOMPARE(last.given, given);
+    QCOMPARE(last.right, LessonState.Answer);
+    QCOMPARE(last.operands, (QList<int>{LessonState.OperandA, LessonState.OperandB}));
+    QCOMPARE(last.correct(), marks.last() == QStringLiteral("○"));
     // The pickers stay usable after the mark, showing what was picked.
     for (const QString &name : pickerNames(form))
         QVERIFY(!TestProgram::control<TComboBox>(s, name)->isHidden());

@@ -234,7 +234,7 @@ void TForm1::Timer2Timer()
 void TForm1::Timer3Timer()
 {
     LessonState.SoundOn = 1;
-    PlayCue(services_, 16);
+    PlayCue(services_, Cue::Charararan);
     Timer3->stop();
 }
 

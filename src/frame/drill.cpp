@@ -403,7 +403,7 @@ void TDrillScreen::AnswerGiven(bool right, const DrillLogRow &row)
     CuteButton4->setEnabled(true);
     CuteButton5->setEnabled(true);
     Prompt(kNextPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 namespace {
@@ -452,7 +452,7 @@ void TDrillScreen::FormCreate()
     if (drill_.showDisablesTimeList)
         ComboBox2->setEnabled(false);
     Prompt(kMenuPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TDrillScreen::ComboBox1Change()
@@ -473,7 +473,7 @@ void TDrillScreen::ComboBox2Change()
     TimeLimit = DrillTimeLimit(ComboBox2->itemIndex());
     CuteButton3->setEnabled(true);
     Prompt(kStartPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TDrillScreen::CuteButton3Click()
@@ -492,7 +492,7 @@ void TDrillScreen::CuteButton3Click()
         log->first();
         log->clearTable();
     }
-    PlayCue(12);
+    PlayCue(Cue::Poon);
     // A clock still running from an earlier drill would end this one.
     Timer3->stop();
     if (TimeLimit > 0) {
@@ -501,14 +501,14 @@ void TDrillScreen::CuteButton3Click()
     }
     timeLeft_->start(TimeLimit);
     Prompt(startPrompt());
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TDrillScreen::CuteButton4Click()
 {
     DrawProblem();
     ShowPickers();
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     if (drill_.nextBlinks)
         Prompt(nextPrompt());
     else
@@ -523,7 +523,7 @@ void TDrillScreen::CuteButton5Click()
     CuteButton5->setEnabled(false);
     CuteButton6->setEnabled(true);
     Prompt(kStopPrompt);
-    PlayCue(19);
+    PlayCue(Cue::Chararan);
 }
 
 void TDrillScreen::CuteButton6Click()
@@ -553,7 +553,7 @@ void TDrillScreen::AnswerPickerChanged(int place)
     if (place == closingPlace() && posed_)
         AnswerPicked();
     else if (p.slot)
-        PlayCue(17);
+        PlayCue(Cue::Bun);
 }
 
 int TDrillScreen::placeNamed(const QString &name) const

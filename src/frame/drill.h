@@ -125,7 +125,7 @@ struct TDrill {
     bool picksNeedAProblem = false;      // an answer pick writes nothing without a problem on screen
     bool menuResets = true;              // a menu pick begins with ResetScreen
     bool menuZeroesProblemNo = false;    // a menu pick also zeroes ProblemNo (and CorrectCount)
-    int menuCue = 17;                    // cue of a menu pick
+    Cue menuCue = Cue::Bun;              // cue of a menu pick
     bool drawResets = false;             // DrawProblem begins with ResetScreen (no skipping)
     bool showsProblemNo = true;          // Label3 reads "もんだい：" and the number while a drill runs
     bool nextBlinks = true;              // "つぎへ" blinks the new prompt (else it only sets the text)

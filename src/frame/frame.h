@@ -1,4 +1,5 @@
 #pragma once
+#include "frame/cue.h"
 #include "frame/platform.h"
 
 #include <QDateTime>
@@ -27,6 +28,10 @@ QStringList MissingFiles(const QString &appDir);
 // Plays cue n through the one player: the file is opened anew every time
 // (which cuts the cue sounding now) and heard only once sound is on.
 void PlayCue(const Services &services, int cue);
+inline void PlayCue(const Services &services, Cue cue)
+{
+    PlayCue(services, int(cue));
+}
 
 // Starts the one-flicker blink of a prompt line on its screen's Timer2.
 void BlinkPrompt(QTimer *timer2);

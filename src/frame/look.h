@@ -1,6 +1,8 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QRect>
+#include <QStringList>
 
 // The colours and the rounded face every screen is drawn in.
 namespace Look {
@@ -17,6 +19,7 @@ inline const QColor Cream{0xFF, 0xFB, 0xF0};
 inline const QColor Answer{0xBD, 0xE8, 0xD7};   // "答え", step buttons, lesson buttons
 inline const QColor Next{0xFF, 0xA6, 0xFF};     // "つぎへ"
 inline const QColor Results{0xC0, 0xEF, 0xCD};  // "けっか"
+inline const QColor Teal{0x00, 0x80, 0x80};     // a worked explanation
 
 // The pick lists. The selection is painted in the screen's accent colour,
 // which every screen carries as its palette's Highlight.
@@ -32,8 +35,51 @@ inline constexpr qreal PickGlyphGrowth = 1.3;       // digits painted up to this
 
 inline constexpr int ScreenWidth = 955;
 inline constexpr int ScreenHeight = 716;
-// The right edge the lists, pickers and buttons at a screen's right keep.
+// The right edge the lessons' and drills' pickers and buttons keep, 20 pixels in.
 inline constexpr int RightEdge = ScreenWidth - 20;
+
+// A row of answer pickers standing at the right edge, the highest place on
+// the left: its top, the width of one picker and the gap between two.
+struct PickerRow {
+    int top;
+    int width;
+    int gap;
+    // The left edge of the picker for `place` (0 the ones, the rightmost).
+    constexpr int x(int place) const { return RightEdge - width - place * (width + gap); }
+};
+// The tops and widths of the lessons' picker rows, one set for all.
+namespace Pickers {
+inline constexpr PickerRow Mental{130, 64, 10};      // mental addition and subtraction
+inline constexpr PickerRow Division{136, 80, 8};     // the quotient and the remainder
+inline constexpr PickerRow Sheet{150, 56, 8};        // column sheets, multiplying by 0, 10 and 100
+inline constexpr PickerRow Rules{150, 80, 8};        // the one answer of the multiplication rules
+inline constexpr PickerRow Product{150, 50, 6};      // column multiplication, five places        // the one answer of the multiplication rules
+inline constexpr PickerRow TensMental{196, 56, 8};   // tens and hundreds in the head
+inline constexpr PickerRow Units{200, 60, 8};        // units of measure
+}  // namespace Pickers
+
+// Where a lesson screen's shared parts stand: the chapter title and the
+// lesson title, centred; the problem line and the mark "○"/"×"; "つぎへ".
+// The prompt line, the picture and the bottom row ("おわる", "もくじへ",
+// the toggle) stand where the frame puts them on every screen.
+struct LessonGeometry {
+    QRect title;                 // Label1
+    int titlePixels = 40;
+    QRect subtitle;              // Label2
+    int subtitlePixels = 26;
+    QRect problem;               // the problem line
+    int problemPixels = 48;
+    QRect mark;                  // "○" or "×", red
+    int markPixels = 96;
+    QPoint next;                 // "つぎへ"
+    int quitX = RightEdge - 290;   // "おわる", on the bottom row
+    int backX = RightEdge - 190;   // "もくじへ"
+    int toggleX = RightEdge - 90;  // the study/test toggle
+};
+
+// The digits "０" … "９" of the lessons' answer pickers: the eighth item
+// carries a trailing full-width space, as the lessons have always shown it.
+QStringList digitItems();
 
 // The rounded Gothic face at a pixel size; falls back to Noto Sans CJK.
 QFont face(int pixelSize, bool bold = false);

@@ -75,7 +75,7 @@ void TScreen::CuteButton2Click()
     close();
 }
 
-void TScreen::PlayCue(int cue)
+void TScreen::PlayCue(Cue cue)
 {
     ::PlayCue(services_, cue);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "frame/controls.h"
+#include "frame/cue.h"
 #include "frame/platform.h"
 
 #include <QDialog>
@@ -48,7 +49,7 @@ protected:
     // pick list in focus goes to the first list that takes digits.
     void keyPressEvent(QKeyEvent *event) override;
 
-    void PlayCue(int cue);
+    void PlayCue(Cue cue);
     void BlinkPrompt();
     // Sets the prompt's text and starts its blink.
     void Prompt(const QString &text);

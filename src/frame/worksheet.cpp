@@ -2,6 +2,7 @@
 
 #include "frame/lessonstate.h"
 #include "frame/look.h"
+#include "frame/prompts.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -176,67 +177,87 @@ TLabel *TWorksheet::addText(const QString &name, const QRect &geometry, int pixe
 // ---------------------------------------------------------------- TWorksheetScreen
 
 namespace {
-const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
-const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
-const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
-const QString kMemoShownPrompt = QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
-const QString kMemoHiddenPrompt = QStringLiteral("「メニュー」を えらんでね！");
-
-const QColor kTeal{0x00, 0x80, 0x80};
+const QString &kMenuPrompt = Prompts::MenuTight;
+const QString &kNextPrompt = Prompts::NextTight;
+const QString &kStepPrompt = Prompts::StepTight;
+const QString &kMemoShownPrompt = Prompts::MemoShown;
+const QString &kMemoHiddenPrompt = Prompts::Menu;
 
 // The working area left of the pickers and buttons, between the titles and
 // the prompt line; the memo covers exactly this.
 const QRect kWorkArea(16, 144, 624, 476);
-constexpr int kPickerWidth = 56;
-constexpr int kPickerGap = 8;
 constexpr int kButtonRowY = 540;
 
-// The digits of the pickers; the eighth item carries a trailing full-width
-// space, as the column lessons have always shown it.
-QStringList pickerDigits()
+TLesson sheetLesson(const TWorksheetLesson &lesson)
 {
-    QStringList items = TComboBox::digits();
-    items[7] = QStringLiteral("７　");
-    return items;
+    TLesson l;
+    l.title = lesson.title;
+    l.subtitle = lesson.subtitle;
+    l.quitQuestion = QStringLiteral("おわってもいいの？");
+    l.markedPrompt = Prompts::NextTight;
+    return l;
 }
 }  // namespace
 
-TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson)
-    : TSheetScreen(services, Frame{QStringLiteral("おわってもいいの？"), 500, 600}), lesson_(lesson)
+TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame)
+    : TLessonScreen(services, lesson)
 {
     Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, lesson.title);
     Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, lesson.subtitle);
+    if (!frame.menuItems.isEmpty())
+        sheetMenu_ = addPicker(QStringLiteral("ComboBox1"), frame.menuItems, {20, 14}, 130,
+                               int(frame.menuItems.size()), frame.menuText);
 
-    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), lesson.menuItems, {20, 14}, 130, int(lesson.menuItems.size()),
-                          lesson.menuText);
+    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, frame.grid, this);
+    Label4 = Worksheet->addText(QStringLiteral("Label4"), frame.problemLine, 40, Look::Navy);
 
-    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, TWorksheet::Grid{}, this);
-    Label4 = Worksheet->addText(QStringLiteral("Label4"), QRect(8, 34, 608, 62), 40, Look::Navy);
-    Label5 = Worksheet->addText(QStringLiteral("Label5"), QRect(8, 104, 388, 364), 18, kTeal,
-                                Qt::AlignLeft | Qt::AlignTop);
-
+    constexpr int right = Look::RightEdge;
     CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
-                            {RightEdge - 285, kButtonRowY});
-    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer,
-                            {RightEdge - 185, kButtonRowY});
+                            {right - 285, kButtonRowY});
+    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer, {right - 185, kButtonRowY});
     CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {RightEdge - 90, kButtonRowY});
-    CuteButton1->move(RightEdge - 285, BottomRowY);
-    CuteButton2->move(RightEdge - 185, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {RightEdge - 90, BottomRowY});
+                            {right - 90, kButtonRowY});
+    setNextButton(CuteButton4);
+    CuteButton1->move(right - 285, BottomRowY);
+    CuteButton2->move(right - 185, BottomRowY);
+    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {right - 90, BottomRowY});
 
     Memo1 = new TMemo(QStringLiteral("Memo1"), this);
-    Memo1->setGeometry(kWorkArea.x(), lesson.memoDesignTop < 0 ? kWorkArea.y() : lesson.memoDesignTop,
+    Memo1->setGeometry(kWorkArea.x(), frame.memoDesignTop < 0 ? kWorkArea.y() : frame.memoDesignTop,
                        kWorkArea.width(), kWorkArea.height());
     Memo1->setFont(Look::face(17));
-    Memo1->setLines(lesson.memoLines);
-    Memo1->setVerticalScrollBarPolicy(lesson.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    Memo1->setLines(frame.memoLines);
+    Memo1->setVerticalScrollBarPolicy(frame.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     Memo1->hide();
 
     Image1 = addPicture(QStringLiteral("Image1"));
     Label3 = addPromptLabel(QStringLiteral("Label3"));
+    setPromptLabel(Label3);
     // Room for the two-line prompts of the columns.
     Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
+}
+
+namespace {
+TSheetScreen::SheetFrame worksheetFrame(const TWorksheetLesson &lesson)
+{
+    TSheetScreen::SheetFrame f;
+    f.problemLine = QRect(8, 34, 608, 62);
+    f.menuItems = lesson.menuItems;
+    f.menuText = lesson.menuText;
+    f.memoLines = lesson.memoLines;
+    f.memoScrollBar = lesson.memoScrollBar;
+    f.memoDesignTop = lesson.memoDesignTop;
+    return f;
+}
+}  // namespace
+
+TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson)
+    : TSheetScreen(services, sheetLesson(lesson), worksheetFrame(lesson)), lesson_(lesson)
+{
+    places_ = TPlacePickers(this, Look::Pickers::Sheet);
+    ComboBox1 = sheetMenu_;
+    Label5 = Worksheet->addText(QStringLiteral("Label5"), QRect(8, 104, 388, 364), 18, Look::Teal,
+                                Qt::AlignLeft | Qt::AlignTop);
 }
 
 const TWorksheetScreen::Sheet &TWorksheetScreen::buildSheet(const SheetNames &names, const QColor &markColor)
@@ -256,26 +277,8 @@ const TWorksheetScreen::Sheet &TWorksheetScreen::buildSheet(const SheetNames &na
     const QRect below = Worksheet->cell(2, 3);
     sheet_.mark = Worksheet->addText(names.mark, QRect(460, below.bottom() + 14, 150, 146), 96, Look::Red,
                                      Qt::AlignCenter);
-    sheet_.mark->setProperty("markLabel", true);
+    setMarkLabel(sheet_.mark);
     return sheet_;
-}
-
-TComboBox *TWorksheetScreen::addPlacePicker(const QString &name, int place, const QString &placeName)
-{
-    const int x = RightEdge - kPickerWidth - place * (kPickerWidth + kPickerGap);
-    TComboBox *picker = addPicker(name, pickerDigits(), {x, PickerTop}, kPickerWidth, 10, placeName);
-    picker->hide();
-    places_.append({picker, placeName});
-    return picker;
-}
-
-void TWorksheetScreen::ResetPickers()
-{
-    for (const Place &p : places_) {
-        p.picker->setItemIndex(-1);
-        p.picker->setText(p.name);
-        p.picker->show();
-    }
 }
 
 void TWorksheetScreen::ResetScreen()
@@ -289,8 +292,7 @@ void TWorksheetScreen::ResetScreen()
     for (int n = 4; n <= lesson_.lastLabel; ++n)
         if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
             l->setCaption(QString());
-    for (const Place &p : places_)
-        p.picker->hide();
+    places_.hide();
     for (int n = 1; n <= lesson_.lastShape; ++n)
         if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
             s->hide();
@@ -326,12 +328,8 @@ void TWorksheetScreen::ShowColumnStep()
 
 void TWorksheetScreen::MarkAnswer()
 {
-    const bool right = LessonState.GivenAnswer == LessonState.Answer;
-    sheet_.mark->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
     Label4->setCaption(equation());
-    CuteButton4->setEnabled(true);
-    Prompt(kNextPrompt);
+    Mark({MenuPicked(), {LessonState.OperandA, LessonState.OperandB}, LessonState.Answer, LessonState.GivenAnswer});
 }
 
 void TWorksheetScreen::FormCreate()
@@ -339,30 +337,29 @@ void TWorksheetScreen::FormCreate()
     SetLessonMode(CuteButton3, 1);
     // The shared menu field may hold another screen's item: this screen
     // goes on with its own menu's.
-    if (menu_ > 0)
-        LessonState.MenuChoice = menu_;
+    if (MenuPicked() > 0)
+        restoreMenu();
     ResetScreen();
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
     Prompt(kMenuPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TWorksheetScreen::ComboBox1Change()
 {
     ResetScreen();
     LessonState.StepNo = 0;
-    menu_ = ComboBox1->itemIndex() + 1;
-    LessonState.MenuChoice = menu_;
+    keepMenu(ComboBox1->itemIndex() + 1);
     SetLessonMode(CuteButton3, 1);
     CuteButton4->setEnabled(true);
     Prompt(kNextPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TWorksheetScreen::CuteButton4Click()
 {
-    if (menu_ <= 0)
+    if (MenuPicked() <= 0)
         return;  // nothing to pose before this screen's menu is picked
     ResetScreen();
     if (LessonState.LessonMode == 1) {
@@ -374,12 +371,12 @@ void TWorksheetScreen::CuteButton4Click()
     } else {
         PoseTestProblem();
     }
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TWorksheetScreen::CuteButton5Click()
 {
-    if (menu_ <= 0 || LessonState.LessonMode != 1)
+    if (MenuPicked() <= 0 || LessonState.LessonMode != 1)
         return;
     stepPressed(exampleSteps());
 }
@@ -399,10 +396,10 @@ void TSheetScreen::stepPressed(int steps)
     CuteButton5->setCaption(StepCaption(last ? 1 : LessonState.ColumnStep + 1));
     if (last) {
         CuteButton4->setEnabled(true);
-        PlayCue(12);
+        PlayCue(Cue::Poon);
         Prompt(kNextPrompt);
     } else {
-        PlayCue(17);
+        PlayCue(Cue::Bun);
         Prompt(kStepPrompt);
     }
 }
@@ -413,12 +410,12 @@ void TSheetScreen::memoPressed()
         LessonState.GridShown = 0;
         showMemo(false);
         Prompt(kMemoHiddenPrompt);
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
     } else {
         showMemo(true);
         Prompt(kMemoShownPrompt);
         LessonState.GridShown = 1;
-        PlayCue(15);
+        PlayCue(Cue::Sharan);
     }
 }
 

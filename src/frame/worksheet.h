@@ -18,7 +18,8 @@
 // stroke may go through any digit box of any row, side carries stand in the
 // boxes right of the rows (sideCell), and red link lines in the gap between
 // two rows (gapBelow), all on the same grid.
-#include "frame/screen.h"
+#include "frame/lesson.h"
+#include "frame/places.h"
 
 #include <QList>
 #include <QString>
@@ -169,9 +170,15 @@ struct TWorksheetLesson {
 // What every screen with a column worksheet shares: the working area, the
 // step button that walks a worked example and names the next step, "つぎへ"
 // that it opens at the last step, and the "ポイント" memo over the working area.
-class TSheetScreen : public TScreen {
+class TSheetScreen : public TLessonScreen {
     Q_OBJECT
 public:
+    TLabel *Label1;            // chapter title at the top
+    TLabel *Label2;            // lesson title under it
+    TLabel *Label3;            // prompt line beside the picture
+    TLabel *Label4;            // problem line: the problem with "?", later with its answer
+    TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
+    TImage *Image1;            // the 64 × 64 picture
     TCuteButton *CuteButton4;  // "つぎへ"
     TCuteButton *CuteButton5;  // step button, "ステップ１" …
     TCuteButton *CuteButton6;  // "ポイント": shows and hides Memo1
@@ -180,8 +187,27 @@ public:
 
     virtual void ShowColumnStep() = 0;  // step ColumnStep of the example on show
 
+    // What differs between the sheets' frames.
+    struct SheetFrame {
+        TWorksheet::Grid grid;       // the worksheet's boxes
+        QRect problemLine;           // Label4, in the working area
+        QStringList menuItems;       // ComboBox1 at the top left, made here when there are items
+        QString menuText;
+        QStringList memoLines;       // the "ポイント" text
+        bool memoScrollBar = false;  // the memo shows its scroll bar (always), or none
+        int memoDesignTop = -1;      // where the hidden memo waits; -1 over the working area
+    };
+
 protected:
-    using TScreen::TScreen;
+    // The titles, the working area with its problem line, the step row
+    // ("ポイント", the step button, "つぎへ"), the toggle, the memo, the
+    // picture and the two-line prompt.
+    TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame);
+    TComboBox *sheetMenu_ = nullptr;  // the menu made by the frame, if any
+
+    // The digit pickers in the row at the right, each hidden until
+    // ShowPickers; ResetScreen hides them again.
+    TPlacePickers places_;
 
     // One press of the step button over an example of `steps` steps: the
     // next step shown, the button naming the one after it (step 1 again
@@ -198,17 +224,9 @@ protected:
 class TWorksheetScreen : public TSheetScreen {
     Q_OBJECT
 public:
-    TLabel *Label1;            // chapter title at the top
-    TLabel *Label2;            // lesson title under it
-    TLabel *Label3;            // prompt line beside the picture
-    TLabel *Label4;            // problem line: the problem with "?", later with its answer
     TLabel *Label5;            // explanation of the step on show, teal, left
     TShape *Shape1;            // the rule under the second row
     TComboBox *ComboBox1;      // menu of the kinds of problem
-    TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
-    TImage *Image1;            // the 64 × 64 picture
-
-    TLabel *promptLabel() const override { return Label3; }
 
     // The screen's procedures.
     virtual void ResetScreen();
@@ -217,10 +235,6 @@ public:
     virtual void DrawProblem() = 0;   // a random problem for the menu item
     void ShowColumnStep() override;   // step ColumnStep of the example on show
     void MarkAnswer();                // "○"/"×" for GivenAnswer, the answer shown
-
-    // The menu item picked on this screen (1, 2, …), 0 before its menu is
-    // picked. MenuChoice is shared by every screen; this one is the screen's own.
-    int MenuPicked() const { return menu_; }
 
 public slots:
     void FormCreate();
@@ -255,20 +269,12 @@ protected:
     const Sheet &buildSheet(const SheetNames &names, const QColor &markColor);
     const Sheet &sheet() const { return sheet_; }
 
-    // A digit picker for `place` (0 the ones) in the row of pickers at the
-    // right, hidden until ShowPickers; ResetScreen hides it again.
-    TComboBox *addPlacePicker(const QString &name, int place, const QString &placeName);
-    struct Place {
-        TComboBox *picker;
-        QString name;  // shown in the field while nothing is picked
-    };
-    const QList<Place> &places() const { return places_; }
     // All pickers shown, none picked, each with its place name.
-    void ResetPickers();
+    void ResetPickers() { places_.show(); }
 
     // The lesson's own parts of the flow.
     virtual int exampleCount() const = 0;                   // worked examples of the menu item
-    virtual int exampleSteps() const { return menu_ + 3; }  // steps of one: 4 for three places, 5 for four
+    virtual int exampleSteps() const { return MenuPicked() + 3; }  // steps of one: 4 for three places, 5 for four
     virtual WorkedStep exampleStep(int step) const = 0;     // step `step` of the example on show
     virtual QString sign() const = 0;                       // "+", "-"
     virtual QString equation() const = 0;                   // the problem line with its answer
@@ -280,14 +286,11 @@ protected:
     bool posed() const { return posed_; }
     void setPosed() { posed_ = true; }
 
-    static constexpr int RightEdge = 935;
-    static constexpr int PickerTop = 150;
+    static constexpr int RightEdge = Look::RightEdge;
 
 private:
 
     TWorksheetLesson lesson_;
     Sheet sheet_;
-    QList<Place> places_;
-    int menu_ = 0;
     bool posed_ = false;
 };

@@ -179,10 +179,10 @@ TForm6::TForm6(const Services &services) : TWorksheetScreen(services, additionLe
     Label10 = s.marks[2];
     Label11 = s.marks[3];
 
-    ComboBox5 = addPlacePicker(QStringLiteral("ComboBox5"), 3, QStringLiteral("千"));
-    ComboBox4 = addPlacePicker(QStringLiteral("ComboBox4"), 2, QStringLiteral("百"));
-    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), 1, QStringLiteral("十"));
-    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), 0, QStringLiteral("一"));
+    ComboBox5 = places_.add({"ComboBox5", 3, QStringLiteral("千")});
+    ComboBox4 = places_.add({"ComboBox4", 2, QStringLiteral("百")});
+    ComboBox3 = places_.add({"ComboBox3", 1, QStringLiteral("十")});
+    ComboBox2 = places_.add({"ComboBox2", 0, QStringLiteral("一")});
 }
 
 void TForm6::ResetScreen()
@@ -238,7 +238,7 @@ void TForm6::CuteButton3Click()
         CuteButton5->setEnabled(false);
     }
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm6::PoseTestProblem()
@@ -268,7 +268,7 @@ void TForm6::prependDigit(int digit)
 void TForm6::askColumn(int stage)
 {
     ShowPickers();
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     Prompt(AdditionColumnPrompt(stage));
 }
 
@@ -303,7 +303,7 @@ void TForm6::ComboBox3Change()
     if (!working())
         return;
     if (LessonState.StepNo == 0) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     if (LessonState.StepNo != 1)
@@ -326,7 +326,7 @@ void TForm6::ComboBox4Change()
     if (!working())
         return;
     if (LessonState.StepNo == 1) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     if (LessonState.StepNo != 2)
@@ -355,12 +355,12 @@ void TForm6::ComboBox5Change()
     if (!working())
         return;
     if (LessonState.StepNo == 2) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     if (LessonState.StepNo != 3)
         return;
     LessonState.GivenAnswer = Label8->caption().toInt() + 1000 * LessonState.Entry2;
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     markSum();
 }

@@ -292,10 +292,10 @@ TForm7::TForm7(const Services &services) : TWorksheetScreen(services, subtractio
     Shape3 = s.strokes[2];
     Shape4 = s.strokes[3];
 
-    ComboBox5 = addPlacePicker(QStringLiteral("ComboBox5"), 3, QStringLiteral("千"));
-    ComboBox4 = addPlacePicker(QStringLiteral("ComboBox4"), 2, QStringLiteral("百"));
-    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), 1, QStringLiteral("十"));
-    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), 0, QStringLiteral("一"));
+    ComboBox5 = places_.add({"ComboBox5", 3, QStringLiteral("千")});
+    ComboBox4 = places_.add({"ComboBox4", 2, QStringLiteral("百")});
+    ComboBox3 = places_.add({"ComboBox3", 1, QStringLiteral("十")});
+    ComboBox2 = places_.add({"ComboBox2", 0, QStringLiteral("一")});
 }
 
 void TForm7::ResetScreen()
@@ -307,8 +307,7 @@ void TForm7::ResetScreen()
 void TForm7::ShowPickers()
 {
     ResetPickers();
-    for (const Place &p : places())
-        p.picker->setEnabled(false);
+    places_.enableOnly({});
 }
 
 void TForm7::DrawExample()
@@ -352,7 +351,7 @@ void TForm7::CuteButton3Click()
     if (SwitchLessonMode(CuteButton3) == 1)
         LessonState.StepNo = 0;
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm7::PoseTestProblem()
@@ -384,7 +383,7 @@ void TForm7::nextColumn(int column, TComboBox *done, TComboBox *next, bool reset
         done->setEnabled(false);
     next->setEnabled(true);
     column_ = column + 1;
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     Prompt(columnPrompt(column_));
 }
 

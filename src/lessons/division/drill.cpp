@@ -37,7 +37,7 @@ TDrill divisionDrill()
         .layout = {.resultsTop = 404, .resultsPitch = 50, .gridBottom = 392},
         .showRuns = TDrill::ShowRuns::OnceAtCreation, .showDisablesTimeList = true,
         // After the first menu pick a time may be picked at any moment.
-        .resetDisablesTimeList = false, .resetZeroesPlaces = true, .picksNeedAProblem = true, .menuCue = 12,
+        .resetDisablesTimeList = false, .resetZeroesPlaces = true, .picksNeedAProblem = true, .menuCue = Cue::Poon,
         .drawResets = true,        // no problem can be skipped
         .showsProblemNo = false};  // no "もんだい：" line while the drill runs
 }

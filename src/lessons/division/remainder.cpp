@@ -65,8 +65,11 @@ DivisionStory RemainderStory()
 
 TForm22::TForm22(const Services &services) : TDivisionLesson(services, RemainderStory())
 {
-    ComboBox2 = addAnswerPicker(QStringLiteral("ComboBox2"), 0, DivisionPickerItems(3, true), QStringLiteral("あまり"));
-    ComboBox3 = addAnswerPicker(QStringLiteral("ComboBox3"), 1, DivisionPickerItems(2, true), QStringLiteral("答え"));
+    ComboBox2 = places_.add({"ComboBox2", 0, QStringLiteral("あまり"), 1, nullptr, Keeps::Digit,
+                             DivisionPickerItems(3, true)});
+    // The quotient waits in Entry4 for the remainder's pick.
+    ComboBox3 = places_.add({"ComboBox3", 1, QStringLiteral("答え"), 1, &TLessonState::Entry4, Keeps::Digit,
+                             DivisionPickerItems(2, true)});
 }
 
 void TForm22::DrawProblem()
@@ -82,8 +85,8 @@ void TForm22::DrawProblem()
 
 void TForm22::ComboBox3Change()
 {
-    LessonState.Entry4 = ComboBox3->itemIndex();
-    PlayCue(17);
+    places_.pick(ComboBox3);
+    PlayCue(Cue::Bun);
 }
 
 void TForm22::ComboBox2Change()
@@ -91,6 +94,6 @@ void TForm22::ComboBox2Change()
     const DivisionProblem p{LessonState.OperandA, LessonState.OperandB, LessonState.OperandC};
     Label4->setCaption(DivisionCheck(p));
     Label5->setCaption(DivisionEquation(p));
-    // The quotient first: a wrong quotient is wrong whatever the remainder.
-    Mark(LessonState.Entry4 == p.quotient && ComboBox2->itemIndex() == p.remainder);
+    // The quotient and the remainder are marked together.
+    Mark({2, {p.dividend(), p.divisor}, p.quotient, LessonState.Entry4, p.remainder, places_.digit(0)});
 }

@@ -2,6 +2,7 @@
 
 #include "frame/lessonstate.h"
 #include "frame/look.h"
+#include "frame/prompts.h"
 #include "frame/platform.h"
 
 #include <QHash>
@@ -180,7 +181,7 @@ void TStoryBox::paintEvent(QPaintEvent *)
 namespace {
 // On the 955 × 716 window: the pictures and texts at the left, the menu,
 // the pickers and the buttons at the right.
-constexpr int kRightEdge = Look::ScreenWidth - 20;
+constexpr int kRightEdge = Look::RightEdge;
 constexpr int kLeft = 24;
 constexpr int kAppleGap = 2;
 constexpr int kFramePad = 4;
@@ -192,9 +193,6 @@ constexpr int kPerBox = 4;
 constexpr int kBoxes = 3;
 constexpr int kTextTop = 296;
 constexpr int kTextBottom = 600;
-constexpr int kPickerTop = 136;
-constexpr int kPickerWidth = 80;
-constexpr int kPickerGap = 8;
 constexpr int kMenuWidth = 170;
 constexpr int kStepRowY = 588;
 
@@ -206,11 +204,27 @@ int frameWidth(int apples)
 const QString kStep1Caption = QStringLiteral("ステップ１");
 const QString kStep2Caption = QStringLiteral("ステップ２");
 const QString kShowPrompt = QStringLiteral("メニューを えらんでね！");
-const QString kMenuPrompt = QStringLiteral("「メニュー」を えらんでね！");
-const QString kStepPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
-const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
-const QString kMemoPrompt = QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
-const QString kNoTest = QStringLiteral("このメニューには テストは ないよ。");
+
+TLesson divisionLesson(const DivisionStory &story)
+{
+    TLesson l;
+    l.title = QStringLiteral("わり算");
+    l.subtitle = story.subtitle;
+    Look::LessonGeometry &g = l.geometry;
+    // The titles stand centred on the window, clear of the menu at the right.
+    const int titleLeft = 193;
+    const int titleWidth = 570;
+    g.title = QRect(titleLeft, 10, titleWidth, 52);
+    g.subtitle = QRect(titleLeft, 64, titleWidth, 36);
+    g.problem = QRect(kLeft, 120, story.textWidth, 72);
+    g.problemPixels = 44;
+    g.mark = story.markPlace;
+    g.next = QPoint(kRightEdge - 90, kStepRowY);
+    l.markedPrompt = Prompts::Next;
+    l.noTestMenus = {1};  // the story has no test
+    l.refusal = QStringLiteral("このメニューには テストは ないよ。");
+    return l;
+}
 
 QString lines(const QStringList &text)
 {
@@ -221,15 +235,10 @@ QString lines(const QStringList &text)
 // ---------------------------------------------------------------- the screen
 
 TDivisionLesson::TDivisionLesson(const Services &services, const DivisionStory &story)
-    : TScreen(services, Frame{QStringLiteral("おわっても いいの？"), 500, 600}), story_(story)
+    : TLessonScreen(services, divisionLesson(story)), places_(this, Look::Pickers::Division), story_(story)
 {
-    // The titles stand centred on the window, clear of the menu at the right.
-    const int titleLeft = 193;
-    const int titleWidth = 570;
-    Label1 = addLabel(QStringLiteral("Label1"), QRect(titleLeft, 10, titleWidth, 52), 40, Qt::AlignCenter,
-                      QStringLiteral("わり算"));
-    Label2 = addLabel(QStringLiteral("Label2"), QRect(titleLeft, 64, titleWidth, 36), 26, Qt::AlignCenter,
-                      story.subtitle);
+    Label1 = addTitle(QStringLiteral("Label1"));
+    Label2 = addSubtitle(QStringLiteral("Label2"));
 
     // The pictures: the heap in its long tray, the three boxes under it and
     // what is left over beside the last one. The apples in a frame are its
@@ -264,10 +273,8 @@ TDivisionLesson::TDivisionLesson(const Services &services, const DivisionStory &
 
     Label4 = addLabel(QStringLiteral("Label4"), QRect(kLeft, kTextTop, story.textWidth, kTextBottom - kTextTop), 20,
                       Qt::AlignLeft | Qt::AlignTop);
-    Label5 = addLabel(QStringLiteral("Label5"), QRect(kLeft, 120, story.textWidth, 72), 44,
-                      Qt::AlignLeft | Qt::AlignVCenter);
-    Label6 = addLabel(QStringLiteral("Label6"), story.markPlace, 96, Qt::AlignCenter, QString(), Look::Red);
-    Label6->setProperty("markLabel", true);
+    Label5 = addProblemLine(QStringLiteral("Label5"));
+    Label6 = addMark(QStringLiteral("Label6"));
 
     ComboBox1 = addPicker(QStringLiteral("ComboBox1"), story.menuItems, {kRightEdge - kMenuWidth, 20}, kMenuWidth,
                           int(story.menuItems.size()), QStringLiteral("   メニュー"));
@@ -275,38 +282,13 @@ TDivisionLesson::TDivisionLesson(const Services &services, const DivisionStory &
     CuteButton5 = addButton(QStringLiteral("CuteButton5"), kStep1Caption, Look::Answer, {kRightEdge - 290, kStepRowY});
     CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
                             {kRightEdge - 190, kStepRowY});
-    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {kRightEdge - 90, kStepRowY});
-    CuteButton1->move(kRightEdge - 290, BottomRowY);
-    CuteButton2->move(kRightEdge - 190, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {kRightEdge - 90, BottomRowY});
+    CuteButton4 = addNextButton(QStringLiteral("CuteButton4"));
+    CuteButton3 = addToggle(QStringLiteral("CuteButton3"));
 
     // The memo fits its lines; "ポイント" brings it up from where it waits.
-    Memo1 = new TMemo(QStringLiteral("Memo1"), this);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setFocusPolicy(Qt::NoFocus);
-    Memo1->setFont(Look::face(18));
-    QPalette mp = Memo1->palette();
-    mp.setColor(QPalette::Base, Look::Cream);
-    mp.setColor(QPalette::Text, Look::Navy);
-    Memo1->setPalette(mp);
-    Memo1->setLines(story.memo);
-    Memo1->move(story.memoLeft, story.memoDesignedTop);
-    Memo1->hide();
-
-    Image1 = addPicture(QStringLiteral("Image1"));
-    Label3 = addPromptLabel(QStringLiteral("Label3"));
-}
-
-TComboBox *TDivisionLesson::addAnswerPicker(const QString &name, int place, const QStringList &items,
-                                            const QString &placeholder)
-{
-    const int x = kRightEdge - kPickerWidth - place * (kPickerWidth + kPickerGap);
-    TComboBox *picker = addPicker(name, items, {x, kPickerTop}, kPickerWidth, int(items.size()), placeholder);
-    picker->hide();
-    pickers_.append({picker, placeholder});
-    return picker;
+    Memo1 = addMemo(QStringLiteral("Memo1"), story.memo, QRect(story.memoLeft, story.memoDesignedTop, 0, 0),
+                    MemoStyle{18, false, true});
+    Label3 = addPictureAndPrompt(QStringLiteral("Image1"), QStringLiteral("Label3"), &Image1);
 }
 
 void TDivisionLesson::showApples(int from, int to)
@@ -361,8 +343,7 @@ void TDivisionLesson::ResetScreen()
         shape->hide();
     for (TApple *apple : std::as_const(apples_))
         apple->hide();
-    for (const Picker &p : std::as_const(pickers_))
-        p.list->hide();
+    places_.hide();
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
     if (!Memo1->isHidden())
@@ -371,19 +352,7 @@ void TDivisionLesson::ResetScreen()
 
 void TDivisionLesson::ShowPickers()
 {
-    for (const Picker &p : std::as_const(pickers_)) {
-        p.list->setItemIndex(-1);
-        p.list->setText(p.placeholder);
-        p.list->show();
-    }
-}
-
-void TDivisionLesson::Mark(bool right)
-{
-    Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
-    CuteButton4->setEnabled(true);
-    Prompt(kNextPrompt);
+    places_.show();
 }
 
 // ---------------------------------------------------------------- handlers
@@ -392,7 +361,7 @@ void TDivisionLesson::FormCreate()
 {
     SetLessonMode(CuteButton3, 1);
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
     Prompt(kShowPrompt);
 }
 
@@ -406,15 +375,15 @@ void TDivisionLesson::ComboBox1Change()
         showApples(0, story_.rowApples);
         Label4->setCaption(lines(story_.storyStart));
         CuteButton5->setEnabled(true);
-        Prompt(kStepPrompt);
+        Prompt(Prompts::Step);
     } else if (LessonState.MenuChoice == 2) {
         Shape1->show();
         showApples(0, story_.rowApples);
         showBoxes();
         Label4->setCaption(lines(story_.method));
-        Prompt(kMenuPrompt);
+        Prompt(Prompts::Menu);
     }
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TDivisionLesson::CuteButton3Click()
@@ -422,17 +391,16 @@ void TDivisionLesson::CuteButton3Click()
     ResetScreen();
     if (LessonState.LessonMode != 1) {
         SetLessonMode(CuteButton3, 1);
-    } else if (LessonState.MenuChoice == 1) {
-        // The story has no test; the screen stays cleared, in study mode.
-        services().dialogs->message(this, kNoTest);
+    } else if (RefuseTest(LessonState.MenuChoice)) {
+        // The screen stays cleared, in study mode.
     } else {
         SetLessonMode(CuteButton3, 2);
         CuteButton4->setEnabled(true);
         showMemo(false);
         Label5->move(Label5->x(), TestProblemTop);
-        Prompt(kNextPrompt);
+        Prompt(Prompts::Next);
     }
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TDivisionLesson::CuteButton4Click()
@@ -442,7 +410,7 @@ void TDivisionLesson::CuteButton4Click()
     DrawProblem();
     ShowPickers();
     Prompt(story_.posedPrompt);
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TDivisionLesson::CuteButton5Click()
@@ -452,14 +420,14 @@ void TDivisionLesson::CuteButton5Click()
         showBoxes();
         CuteButton5->setCaption(kStep2Caption);
         Label4->setCaption(lines(story_.step1));
-        promptLabel()->setCaption(kStepPrompt);
-        PlayCue(17);
+        promptLabel()->setCaption(Prompts::Step);
+        PlayCue(Cue::Bun);
     } else {
         LessonState.ColumnStep = 0;
         CuteButton5->setCaption(kStep1Caption);
         Label4->setCaption(lines(story_.step2));
-        promptLabel()->setCaption(kMenuPrompt);
-        PlayCue(12);
+        promptLabel()->setCaption(Prompts::Menu);
+        PlayCue(Cue::Poon);
     }
     BlinkPrompt();
 }
@@ -471,11 +439,11 @@ void TDivisionLesson::CuteButton6Click()
             ResetScreen();
         Memo1->move(Memo1->x(), MemoShownTop);
         showMemo(true);
-        Prompt(kMemoPrompt);
-        PlayCue(15);
+        Prompt(Prompts::MemoShown);
+        PlayCue(Cue::Sharan);
     } else {
         showMemo(false);
-        Prompt(kMenuPrompt);
-        PlayCue(11);
+        Prompt(Prompts::Menu);
+        PlayCue(Cue::Pipo);
     }
 }

@@ -4,7 +4,8 @@
 // and box pictures, and the lesson screen both division lessons are built
 // from: a picture story told in two steps, the times-table method, test
 // problems answered with digit pickers, and a "ポイント" memo.
-#include "frame/screen.h"
+#include "frame/lesson.h"
+#include "frame/places.h"
 
 #include <QImage>
 #include <QList>
@@ -108,7 +109,7 @@ struct DivisionStory {
 // problem and the pupil answers it through the pickers the lesson adds.
 // TForm21 answers an exact division with one picker; TForm22 a division
 // with a remainder with two.
-class TDivisionLesson : public TScreen {
+class TDivisionLesson : public TLessonScreen {
     Q_OBJECT
 public:
     TLabel *Label1;            // chapter title "わり算"
@@ -133,7 +134,6 @@ public:
     // any left over beside the boxes.
     const QList<TApple *> &apples() const { return apples_; }
 
-    TLabel *promptLabel() const override { return Label3; }
     const DivisionStory &story() const { return story_; }
 
     // Clears the lesson area: the story step back to its first, the texts
@@ -161,10 +161,8 @@ protected:
     TDivisionLesson(const Services &services, const DivisionStory &story);
     void shown() override { FormCreate(); }
 
-    // An answer picker at the right, `place` 0 the rightmost.
-    TComboBox *addAnswerPicker(const QString &name, int place, const QStringList &items, const QString &placeholder);
-    // The end of an answer: the mark with its cue, and "つぎへ" for the next.
-    void Mark(bool right);
+    // The answer pickers at the right, `place` 0 the rightmost.
+    TPlacePickers places_;
 
 private:
     void showApples(int from, int to);  // indexes into apples_, to exclusive
@@ -175,9 +173,4 @@ private:
     bool memoFitted_ = false;
     DivisionStory story_;
     QList<TApple *> apples_;
-    struct Picker {
-        TComboBox *list;
-        QString placeholder;
-    };
-    QList<Picker> pickers_;
 };

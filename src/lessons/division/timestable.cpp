@@ -63,7 +63,7 @@ DivisionStory TimesTableStory()
 
 TForm21::TForm21(const Services &services) : TDivisionLesson(services, TimesTableStory())
 {
-    ComboBox2 = addAnswerPicker(QStringLiteral("ComboBox2"), 0, DivisionPickerItems(2, true), QStringLiteral("答え"));
+    ComboBox2 = places_.add({"ComboBox2", 0, QStringLiteral("答え"), 1, nullptr, Keeps::Digit, DivisionPickerItems(2, true)});
 }
 
 void TForm21::DrawProblem()
@@ -77,9 +77,9 @@ void TForm21::DrawProblem()
 
 void TForm21::ComboBox2Change()
 {
-    LessonState.GivenAnswer = ComboBox2->itemIndex();
+    LessonState.GivenAnswer = places_.value();
     const DivisionProblem p{LessonState.OperandA, LessonState.OperandB, 0};
     Label4->setCaption(TimesTableFact(p));
     Label5->setCaption(DivisionEquation(p));
-    Mark(LessonState.GivenAnswer == LessonState.Answer);
+    Mark({2, {p.dividend(), p.divisor}, LessonState.Answer, LessonState.GivenAnswer});
 }

@@ -34,7 +34,11 @@ int rowY(int row)
 }  // namespace
 
 TForm14::TForm14(const Services &services)
-    : TScreen(services, Frame{QStringLiteral("おわってもいいの？"), 500, 600})
+    : TLessonScreen(services, [] {
+          TLesson l;
+          l.quitQuestion = QStringLiteral("おわってもいいの？");
+          return l;
+      }())
 {
     const int w = Look::ScreenWidth;
     Label1 = addLabel(QStringLiteral("Label1"), QRect(0, 14, w, 52), 40, Qt::AlignCenter, QStringLiteral("かくれ算"));
@@ -148,14 +152,14 @@ void TForm14::SetUpExample()
     DrawProblem();
     CuteButton5->setEnabled(true);
     Prompt(kReadyPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm14::FormCreate()
 {
     ResetScreen();
     Prompt(kMenuPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm14::ComboBox1Change()
@@ -174,10 +178,10 @@ void TForm14::CuteButton5Click()
     }
     ShowStep();
     if (LessonState.ColumnStep < HiddenSteps) {
-        PlayCue(17);
+        PlayCue(Cue::Bun);
         Prompt(kStepPrompt);
     } else {
-        PlayCue(12);
+        PlayCue(Cue::Poon);
         Prompt(kDonePrompt);
     }
 }

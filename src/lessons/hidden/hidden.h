@@ -6,10 +6,10 @@
 // writing each found digit into its box, the carry or borrow mark above the
 // next column, and the reasoning in words. Nothing is asked and nothing is
 // marked.
-#include "frame/screen.h"
+#include "frame/lesson.h"
 #include "lessons/hidden/examples.h"
 
-class TForm14 : public TScreen {
+class TForm14 : public TLessonScreen {
     Q_OBJECT
 public:
     explicit TForm14(const Services &services);

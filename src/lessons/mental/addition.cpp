@@ -4,17 +4,13 @@
 
 TForm3::TForm3(const Services &services) : TMentalLesson(services, MentalOp::Add)
 {
-    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), 2, {QStringLiteral("１")}, 1, QStringLiteral("百"));
+    // The only hundreds a sum of two two-digit numbers can have: "１".
+    ComboBox3 = places_.add({"ComboBox3", 2, QStringLiteral("百"), 100, &TLessonState::Entry3, Keeps::Value,
+                             {QStringLiteral("１")}, 1});
 }
 
 void TForm3::ComboBox3Change()
 {
-    // The only hundreds a sum of two two-digit numbers can have.
-    LessonState.Entry3 = 100;
-    PlayCue(17);
-}
-
-int TForm3::higherPlaces() const
-{
-    return LessonState.Entry3 + LessonState.Entry4;
+    places_.pick(ComboBox3);
+    PlayCue(Cue::Bun);
 }

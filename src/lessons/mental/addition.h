@@ -13,7 +13,4 @@ public:
 
 public slots:
     void ComboBox3Change();
-
-protected:
-    int higherPlaces() const override;
 };

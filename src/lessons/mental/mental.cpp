@@ -2,6 +2,7 @@
 
 #include "frame/lessonstate.h"
 #include "frame/look.h"
+#include "frame/prompts.h"
 
 // ---------------------------------------------------------------- arithmetic
 
@@ -111,65 +112,41 @@ QString MentalSubtitle(MentalOp op)
 // ---------------------------------------------------------------- the screen
 
 namespace {
-const QString kReadyPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
-const QString kStudyPrompt = QStringLiteral("「こたえ」ボタンを おしてね！");
-const QString kTestPrompt = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
-
-// Layout on the 955 × 716 window.
-constexpr int kPickerWidth = 64;
-constexpr int kPickerGap = 10;
-constexpr int kPickerTop = 130;
-constexpr int kRightEdge = Look::ScreenWidth - 20;
-
-// The digits of the tens and ones pickers; the eighth item carries a
-// trailing full-width space, as the lessons have always shown it.
-QStringList pickerDigits()
+TLesson mentalLesson(MentalOp op)
 {
-    QStringList items = TComboBox::digits();
-    items[7] = QStringLiteral("７　");
-    return items;
+    TLesson l;
+    l.title = QStringLiteral("あん算");
+    l.subtitle = MentalSubtitle(op);
+    Look::LessonGeometry &g = l.geometry;
+    g.title = QRect(0, 14, Look::ScreenWidth, 52);
+    g.subtitle = QRect(0, 70, Look::ScreenWidth, 36);
+    g.problem = QRect(60, 170, 560, 72);
+    g.mark = QRect(690, 470, 140, 140);
+    g.next = QPoint(Look::RightEdge - 90, 470);
+    l.markedPrompt = Prompts::Next;
+    return l;
 }
+
+const QString kTestPrompt = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
 }  // namespace
 
 TMentalLesson::TMentalLesson(const Services &services, MentalOp op)
-    : TScreen(services, Frame{QStringLiteral("おわっても いいの？"), 500, 600}), op_(op)
+    : TLessonScreen(services, mentalLesson(op)), places_(this, Look::Pickers::Mental), op_(op)
 {
-    const int w = Look::ScreenWidth;
-    Label1 = addLabel(QStringLiteral("Label1"), QRect(0, 14, w, 52), 40, Qt::AlignCenter, QStringLiteral("あん算"));
-    Label2 = addLabel(QStringLiteral("Label2"), QRect(0, 70, w, 36), 26, Qt::AlignCenter, MentalSubtitle(op));
-    Label4 = addLabel(QStringLiteral("Label4"), QRect(60, 170, 560, 72), 48);
+    Label1 = addTitle(QStringLiteral("Label1"));
+    Label2 = addSubtitle(QStringLiteral("Label2"));
+    Label4 = addProblemLine(QStringLiteral("Label4"));
     Label5 = addLabel(QStringLiteral("Label5"), QRect(60, 262, 600, 120), 26, Qt::AlignLeft | Qt::AlignTop);
-    Label6 = addLabel(QStringLiteral("Label6"), QRect(690, 470, 140, 140), 96, Qt::AlignCenter, QString(), Look::Red);
-    Label6->setProperty("markLabel", true);
+    Label6 = addMark(QStringLiteral("Label6"));
 
-    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), 1, pickerDigits(), 10, QStringLiteral("十"));
-    ComboBox1 = addPlacePicker(QStringLiteral("ComboBox1"), 0, pickerDigits(), 10, QStringLiteral("一"));
+    ComboBox2 = places_.add({"ComboBox2", 1, QStringLiteral("十"), 10, &TLessonState::Entry4, Keeps::Value});
+    ComboBox1 = places_.add({"ComboBox1", 0, QStringLiteral("一")});
 
-    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next, {kRightEdge - 90, 470});
-    CuteButton5 = addButton(QStringLiteral("CuteButton5"), QStringLiteral("答え"), Look::Answer, {kRightEdge - 90, 514});
-
-    // Bottom row: "おわる", "もくじへ", then the toggle.
-    CuteButton1->move(kRightEdge - 290, BottomRowY);
-    CuteButton2->move(kRightEdge - 190, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {kRightEdge - 90, BottomRowY});
-
-    Image3 = addPicture(QStringLiteral("Image3"));
-    Label3 = addPromptLabel(QStringLiteral("Label3"));
-}
-
-TComboBox *TMentalLesson::addPlacePicker(const QString &name, int place, const QStringList &items, int rows,
-                                          const QString &placeName)
-{
-    const int x = kRightEdge - kPickerWidth - place * (kPickerWidth + kPickerGap);
-    TComboBox *picker = addPicker(name, items, {x, kPickerTop}, kPickerWidth, rows, placeName);
-    picker->hide();
-    places_.append({picker, placeName});
-    return picker;
-}
-
-int TMentalLesson::higherPlaces() const
-{
-    return LessonState.Entry4;
+    CuteButton4 = addNextButton(QStringLiteral("CuteButton4"));
+    CuteButton5 = addButton(QStringLiteral("CuteButton5"), QStringLiteral("答え"), Look::Answer,
+                            {Look::RightEdge - 90, 514});
+    CuteButton3 = addToggle(QStringLiteral("CuteButton3"));
+    Label3 = addPictureAndPrompt(QStringLiteral("Image3"), QStringLiteral("Label3"), &Image3);
 }
 
 void TMentalLesson::ResetScreen()
@@ -180,18 +157,13 @@ void TMentalLesson::ResetScreen()
     LessonState.Entry4 = 0;
     Label4->setCaption(QString());
     Label5->setCaption(QString());
-    Label6->setCaption(QString());
-    for (const Place &p : places_)
-        p.picker->hide();
+    ClearMark();
+    places_.hide();
 }
 
 void TMentalLesson::ShowPickers()
 {
-    for (const Place &p : places_) {
-        p.picker->setItemIndex(-1);
-        p.picker->setText(p.name);
-        p.picker->show();
-    }
+    places_.show();
 }
 
 void TMentalLesson::DrawProblem()
@@ -215,8 +187,8 @@ void TMentalLesson::FormCreate()
     ResetScreen();
     CuteButton4->setEnabled(true);
     CuteButton5->setEnabled(false);
-    Prompt(kReadyPrompt);
-    PlayCue(12);
+    Prompt(Prompts::Next);
+    PlayCue(Cue::Poon);
 }
 
 void TMentalLesson::CuteButton3Click()
@@ -228,7 +200,7 @@ void TMentalLesson::CuteButton3Click()
         CuteButton5->setEnabled(false);
     }
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TMentalLesson::CuteButton4Click()
@@ -238,13 +210,13 @@ void TMentalLesson::CuteButton4Click()
     DrawProblem();
     if (LessonState.LessonMode == 1) {
         CuteButton5->setEnabled(true);
-        Prompt(kStudyPrompt);
+        Prompt(Prompts::AnswerButton);
     } else {
         CuteButton5->setEnabled(false);
         ShowPickers();
         Prompt(kTestPrompt);
     }
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TMentalLesson::CuteButton5Click()
@@ -252,23 +224,19 @@ void TMentalLesson::CuteButton5Click()
     ShowWorkedAnswer();
     CuteButton4->setEnabled(true);
     CuteButton5->setEnabled(false);
-    Prompt(kReadyPrompt);
-    PlayCue(12);
+    Prompt(Prompts::Next);
+    PlayCue(Cue::Poon);
 }
 
 void TMentalLesson::ComboBox2Change()
 {
-    LessonState.Entry4 = ComboBox2->itemIndex() * 10;
-    PlayCue(17);
+    places_.pick(ComboBox2);
+    PlayCue(Cue::Bun);
 }
 
 void TMentalLesson::ComboBox1Change()
 {
-    LessonState.GivenAnswer = ComboBox1->itemIndex() + higherPlaces();
+    LessonState.GivenAnswer = places_.value();
     Label4->setCaption(MentalEquation(op_, LessonState.OperandA, LessonState.OperandB));
-    const bool right = LessonState.GivenAnswer == LessonState.Answer;
-    Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
-    CuteButton4->setEnabled(true);
-    Prompt(kReadyPrompt);
+    Mark({int(op_), {LessonState.OperandA, LessonState.OperandB}, LessonState.Answer, LessonState.GivenAnswer});
 }

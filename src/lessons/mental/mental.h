@@ -2,7 +2,8 @@
 // Mental addition and subtraction of two two-digit numbers: the arithmetic
 // (draws, problem lines, the worked explanation in words) as plain functions,
 // and the lesson screen both lessons are built from.
-#include "frame/screen.h"
+#include "frame/lesson.h"
+#include "frame/places.h"
 
 #include <QList>
 #include <QString>
@@ -40,7 +41,7 @@ QString MentalSubtitle(MentalOp op);
 // "答え" explains it in words. Test mode: "つぎへ" poses a problem with the
 // digit pickers; the ones pick marks the answer "○" or "×". TForm3 (addition)
 // adds the hundreds picker; TForm4 (subtraction) is this screen as it is.
-class TMentalLesson : public TScreen {
+class TMentalLesson : public TLessonScreen {
     Q_OBJECT
 public:
     TLabel *Label1;            // title "あん算"
@@ -56,7 +57,6 @@ public:
     TCuteButton *CuteButton4;  // "つぎへ": a new problem
     TCuteButton *CuteButton5;  // "答え": the worked answer (study mode)
 
-    TLabel *promptLabel() const override { return Label3; }
     void created() override { FormCreate(); }
 
     void ResetScreen();
@@ -76,18 +76,10 @@ protected:
     TMentalLesson(const Services &services, MentalOp op);
     void shown() override { FormCreate(); }
 
-    // The pickers stand at the right edge, the highest place on the left:
-    // place 0 is the ones, 1 the tens, 2 the hundreds.
-    TComboBox *addPlacePicker(const QString &name, int place, const QStringList &items, int rows,
-                              const QString &placeName);
-    // What the pickers above the ones add to the ones pick.
-    virtual int higherPlaces() const;
+    // The pickers at the right edge, the highest place on the left: the
+    // tens keep their value in Entry4, the hundreds (addition) in Entry3.
+    TPlacePickers places_;
 
 private:
-    struct Place {
-        TComboBox *picker;
-        QString name;  // shown in the field while nothing is picked
-    };
     MentalOp op_;
-    QList<Place> places_;
 };

@@ -1,6 +1,7 @@
 #include "lessons/multiplication/column1.h"
 
 #include "frame/lessonstate.h"
+#include "frame/prompts.h"
 #include "frame/look.h"
 #include "frame/platform.h"
 
@@ -130,58 +131,28 @@ QString ByOneDigitPrompt(int column)
 // ---------------------------------------------------------------- TProductSheetScreen
 
 namespace {
-const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
-const QString kNextPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
-const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
+const QString &kMenuPrompt = Prompts::MenuTight;
+const QString &kNextPrompt = Prompts::NextTight;
+const QString &kStepPrompt = Prompts::StepTight;
 
-const QColor kTeal{0x00, 0x80, 0x80};
-
-// The working area left of the pickers and buttons, between the titles and
-// the prompt line; the memo covers exactly this.
-const QRect kWorkArea(16, 144, 624, 476);
-constexpr int kButtonRowY = 540;
-
-// The digits of the pickers; the eighth item carries a trailing full-width
-// space, as the column lessons have always shown it.
-QStringList pickerDigits()
+TLesson productLesson(const TProductSheet &sheet)
 {
-    QStringList items = TComboBox::digits();
-    items[7] = QStringLiteral("７　");
-    return items;
+    TLesson l;
+    l.title = sheet.title;
+    l.subtitle = sheet.subtitle;
+    l.quitQuestion = sheet.quitQuestion;
+    l.markedPrompt = sheet.markedPrompt;
+    return l;
 }
 }  // namespace
 
 TProductSheetScreen::TProductSheetScreen(const Services &services, const TProductSheet &sheet)
-    : TSheetScreen(services, Frame{sheet.quitQuestion, 500, 600}), desc_(sheet)
+    : TSheetScreen(services, productLesson(sheet),
+                   SheetFrame{sheet.grid, QRect(8, 0, 608, 56), {}, {}, sheet.memoLines, sheet.memoScrollBar,
+                              sheet.memoDesignTop}),
+      desc_(sheet)
 {
-    Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, sheet.title);
-    Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, sheet.subtitle);
-
-    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, sheet.grid, this);
-    Label4 = Worksheet->addText(QStringLiteral("Label4"), QRect(8, 0, 608, 56), 40, Look::Navy);
-
-    CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
-                            {RightEdge - 285, kButtonRowY});
-    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer,
-                            {RightEdge - 185, kButtonRowY});
-    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {RightEdge - 90, kButtonRowY});
-    CuteButton1->move(RightEdge - 285, BottomRowY);
-    CuteButton2->move(RightEdge - 185, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {RightEdge - 90, BottomRowY});
-
-    Memo1 = new TMemo(QStringLiteral("Memo1"), this);
-    Memo1->setGeometry(kWorkArea.x(), sheet.memoDesignTop < 0 ? kWorkArea.y() : sheet.memoDesignTop,
-                       kWorkArea.width(), kWorkArea.height());
-    Memo1->setFont(Look::face(17));
-    Memo1->setLines(sheet.memoLines);
-    Memo1->setVerticalScrollBarPolicy(sheet.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    Memo1->hide();
-
-    Image1 = addPicture(QStringLiteral("Image1"));
-    Label3 = addPromptLabel(QStringLiteral("Label3"));
-    // Room for the two-line prompts of the columns.
-    Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
+    places_ = TPlacePickers(this, Look::Pickers::Product);
 }
 
 void TProductSheetScreen::placeSign(int places)
@@ -192,39 +163,10 @@ void TProductSheetScreen::placeSign(int places)
     sheet_.rules.value(0)->setGeometry(gap.x(), gap.center().y(), gap.width() + 8, 2);
 }
 
-TComboBox *TProductSheetScreen::addPlacePicker(const QString &name, int place, const QString &placeName)
-{
-    const int x = RightEdge - PickerWidth - place * (PickerWidth + PickerGap);
-    TComboBox *c = addPicker(name, pickerDigits(), {x, PickerTop}, PickerWidth, 10, placeName);
-    c->hide();
-    pickers_.append({place, c});
-    placeNames_.append(placeName);
-    return c;
-}
-
-TComboBox *TProductSheetScreen::picker(int place) const
-{
-    for (const auto &[p, c] : pickers_)
-        if (p == place)
-            return c;
-    return nullptr;
-}
-
-void TProductSheetScreen::enableOnly(const QList<int> &places)
-{
-    for (const auto &[p, c] : pickers_)
-        c->setEnabled(places.contains(p));
-}
-
 void TProductSheetScreen::ShowPickers()
 {
-    for (int i = 0; i < pickers_.size(); ++i) {
-        TComboBox *c = pickers_[i].second;
-        c->show();
-        c->setEnabled(true);
-        c->setItemIndex(-1);
-        c->setText(placeNames_[i]);
-    }
+    places_.show();
+    places_.enable(0);
 }
 
 void TProductSheetScreen::HideRedLines()
@@ -247,8 +189,7 @@ void TProductSheetScreen::ResetScreen()
     for (int n = 4; n <= desc_.lastLabel; ++n)
         if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
             l->setCaption(QString());
-    for (const auto &[p, c] : std::as_const(pickers_))
-        c->hide();
+    places_.hide();
     HideRedLines();
     for (int n = 1; n <= desc_.lastShape; ++n)
         if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
@@ -297,12 +238,8 @@ void TProductSheetScreen::ShowColumnStep()
 
 void TProductSheetScreen::MarkAnswer()
 {
-    const bool right = LessonState.GivenAnswer == problem_.answer();
-    sheet_.mark->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
     Label4->setCaption(problem_.equation());
-    CuteButton4->setEnabled(true);
-    Prompt(desc_.markedPrompt);
+    Mark({LessonState.MenuChoice, {problem_.a, problem_.b}, problem_.answer(), LessonState.GivenAnswer});
 }
 
 void TProductSheetScreen::FormCreate()
@@ -313,7 +250,7 @@ void TProductSheetScreen::FormCreate()
     CuteButton4->setEnabled(desc_.readyWhenShown);
     CuteButton5->setEnabled(false);
     Prompt(desc_.shownPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TProductSheetScreen::CuteButton3Click()
@@ -325,7 +262,7 @@ void TProductSheetScreen::CuteButton3Click()
         CuteButton5->setEnabled(false);
     }
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TProductSheetScreen::CuteButton4Click()
@@ -345,7 +282,7 @@ void TProductSheetScreen::CuteButton4Click()
         PoseTestProblem();
         setPosed();
     }
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TProductSheetScreen::CuteButton5Click()
@@ -449,10 +386,10 @@ TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOne
     Image5 = w->addLink(QStringLiteral("Image5"), 0, 3, 0);
     const QRect below = w->cell(2, 0);
     Label5 = w->addText(QStringLiteral("Label5"), QRect(8, below.bottom() + 10, 440, 476 - below.bottom() - 12), 18,
-                        kTeal, Qt::AlignLeft | Qt::AlignTop);
+                        Look::Teal, Qt::AlignLeft | Qt::AlignTop);
     Label13 = w->addText(QStringLiteral("Label13"), QRect(460, below.bottom() + 10, 150, 146), 96, Look::Red,
                          Qt::AlignCenter);
-    Label13->setProperty("markLabel", true);
+    setMarkLabel(Label13);
 
     Sheet &s = sheet();
     s.rows = {Label6, Label7, Label8};
@@ -463,11 +400,11 @@ TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOne
     s.strokes = {Shape2, Shape3};
     s.mark = Label13;
 
-    ComboBox6 = addPlacePicker(QStringLiteral("ComboBox6"), 4, QStringLiteral("万"));
-    ComboBox5 = addPlacePicker(QStringLiteral("ComboBox5"), 3, QStringLiteral("千"));
-    ComboBox4 = addPlacePicker(QStringLiteral("ComboBox4"), 2, QStringLiteral("百"));
-    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), 1, QStringLiteral("十"));
-    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), 0, QStringLiteral("一"));
+    ComboBox6 = places_.add({"ComboBox6", 4, QStringLiteral("万")});
+    ComboBox5 = places_.add({"ComboBox5", 3, QStringLiteral("千")});
+    ComboBox4 = places_.add({"ComboBox4", 2, QStringLiteral("百")});
+    ComboBox3 = places_.add({"ComboBox3", 1, QStringLiteral("十")});
+    ComboBox2 = places_.add({"ComboBox2", 0, QStringLiteral("一")});
 }
 
 void TForm17::takeBackMenu()
@@ -503,7 +440,7 @@ void TForm17::ComboBox1Change()
     SetLessonMode(CuteButton3, 1);
     CuteButton4->setEnabled(true);
     Prompt(kNextPrompt);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm17::PoseTestProblem()
@@ -517,7 +454,7 @@ void TForm17::PoseTestProblem()
     HideRedLines();
     Image2->show();
     ShowPickers();
-    enableOnly({0, 1});
+    places_.enableOnly({0, 1});
     CuteButton4->setEnabled(false);
     Prompt(ByOneDigitPrompt(0));
 }
@@ -538,7 +475,7 @@ int &entryOf(int place)
 
 void TForm17::picked(int place)
 {
-    const int pick = picker(place)->itemIndex();
+    const int pick = places_.picker(place)->itemIndex();
     if (pick < 0)
         return;  // nothing picked
     if (place > 0)
@@ -546,7 +483,7 @@ void TForm17::picked(int place)
     if (!posed())
         return;
     if (place == column_ + 1) {
-        PlayCue(11);  // the tens digit of the column being worked
+        PlayCue(Cue::Pipo);  // the tens digit of the column being worked
         return;
     }
     if (place == column_)
@@ -575,13 +512,13 @@ void TForm17::completeColumn(int partial)
         sheet().carries[done]->setCaption(QString::number(partial / 10));
     column_ = done + 1;
     ShowPickers();
-    enableOnly({column_, column_ + 1});
+    places_.enableOnly({column_, column_ + 1});
     HideRedLines();
     sheet().redLines[column_]->show();
     // The carry of the column to the right, now used, is struck through.
     if (done > 0 && !sheet().carries[done - 1]->caption().isEmpty())
         if (TShape *stroke = sheet().strokes.value(done - 1))
             stroke->show();
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
     Prompt(ByOneDigitPrompt(column_));
 }

@@ -87,15 +87,7 @@ struct TProductSheet {
 class TProductSheetScreen : public TSheetScreen {
     Q_OBJECT
 public:
-    TLabel *Label1;            // chapter title at the top
-    TLabel *Label2;            // lesson title under it
-    TLabel *Label3;            // prompt line beside the picture
-    TLabel *Label4;            // problem line: the problem with "?", later with its answer
     TLabel *Label5;            // explanation of the step on show, teal
-    TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
-    TImage *Image1;            // the 64 × 64 picture
-
-    TLabel *promptLabel() const override { return Label3; }
 
     // The screen's procedures.
     virtual void ResetScreen();
@@ -134,12 +126,6 @@ protected:
     // row, and the first rule from that box to a little beyond the rows.
     void placeSign(int places);
 
-    // A digit picker for `place` (0 the ones) in the row of pickers at the
-    // right, hidden until ShowPickers; ResetScreen hides it again.
-    TComboBox *addPlacePicker(const QString &name, int place, const QString &placeName);
-    TComboBox *picker(int place) const;
-    // Only the pickers of `places` take a pick; the others are shown disabled.
-    void enableOnly(const QList<int> &places);
 
     // The lesson's own parts of the flow.
     virtual void takeBackMenu() {}                 // on show, before anything else
@@ -158,17 +144,12 @@ protected:
     void setPosed() { posed_ = true; }
     void setMarked() { marked_ = true; }
 
-    static constexpr int RightEdge = 935;
-    static constexpr int PickerTop = 150;
-    static constexpr int PickerWidth = 50;
-    static constexpr int PickerGap = 6;
+    static constexpr int RightEdge = Look::RightEdge;
 
 private:
 
     TProductSheet desc_;
     Sheet sheet_;
-    QList<std::pair<int, TComboBox *>> pickers_;  // by place
-    QList<QString> placeNames_;
     ColumnProduct problem_;
     bool walking_ = false;  // a problem is being worked step by step in study mode
     bool posed_ = false;

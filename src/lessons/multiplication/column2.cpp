@@ -141,7 +141,6 @@ TProductSheet byTwoDigitsSheet()
     return s;
 }
 
-const QColor kTeal{0x00, 0x80, 0x80};
 }  // namespace
 
 TForm18::TForm18(const Services &services) : TProductSheetScreen(services, byTwoDigitsSheet())
@@ -165,11 +164,11 @@ TForm18::TForm18(const Services &services) : TProductSheetScreen(services, byTwo
     Image5 = w->addLink(QStringLiteral("Image5"), 0, 1, 1);
     // The explanation at the left of the rows, the mark under it, beside the product.
     const int left = w->cell(4, 4).x() - 8;
-    Label5 = w->addText(QStringLiteral("Label5"), QRect(8, 64, left - 8, 220), 18, kTeal, Qt::AlignLeft | Qt::AlignTop);
+    Label5 = w->addText(QStringLiteral("Label5"), QRect(8, 64, left - 8, 220), 18, Look::Teal, Qt::AlignLeft | Qt::AlignTop);
     const QRect product = w->cell(4, 0);
     Label14 = w->addText(QStringLiteral("Label14"), QRect(left - 190, product.center().y() - 73, 180, 146), 96,
                          Look::Red, Qt::AlignCenter);
-    Label14->setProperty("markLabel", true);
+    setMarkLabel(Label14);
 
     Sheet &s = sheet();
     s.rows = {Label6, Label7, Label8, Label9, Label10};
@@ -180,10 +179,10 @@ TForm18::TForm18(const Services &services) : TProductSheetScreen(services, byTwo
     s.strokes = {Shape3};
     s.mark = Label14;
 
-    ComboBox4 = addPlacePicker(QStringLiteral("ComboBox4"), 3, QStringLiteral("千"));
-    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), 2, QStringLiteral("百"));
-    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), 1, QStringLiteral("十"));
-    ComboBox1 = addPlacePicker(QStringLiteral("ComboBox1"), 0, QStringLiteral("一"));
+    ComboBox4 = places_.add({"ComboBox4", 3, QStringLiteral("千")});
+    ComboBox3 = places_.add({"ComboBox3", 2, QStringLiteral("百")});
+    ComboBox2 = places_.add({"ComboBox2", 1, QStringLiteral("十")});
+    ComboBox1 = places_.add({"ComboBox1", 0, QStringLiteral("一")});
 }
 
 void TForm18::DrawProblem()
@@ -201,7 +200,7 @@ void TForm18::PoseTestProblem()
     HideRedLines();
     Image2->show();
     ShowPickers();
-    enableOnly({0, 1});
+    places_.enableOnly({0, 1});
     CuteButton4->setEnabled(false);
     Prompt(ByTwoDigitsPrompt(0));
 }
@@ -226,7 +225,7 @@ const QList<int> kStagePickers[] = {{0, 1}, {1, 2}, {1, 2}, {2, 3}, {0, 1, 2, 3}
 
 void TForm18::picked(int place)
 {
-    const int pick = picker(place)->itemIndex();
+    const int pick = places_.picker(place)->itemIndex();
     if (pick < 0)
         return;  // nothing picked
     entryOf(place) = pick;
@@ -246,7 +245,7 @@ void TForm18::picked(int place)
         completeStage(stage, pick + 10 * entryOf(place + 1));
         return;
     }
-    PlayCue(17);
+    PlayCue(Cue::Bun);
     if (place == 1)
         BlinkPrompt();
 }
@@ -284,11 +283,11 @@ void TForm18::completeStage(int stage, int product)
     LessonState.Entry2 = 0;
     LessonState.Entry3 = 0;
     LessonState.Entry4 = 0;
-    enableOnly(kStagePickers[stage + 1]);
+    places_.enableOnly(kStagePickers[stage + 1]);
     // The sum's prompt comes without a blink.
     if (stage < 3)
         Prompt(ByTwoDigitsPrompt(stage + 1));
     else
         Label3->setCaption(ByTwoDigitsPrompt(stage + 1));
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }

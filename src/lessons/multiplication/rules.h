@@ -8,7 +8,7 @@
 //
 // The study-and-test flow of this screen is shared with "0,10,100のかけ算"
 // (TStudyTestLesson): the memo on show, the toggle, "つぎへ" and the marking.
-#include "frame/screen.h"
+#include "frame/studytest.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,69 +38,6 @@ RulesProblem DrawRulesProblem(Random &random);
 // The memo of the rules, 21 lines.
 QStringList RulesStudyText();
 
-// ---------------------------------------------------------------- the shared flow
-
-// How a study-and-test lesson differs from the other.
-struct StudyTestDesign {
-    QString subtitle;       // Label2
-    QStringList memoLines;  // the study text
-    bool memoScrollBar = false;
-    int memoFontPixels = 17;
-    QString problemPrompt;  // the prompt while a problem waits for its answer
-};
-
-// A multiplication lesson without a menu. On show: study mode, the memo at
-// 136 pixels from the top. The toggle into test mode hides the memo and
-// readies "つぎへ"; out of test mode it leaves the screen empty until it is
-// shown again. "つぎへ" poses a problem with the pickers; the pick that
-// completes the answer writes the equation whole and marks it.
-class TStudyTestLesson : public TScreen {
-    Q_OBJECT
-public:
-    TLabel *Label1;            // chapter title "かけ算"
-    TLabel *Label2;            // lesson title
-    TLabel *Label3;            // prompt line beside the picture
-    TLabel *Label4;            // the problem, then the equation whole
-    TLabel *Label6;            // mark "○" or "×"
-    TCuteButton *CuteButton3;  // study/test toggle, "べんきょう" / "テスト"
-    TCuteButton *CuteButton4;  // "つぎへ"
-    TMemo *Memo1;              // the study text
-    TImage *Image3;            // the 64 × 64 picture
-
-    TLabel *promptLabel() const override { return Label3; }
-
-    virtual void ResetScreen();
-    virtual void ShowPickers() = 0;
-    virtual void DrawProblem() = 0;
-
-    // Where the study text stands while it is shown.
-    static constexpr int MemoTop = 136;
-
-public slots:
-    void FormCreate();
-    void CuteButton3Click();
-    void CuteButton4Click();
-
-protected:
-    TStudyTestLesson(const Services &services, const StudyTestDesign &design);
-    void shown() override { FormCreate(); }
-
-    // The answer is complete: the equation whole in the problem line, the
-    // mark for GivenAnswer against Answer, "つぎへ" ready. Only for a
-    // problem this screen posed and has not reset since.
-    void MarkAnswer(const QString &equation);
-    bool posed() const { return posed_; }
-
-    // The pickers' column at the right and the mark beside the problem.
-    static constexpr int RightEdge = 935;
-    static constexpr int PickerTop = 150;
-    static constexpr int NextButtonY = 540;
-
-private:
-    StudyTestDesign design_;
-    bool posed_ = false;
-};
-
 // ---------------------------------------------------------------- the rules screen
 
 class TForm15 : public TStudyTestLesson {
@@ -115,7 +52,6 @@ public:
     const std::optional<RulesProblem> &problem() const { return problem_; }
 
     void ResetScreen() override;
-    void ShowPickers() override;
     void DrawProblem() override;
 
 public slots:

@@ -251,9 +251,7 @@ const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですす
 const QString kMarkedPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
 const QString kMentalPrompt = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
 
-const QColor kTeal{0x00, 0x80, 0x80};
-
-constexpr int kRightEdge = 935;
+constexpr int kRightEdge = Look::RightEdge;
 // The six pickers stand left of the column, under the problem line.
 constexpr int kPickerWidth = 56;
 constexpr int kPickerGap = 8;
@@ -291,7 +289,11 @@ TWorksheet::Grid columnGrid()
 }  // namespace
 
 TForm19::TForm19(const Services &services)
-    : TScreen(services, Frame{QStringLiteral("おわっても いいの？"), 500, 600})
+    : TLessonScreen(services, [] {
+          TLesson l;
+          l.markedPrompt = kMarkedPrompt;
+          return l;
+      }())
 {
     Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, QStringLiteral("かけ算"));
     Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter,
@@ -301,9 +303,9 @@ TForm19::TForm19(const Services &services)
 
     Label4 = addLabel(QStringLiteral("Label4"), QRect(24, 118, 620, 66), 40);
     Label5 = addLabel(QStringLiteral("Label5"), QRect(24, 196, 470, 330), 18, Qt::AlignLeft | Qt::AlignTop, QString(),
-                      kTeal);
+                      Look::Teal);
     Label6 = addLabel(QStringLiteral("Label6"), QRect(770, 300, 150, 150), 100, Qt::AlignCenter, QString(), Look::Red);
-    Label6->setProperty("markLabel", true);
+    setMarkLabel(Label6);
 
     // The column.
     Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kColumnArea, columnGrid(), this);
@@ -331,8 +333,7 @@ TForm19::TForm19(const Services &services)
     placeColumn(1);
 
     // The pickers, the hundred-thousands at the left.
-    QStringList digits = TComboBox::digits();
-    digits[7] = QStringLiteral("７　");
+    const QStringList digits = Look::digitItems();
     const struct {
         TComboBox **member;
         const char *name;
@@ -353,6 +354,7 @@ TForm19::TForm19(const Services &services)
     CuteButton1->move(kRightEdge - 290, BottomRowY);
     CuteButton2->move(kRightEdge - 190, BottomRowY);
     CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {kRightEdge - 90, BottomRowY});
+    setNextButton(CuteButton4);
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
 
@@ -366,6 +368,7 @@ TForm19::TForm19(const Services &services)
 
     Image1 = addPicture(QStringLiteral("Image1"));
     Label3 = addPromptLabel(QStringLiteral("Label3"));
+    setPromptLabel(Label3);
     // Room for the two-line prompts of the column test.
     Label3->setGeometry(Label3->x(), StatusBarY - 72, kRightEdge - 300 - Label3->x(), 70);
 }
@@ -542,11 +545,7 @@ void TForm19::HideRedLines()
 
 void TForm19::MarkAnswer()
 {
-    const bool right = LessonState.GivenAnswer == LessonState.Answer;
-    Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
-    CuteButton4->setEnabled(true);
-    Prompt(kMarkedPrompt);
+    Mark({ProblemKind, {LessonState.OperandA, LessonState.OperandB}, LessonState.Answer, LessonState.GivenAnswer});
 }
 
 // ---------------------------------------------------------------- handlers
@@ -559,7 +558,7 @@ void TForm19::FormCreate()
     if (menu_ > 0)
         LessonState.MenuChoice = menu_;
     ResetScreen();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
     Prompt(kMenuPrompt);
 }
 
@@ -576,7 +575,7 @@ void TForm19::ComboBox1Change()
         CuteButton4->setEnabled(true);
         Label3->setCaption(kReadyPrompt);
     }
-    PlayCue(12);
+    PlayCue(Cue::Poon);
     BlinkPrompt();
 }
 
@@ -587,7 +586,7 @@ void TForm19::CuteButton3Click()
         CuteButton4->setEnabled(true);
         Prompt(kReadyPrompt);
     }
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm19::CuteButton4Click()
@@ -618,7 +617,7 @@ void TForm19::CuteButton4Click()
         Label3->setCaption(TensStagePrompt(1));
     }
     BlinkPrompt();
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TForm19::CuteButton5Click()
@@ -630,13 +629,13 @@ void TForm19::CuteButton5Click()
     ShowColumnStep();
     // The step button changes the prompt without a blink.
     if (LessonState.ColumnStep < steps) {
-        PlayCue(17);
+        PlayCue(Cue::Bun);
         Label3->setCaption(kStepPrompt);
     } else {
         LessonState.ColumnStep = 0;
         CuteButton4->setEnabled(true);
         CuteButton5->setEnabled(false);
-        PlayCue(12);
+        PlayCue(Cue::Poon);
         Label3->setCaption(kMarkedPrompt);
     }
 }
@@ -682,7 +681,7 @@ void TForm19::placePicked(int place)
         }
     }
     if (place > 0)
-        PlayCue(17);
+        PlayCue(Cue::Bun);
 }
 
 void TForm19::markMental()
@@ -690,11 +689,8 @@ void TForm19::markMental()
     LessonState.GivenAnswer = ComboBox2->itemIndex() + 100000 * LessonState.Work7 + 10000 * LessonState.Entry1 +
                               1000 * LessonState.Entry2 + 100 * LessonState.Entry3 + 10 * LessonState.Entry4;
     Label4->setCaption(problem_->equation());
-    const bool right = LessonState.GivenAnswer == LessonState.Answer;
-    Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
-    CuteButton4->setEnabled(true);
-    Prompt(kReadyPrompt);
+    Mark({ProblemKind, {LessonState.OperandA, LessonState.OperandB}, LessonState.Answer, LessonState.GivenAnswer},
+         kReadyPrompt);
 }
 
 void TForm19::completeStage(int stage, int q)
@@ -710,7 +706,7 @@ void TForm19::completeStage(int stage, int q)
         ShowPickers();
         enableOnly(TensStagePair(problem_->b, stage + 1));
         Prompt(TensStagePrompt(stage + 1));
-        PlayCue(17);
+        PlayCue(Cue::Bun);
         return;
     }
     rowBeforeLast_ = Label9->caption();

@@ -7,7 +7,7 @@
 // line joining the two digits multiplied; test mode has the pupil pick each
 // partial product, carry included, two digits at a time, while the screen
 // writes the product row and the carries and marks the finished row.
-#include "frame/screen.h"
+#include "frame/lesson.h"
 
 #include <QString>
 #include <QStringList>
@@ -82,7 +82,7 @@ QStringList TensMentalStudyText();
 
 // ---------------------------------------------------------------- the screen
 
-class TForm19 : public TScreen {
+class TForm19 : public TLessonScreen {
     Q_OBJECT
     Q_PROPERTY(int ProblemKind READ problemKind)
 public:
@@ -119,7 +119,6 @@ public:
     TImage *Image1;            // the 64 × 64 picture
     TWorksheet *Worksheet;     // the column's working area
 
-    TLabel *promptLabel() const override { return Label3; }
     int problemKind() const { return ProblemKind; }
     const std::optional<TensProblem> &problem() const { return problem_; }
 

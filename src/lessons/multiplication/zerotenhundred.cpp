@@ -2,6 +2,7 @@
 
 #include "frame/lessonstate.h"
 #include "frame/platform.h"
+#include "frame/prompts.h"
 #include "frame/worksheet.h"
 
 // ---------------------------------------------------------------- the arithmetic
@@ -61,52 +62,6 @@ ZeroTenProblem DrawZeroTenProblem(Random &random)
     return ZeroTenProblemOf(kind, order, random.below(f.span) + f.low);
 }
 
-QStringList ZeroTenStudyText()
-{
-    return {
-        QStringLiteral(""),
-        QStringLiteral("　１．０ の かけ算"),
-        QStringLiteral(""),
-        QStringLiteral("　　１）０ に どんな数を かけても 答えは ０ だよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　0 x 3 は、0 を 3つ たした数 なので、"),
-        QStringLiteral("　　　　　0 x 3 = 0 + 0 + 0 = 0"),
-        QStringLiteral(""),
-        QStringLiteral("　　２）どんな数に ０ を かけても、答えは ０ だよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　3 x 0 は、0 x 3 と かんがえれば いいよ。"),
-        QStringLiteral("　　　　　3 x 0 = 0 x 3 = 0"),
-        QStringLiteral(""),
-        QStringLiteral("　２．１０ の かけ算 （１０倍）"),
-        QStringLiteral("　"),
-        QStringLiteral("　　１）たし算を つかう"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　10 x 3 は、10 を 3 つ たした数 なので"),
-        QStringLiteral("　　　　　10 x 3 = 10 + 10 + 10 = 30"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　3 x 10 は、10 x 3  と かんがえれば いいよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　２）九九を つかう"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　3 x 10 = 3 x 9 + 3 = 30"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　10 x 3 は、3 x 10 と かんがえれば いいよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　３）かけられる数に ０ を １つ つける"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　3 x 10 = 30"),
-        QStringLiteral("　　　　　23 x 10 = 230"),
-        QStringLiteral(""),
-        QStringLiteral("　３．１００ の かけ算 （１００倍）"),
-        QStringLiteral(""),
-        QStringLiteral("　　１）かけられる数に ０ を ２つ つける"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　3 x 100 = 300"),
-        QStringLiteral("　　　　　23 x 100 = 2300"),
-        QStringLiteral(""),
-        QStringLiteral(""),
-    };
-}
 
 // ---------------------------------------------------------------- the screen
 
@@ -114,32 +69,29 @@ namespace {
 StudyTestDesign zeroTenDesign()
 {
     StudyTestDesign d;
+    d.title = QStringLiteral("かけ算");
     d.subtitle = QStringLiteral("0,10,100 のかけ算");
     d.memoLines = ZeroTenStudyText();
     d.memoScrollBar = true;
-    d.problemPrompt = QStringLiteral("答えは 大きい位から じゅんに えらんでね！");
+    d.problemPrompt = Prompts::HighestPlaceFirst;
     return d;
 }
 
-constexpr int kPickerWidth = 56;
-constexpr int kPickerGap = 8;
 }  // namespace
 
 TForm16::TForm16(const Services &services) : TStudyTestLesson(services, zeroTenDesign())
 {
-    QStringList digits = TComboBox::digits();
-    digits[7] = QStringLiteral("７　");
-    const auto picker = [&](const char *name, int place, const QString &placeName) {
-        const int x = RightEdge - kPickerWidth - place * (kPickerWidth + kPickerGap);
-        TComboBox *c = addPicker(QString::fromLatin1(name), digits, {x, PickerTop}, kPickerWidth, 10, placeName);
-        c->hide();
-        return c;
+    // A place above the ones keeps its bare digit; the place values count
+    // when the ones pick puts the product together.
+    const auto place = [this](const char *name, int place, const char *placeName, int weight,
+                              int TLessonState::*slot) {
+        return places_.add({name, place, QString::fromUtf8(placeName), weight, slot});
     };
-    ComboBox5 = picker("ComboBox5", 4, QStringLiteral("万"));
-    ComboBox4 = picker("ComboBox4", 3, QStringLiteral("千"));
-    ComboBox3 = picker("ComboBox3", 2, QStringLiteral("百"));
-    ComboBox2 = picker("ComboBox2", 1, QStringLiteral("十"));
-    ComboBox1 = picker("ComboBox1", 0, QStringLiteral("一"));
+    ComboBox5 = place("ComboBox5", 4, "万", 10000, &TLessonState::Entry1);
+    ComboBox4 = place("ComboBox4", 3, "千", 1000, &TLessonState::Entry2);
+    ComboBox3 = place("ComboBox3", 2, "百", 100, &TLessonState::Entry3);
+    ComboBox2 = place("ComboBox2", 1, "十", 10, &TLessonState::Entry4);
+    ComboBox1 = place("ComboBox1", 0, "一", 1, nullptr);
 }
 
 void TForm16::ResetScreen()
@@ -149,22 +101,7 @@ void TForm16::ResetScreen()
     LessonState.Entry3 = 0;
     LessonState.Entry4 = 0;
     TStudyTestLesson::ResetScreen();
-    for (int n = 1; n <= 5; ++n)
-        if (auto *c = findChild<TComboBox *>(QStringLiteral("ComboBox%1").arg(n)))
-            c->hide();
     problem_.reset();
-}
-
-void TForm16::ShowPickers()
-{
-    const QString names[] = {QStringLiteral("一"), QStringLiteral("十"), QStringLiteral("百"), QStringLiteral("千"),
-                             QStringLiteral("万")};
-    for (int n = 1; n <= 5; ++n)
-        if (auto *c = findChild<TComboBox *>(QStringLiteral("ComboBox%1").arg(n))) {
-            c->show();
-            c->setItemIndex(-1);
-            c->setText(names[n - 1]);
-        }
 }
 
 void TForm16::DrawProblem()
@@ -178,26 +115,21 @@ void TForm16::DrawProblem()
     Label4->setCaption(p.text);
 }
 
-// A place above the ones keeps its bare digit; the place values count
-// when the ones pick puts the product together.
-void TForm16::placePicked(TComboBox *picker, int *slot)
+void TForm16::placePicked(TComboBox *picker)
 {
-    if (picker->itemIndex() < 0)
-        return;
-    *slot = picker->itemIndex();
-    PlayCue(17);
+    if (places_.pick(picker) >= 0)
+        PlayCue(Cue::Bun);
 }
 
-void TForm16::ComboBox5Change() { placePicked(ComboBox5, &LessonState.Entry1); }
-void TForm16::ComboBox4Change() { placePicked(ComboBox4, &LessonState.Entry2); }
-void TForm16::ComboBox3Change() { placePicked(ComboBox3, &LessonState.Entry3); }
-void TForm16::ComboBox2Change() { placePicked(ComboBox2, &LessonState.Entry4); }
+void TForm16::ComboBox5Change() { placePicked(ComboBox5); }
+void TForm16::ComboBox4Change() { placePicked(ComboBox4); }
+void TForm16::ComboBox3Change() { placePicked(ComboBox3); }
+void TForm16::ComboBox2Change() { placePicked(ComboBox2); }
 
 void TForm16::ComboBox1Change()
 {
     if (!problem_ || !posed())
         return;
-    LessonState.GivenAnswer = ComboBox1->itemIndex() + LessonState.Entry1 * 10000 + LessonState.Entry2 * 1000 +
-                              LessonState.Entry3 * 100 + LessonState.Entry4 * 10;
-    MarkAnswer(problem_->equation);
+    LessonState.GivenAnswer = places_.value();
+    MarkAnswer(problem_->equation, problem_->kind, {problem_->n, problem_->factor});
 }

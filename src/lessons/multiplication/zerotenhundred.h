@@ -49,7 +49,6 @@ public:
     const std::optional<ZeroTenProblem> &problem() const { return problem_; }
 
     void ResetScreen() override;
-    void ShowPickers() override;
     void DrawProblem() override;
 
 public slots:
@@ -60,7 +59,7 @@ public slots:
     void ComboBox1Change();
 
 private:
-    void placePicked(TComboBox *picker, int *slot);
+    void placePicked(TComboBox *picker);
 
     int ProblemKind = 0;  // the kind of the product on screen
     int FactorOrder = 0;  // whether 0 or 10 was written first

@@ -55,7 +55,12 @@ const QStringList kPickerPlaceholders{QStringLiteral("千"), QStringLiteral("百
 }  // namespace
 
 TForm2::TForm2(const Services &services)
-    : TScreen(services, Frame{QStringLiteral("おわっても いいの？"), 1000, 600})
+    : TLessonScreen(services, [] {
+          TLesson l;
+          l.title = QStringLiteral("何千万まで");
+          l.firstBlinkMs = 1000;
+          return l;
+      }())
 {
     const int w = Look::ScreenWidth;
     Label1 = addLabel(QStringLiteral("Label1"), QRect(160, 14, w - 320, 52), 40, Qt::AlignCenter,
@@ -88,7 +93,7 @@ TForm2::TForm2(const Services &services)
     Label5->hide();
 
     Label22 = addLabel(QStringLiteral("Label22"), QRect(700, 450, 140, 140), 96, Qt::AlignCenter, QString(), Look::Red);
-    Label22->setProperty("markLabel", true);
+    setMarkLabel(Label22);
     Label23 = addLabel(QStringLiteral("Label23"), QRect(kQuestionX, 500, 600, 40), 26);
     Label24 = addLabel(QStringLiteral("Label24"), QRect(kQuestionX, 548, 600, 40), 26);
 
@@ -236,10 +241,13 @@ void TForm2::DrawProblem()
     }
 }
 
-void TForm2::Mark(bool right)
+void TForm2::MarkNumber(bool right)
 {
-    Label22->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
+    // The kanji questions are marked by their texts; the number stands for them.
+    LessonAnswer a{LessonState.AuxCount, {LessonState.Answer}, LessonState.Answer, LessonState.GivenAnswer};
+    if (LessonState.AuxCount == 3)
+        a.given = right ? a.right : -1;
+    Mark(a);
 }
 
 void TForm2::AskToGoOn()
@@ -256,7 +264,7 @@ void TForm2::FormCreate()
     SetLessonMode(CuteButton3, 1);
     Memo1->move(Memo1->x(), 88);
     Memo1->show();
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm2::CuteButton3Click()
@@ -265,7 +273,7 @@ void TForm2::CuteButton3Click()
     if (SwitchLessonMode(CuteButton3) == 2) {
         ComboBox1->show();
         Prompt(kChooseMenu);
-        PlayCue(12);
+        PlayCue(Cue::Poon);
     } else {
         Memo1->show();
     }
@@ -278,7 +286,7 @@ void TForm2::ComboBox1Change()
     ComboBox1->show();
     CuteButton4->setEnabled(true);
     Prompt(kGoOn);
-    PlayCue(12);
+    PlayCue(Cue::Poon);
 }
 
 void TForm2::CuteButton4Click()
@@ -315,21 +323,21 @@ void TForm2::CuteButton4Click()
     default:
         return;
     }
-    PlayCue(17);
+    PlayCue(Cue::Bun);
 }
 
 void TForm2::ComboBox10Change()
 {
     PlaceChoice = ComboBox10->itemIndex() + 1;
     if (PlaceChoice != kPlaceDiamond) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     const std::array<int, PlaceCount> d = NumberDigits(LessonState.Answer);
     for (int place = 0; place < PlaceCount; ++place)
         answerColumn_[place]->setCaption(d[place] > 0 ? QString::number(d[place]) : QString());
     LessonState.GivenAnswer = ContributionSum();
-    Mark(LessonState.GivenAnswer == LessonState.Answer);
+    MarkNumber(LessonState.GivenAnswer == LessonState.Answer);
     AskToGoOn();
 }
 
@@ -343,18 +351,18 @@ void TForm2::ComboBox2Change()
             pupilColumn_[place]->setCaption(QString::number(pick));
             Contribution(place) = pick * PlaceValues[place];
         }
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         break;
     case 2:
         LessonState.Entry5 = pick;
         Label23->setCaption(DigitsAnswerLine(LessonState.Answer));
         LessonState.GivenAnswer = ContributionSum();
-        Mark(LessonState.GivenAnswer == LessonState.Answer);
+        MarkNumber(LessonState.GivenAnswer == LessonState.Answer);
         AskToGoOn();
         break;
     case 3:
         LessonState.Entry5 = pick;
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         break;
     default:
         break;
@@ -364,7 +372,7 @@ void TForm2::ComboBox2Change()
 void TForm2::DigitPicked(int place, TComboBox *picker)
 {
     Contribution(place) = picker->itemIndex() * PlaceValues[place];
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TForm2::ComboBox3Change() { DigitPicked(6, ComboBox3); }
@@ -385,11 +393,11 @@ void TForm2::ComboBox11Change()
             return;
         TextB += ComboBox11->items().at(pick);
         Label24->setCaption(ClickedLine(TextB));
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
     kanjiMarked_ = true;
-    Mark(TextB == TextA);
+    MarkNumber(TextB == TextA);
     Label23->setCaption(KanjiAnswerLine(TextA));
     AskToGoOn();
 }

@@ -8,11 +8,11 @@
 //     pickers, the ones pick marks it;
 //   3 "数字→漢字": the number given in digits, written by clicking kanji one
 //     after another in the "字" list and closed with "◆".
-#include "frame/screen.h"
+#include "frame/lesson.h"
 
 #include <array>
 
-class TForm2 : public TScreen {
+class TForm2 : public TLessonScreen {
     Q_OBJECT
 public:
     explicit TForm2(const Services &services);
@@ -78,7 +78,9 @@ private:
     static int &Contribution(int place);
     static int ContributionSum();
     void DigitPicked(int place, TComboBox *picker);
-    void Mark(bool right);
+    // The answer marked through the lesson frame: the form of the question
+    // (AuxCount) and the number asked.
+    void MarkNumber(bool right);
     void AskToGoOn();
 
     std::array<TLabel *, 8> answerColumn_{};

@@ -113,7 +113,7 @@ TDrill unitsDrill()
         .showZeroesProblemNo = true, .showEnablesMenu = true,
         // A menu pick mid-drill only opens the time list again: the drill
         // goes on, and the next problem is of the new kind.
-        .menuResets = false, .menuCue = 12, .nextBlinks = false};
+        .menuResets = false, .menuCue = Cue::Poon, .nextBlinks = false};
 }
 }  // namespace
 

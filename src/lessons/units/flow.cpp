@@ -2,6 +2,7 @@
 
 #include "frame/lessonstate.h"
 #include "frame/look.h"
+#include "frame/prompts.h"
 
 // ---------------------------------------------------------------- texts of a form
 
@@ -44,119 +45,93 @@ QString UnitsValues::fill(const char *text) const
 // ---------------------------------------------------------------- the screen
 
 namespace {
-const QString kMenuPrompt = QStringLiteral("「メニュー」を えらんでね！");
 const QString kOtherMenuPrompt = QStringLiteral("ほかの「メニュー」を えらんでね！");
 const QString kRefusedPrompt = QStringLiteral("ほかの メニューを えらんでね！");
-const QString kReadyPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
-const QString kStudyPrompt = QStringLiteral("「こたえ」ボタンを おしてね！");
-const QString kNoTest = QStringLiteral("ごめんね！このメニューには、テストは ないよ。");
-
-const QColor kTeal{0x00, 0x80, 0x80};
 
 // On the 955 × 716 window: the question and its working at the left, the
 // mark beside the pickers, and at the right a column of the menu, the
 // pickers and the buttons.
-constexpr int kRightEdge = Look::ScreenWidth - 20;
 constexpr int kLeft = 40;
 constexpr int kMenuWidth = 150;
-constexpr int kPickerWidth = 60;
-constexpr int kPickerGap = 8;
-constexpr int kPickerTop = 200;
-constexpr int kThousandsX = kRightEdge - 4 * kPickerWidth - 3 * kPickerGap;
+constexpr Look::PickerRow kPickers = Look::Pickers::Units;
 constexpr int kButtonsY = 560;
 constexpr int kStudyTextTop = 176;  // where the study text stands when shown
+// The question and its working leave room for the mark beside four
+// pickers, the most a units screen has.
+constexpr int kMarkWidth = 120;
+constexpr int kMarkX = kPickers.x(Thousands) - 6 - kMarkWidth;
+
+TLesson unitsLesson(const UnitsDesign &design)
+{
+    TLesson l;
+    l.title = QStringLiteral("たんい の ある 計算");
+    l.subtitle = design.title;
+    Look::LessonGeometry &g = l.geometry;
+    const int titleWidth = 560;
+    const int titleX = (Look::ScreenWidth - titleWidth) / 2;
+    g.title = QRect(titleX, 14, titleWidth, 52);
+    g.subtitle = QRect(titleX, 70, titleWidth, 36);
+    g.problem = QRect(kLeft, 176, kMarkX + kMarkWidth - kLeft, 104);
+    g.problemPixels = 32;
+    g.mark = QRect(kMarkX, 400, kMarkWidth, 120);
+    g.markPixels = 84;
+    g.next = QPoint(Look::RightEdge - 190, kButtonsY);
+    l.markedPrompt = Prompts::Next;
+    // The study text has no test, nor the menus the lesson names.
+    l.noTestMenus = QList<int>{1} + design.studyOnlyMenus;
+    l.refusal = QStringLiteral("ごめんね！このメニューには、テストは ないよ。");
+    return l;
+}
 }  // namespace
 
 TUnitsLesson::TUnitsLesson(const Services &services, const UnitsDesign &design)
-    : TScreen(services, Frame{QStringLiteral("おわっても いいの？"), 500, 600}), design_(design)
+    : TLessonScreen(services, unitsLesson(design)), design_(design), places_(this, kPickers)
 {
-    const int titleWidth = 560;
-    const int titleX = (Look::ScreenWidth - titleWidth) / 2;
-    Label1 = addLabel(QStringLiteral("Label1"), QRect(titleX, 14, titleWidth, 52), 40, Qt::AlignCenter,
-                      QStringLiteral("たんい の ある 計算"));
-    Label2 = addLabel(QStringLiteral("Label2"), QRect(titleX, 70, titleWidth, 36), 26, Qt::AlignCenter, design.title);
+    Label1 = addTitle(QStringLiteral("Label1"));
+    Label2 = addSubtitle(QStringLiteral("Label2"));
+    Label4 = addProblemLine(QStringLiteral("Label4"));
+    Label5 = addLabel(QStringLiteral("Label5"), QRect(kLeft, 292, kMarkX - 8 - kLeft, 324), 22,
+                      Qt::AlignLeft | Qt::AlignTop, QString(), Look::Teal);
+    Label6 = addMark(QStringLiteral("Label6"));
 
-    // The question and its working leave room for the mark beside four
-    // pickers, the most a units screen has.
-    const int markWidth = 120;
-    const int markX = kThousandsX - 6 - markWidth;
-    Label4 = addLabel(QStringLiteral("Label4"), QRect(kLeft, 176, markX + markWidth - kLeft, 104), 32,
-                      Qt::AlignLeft | Qt::AlignVCenter);
-    Label5 = addLabel(QStringLiteral("Label5"), QRect(kLeft, 292, markX - 8 - kLeft, 324), 22,
-                      Qt::AlignLeft | Qt::AlignTop, QString(), kTeal);
-    Label6 = addLabel(QStringLiteral("Label6"), QRect(markX, 400, markWidth, 120), 84, Qt::AlignCenter, QString(),
-                      Look::Red);
-    Label6->setProperty("markLabel", true);
+    const int memoHeight = QFontMetrics(Look::face(22)).lineSpacing() * int(design.studyText.size()) + 24;
+    Memo1 = addMemo(QStringLiteral("Memo1"), design.studyText, QRect(kLeft, design.memoTop, 600, memoHeight),
+                    MemoStyle{22, false, false});
 
-    Memo1 = new TMemo(QStringLiteral("Memo1"), this);
-    Memo1->setFont(Look::face(22));
-    Memo1->setLines(design.studyText);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int memoHeight = QFontMetrics(Memo1->font()).lineSpacing() * int(design.studyText.size()) + 24;
-    Memo1->setGeometry(kLeft, design.memoTop, 600, memoHeight);
-    Memo1->hide();
+    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), design.menuItems, {Look::RightEdge - kMenuWidth, 20},
+                          kMenuWidth, int(design.menuItems.size()), design.menuText);
 
-    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), design.menuItems, {kRightEdge - kMenuWidth, 20}, kMenuWidth,
-                          int(design.menuItems.size()), design.menuText);
+    ComboBox4 = addPlacePicker({"ComboBox4", Hundreds, QStringLiteral("百"), 100, &TLessonState::Entry3});
+    ComboBox3 = addPlacePicker({"ComboBox3", Tens, QStringLiteral("十"), 10, &TLessonState::Entry4});
+    ComboBox2 = addPlacePicker({"ComboBox2", Ones, QStringLiteral("一"), 1});
 
-    ComboBox4 = addPlacePicker(QStringLiteral("ComboBox4"), Hundreds, QStringLiteral("百"));
-    ComboBox3 = addPlacePicker(QStringLiteral("ComboBox3"), Tens, QStringLiteral("十"));
-    ComboBox2 = addPlacePicker(QStringLiteral("ComboBox2"), Ones, QStringLiteral("一"));
-
-    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {kRightEdge - 190, kButtonsY});
+    CuteButton4 = addNextButton(QStringLiteral("CuteButton4"));
     CuteButton5 = addButton(QStringLiteral("CuteButton5"), QStringLiteral("答え"), Look::Answer,
-                            {kRightEdge - 90, kButtonsY});
-    // Bottom row: "おわる", "もくじへ", then the toggle.
-    CuteButton1->move(kRightEdge - 290, BottomRowY);
-    CuteButton2->move(kRightEdge - 190, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {kRightEdge - 90, BottomRowY});
+                            {Look::RightEdge - 90, kButtonsY});
+    CuteButton3 = addToggle(QStringLiteral("CuteButton3"));
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
 
-    Image1 = addPicture(QStringLiteral("Image1"));
-    Label3 = addPromptLabel(QStringLiteral("Label3"));
+    Label3 = addPictureAndPrompt(QStringLiteral("Image1"), QStringLiteral("Label3"), &Image1);
 }
 
-TComboBox *TUnitsLesson::addPlacePicker(const QString &name, int place, const QString &placeName)
+TComboBox *TUnitsLesson::addPlacePicker(PlaceRow row)
 {
-    const int x = kRightEdge - kPickerWidth - place * (kPickerWidth + kPickerGap);
-    TComboBox *picker = addPicker(name, TComboBox::digits(), {x, kPickerTop}, kPickerWidth, 10, placeName);
-    picker->hide();
-    places_[place] = picker;
-    placeNames_[place] = placeName;
+    row.items = TComboBox::digits();
+    TComboBox *picker = places_.add(row);
     // The mark stands just left of the highest place.
-    int left = x;
-    for (TComboBox *c : places_)
-        if (c)
-            left = qMin(left, c->x());
-    Label6->move(left - 6 - Label6->width(), Label6->y());
+    Label6->move(places_.left() - 6 - Label6->width(), Label6->y());
     return picker;
-}
-
-int *TUnitsLesson::slot(int place)
-{
-    switch (place) {
-    case Tens: return &LessonState.Entry4;
-    case Hundreds: return &LessonState.Entry3;
-    case Thousands: return &LessonState.Entry2;
-    default: return nullptr;
-    }
 }
 
 void TUnitsLesson::ResetScreen()
 {
     LessonState.GridShown = 0;
     LessonState.GivenAnswer = 0;
-    for (int place = Tens; place <= Thousands; ++place)
-        if (places_[place])
-            *slot(place) = 0;
+    places_.zero();
     for (TLabel *l : {Label3, Label4, Label5, Label6})
         l->setCaption(QString());
-    for (TComboBox *c : places_)
-        if (c)
-            c->hide();
+    places_.hide();
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
     Memo1->hide();
@@ -165,12 +140,7 @@ void TUnitsLesson::ResetScreen()
 
 void TUnitsLesson::ShowPickers()
 {
-    for (int place = Ones; place <= Thousands; ++place)
-        if (TComboBox *c = places_[place]) {
-            c->setItemIndex(-1);
-            c->setText(placeNames_[place]);
-            c->show();
-        }
+    places_.show();
 }
 
 void TUnitsLesson::Pose(const UnitsProblem &p)
@@ -188,9 +158,7 @@ void TUnitsLesson::Pose(const UnitsProblem &p)
     if (LessonState.LessonMode == 2) {
         Label3->setCaption(p.testPrompt);
         // The places below the marking one are not part of this answer.
-        for (int place = Ones; place <= Thousands; ++place)
-            if (places_[place])
-                places_[place]->setEnabled(place >= p.markPlace);
+        places_.enable(p.markPlace);
     }
 }
 
@@ -214,48 +182,49 @@ void TUnitsLesson::FormCreate()
     ComboBox2->hide();
     // The menu this screen goes on with is its own, whatever another screen
     // picked meanwhile; the toggle names the mode as it stands now.
-    LessonState.MenuChoice = menu_;
+    restoreMenu();
     SetLessonMode(CuteButton3, LessonState.LessonMode == 2 ? 2 : 1);
-    Prompt(kMenuPrompt);
-    PlayCue(12);
+    Prompt(Prompts::Menu);
+    PlayCue(Cue::Poon);
 }
 
 void TUnitsLesson::ComboBox1Change()
 {
     ResetScreen();
-    menu_ = LessonState.MenuChoice = ComboBox1->itemIndex() + 1;
+    keepMenu(ComboBox1->itemIndex() + 1);
     SetLessonMode(CuteButton3, 1);
-    if (menu_ == 1) {
+    if (MenuPicked() == 1) {
         Memo1->move(Memo1->x(), kStudyTextTop);
         Memo1->show();
         Prompt(kOtherMenuPrompt);
     } else {
         CuteButton4->setEnabled(true);
-        Prompt(kReadyPrompt);
+        Prompt(Prompts::Next);
     }
-    menuPicked(menu_);
-    PlayCue(12);
+    menuPicked(MenuPicked());
+    PlayCue(Cue::Poon);
 }
 
 void TUnitsLesson::CuteButton3Click()
 {
     ResetScreen();
     const int menu = LessonState.MenuChoice;
-    if (LessonState.LessonMode == 1 && menu == 1) {
-        services().dialogs->message(this, kNoTest);
-        if (design_.promptAfterRefusal) {
-            Prompt(kRefusedPrompt);
-            PlayCue(12);
+    if (LessonState.LessonMode == 1 && RefuseTest(menu)) {
+        // Refused on the study text, the screen waits for another menu;
+        // refused on an exercise, it stays in study and goes on where it was.
+        if (menu == 1) {
+            if (design_.promptAfterRefusal) {
+                Prompt(kRefusedPrompt);
+                PlayCue(Cue::Poon);
+            }
+            return;
         }
-        return;
-    }
-    if (LessonState.LessonMode == 1 && design_.studyOnlyMenus.contains(menu))
-        services().dialogs->message(this, kNoTest);  // stays in study, and goes on where it was
-    else
+    } else {
         SwitchLessonMode(CuteButton3);
+    }
     CuteButton4->setEnabled(true);
-    Prompt(kReadyPrompt);
-    PlayCue(12);
+    Prompt(Prompts::Next);
+    PlayCue(Cue::Poon);
 }
 
 void TUnitsLesson::CuteButton4Click()
@@ -263,8 +232,8 @@ void TUnitsLesson::CuteButton4Click()
     ResetScreen();
     if (!DrawProblem()) {
         // A menu that poses nothing: no question, no pickers, nothing to mark.
-        Prompt(kMenuPrompt);
-        PlayCue(11);
+        Prompt(Prompts::Menu);
+        PlayCue(Cue::Pipo);
         return;
     }
     if (LessonState.LessonMode == 2 && problem_->answerable) {
@@ -272,9 +241,9 @@ void TUnitsLesson::CuteButton4Click()
         BlinkPrompt();  // the problem's own prompt, set as it was posed
     } else {
         CuteButton5->setEnabled(true);
-        Prompt(kStudyPrompt);
+        Prompt(Prompts::AnswerButton);
     }
-    PlayCue(11);
+    PlayCue(Cue::Pipo);
 }
 
 void TUnitsLesson::CuteButton5Click()
@@ -282,8 +251,8 @@ void TUnitsLesson::CuteButton5Click()
     ShowWorkedAnswer();
     CuteButton4->setEnabled(true);
     CuteButton5->setEnabled(false);
-    Prompt(kReadyPrompt);
-    PlayCue(11);
+    Prompt(Prompts::Next);
+    PlayCue(Cue::Pipo);
 }
 
 void TUnitsLesson::ComboBox4Change() { PlacePicked(Hundreds); }
@@ -294,30 +263,17 @@ void TUnitsLesson::PlacePicked(int place)
 {
     // Only an answer to a problem this screen posed is read, and only in the
     // places its form uses.
-    if (!problem_ || !problem_->answerable || place < problem_->markPlace || !places_[place])
+    if (!problem_ || !problem_->answerable || place < problem_->markPlace || !places_.picker(place))
         return;
-    if (int *s = slot(place))
-        *s = places_[place]->itemIndex();
+    places_.pick(places_.picker(place));
     if (place > problem_->markPlace) {
-        PlayCue(11);
+        PlayCue(Cue::Pipo);
         return;
     }
-    Mark(*problem_, place);
-}
-
-void TUnitsLesson::Mark(const UnitsProblem &p, int place)
-{
-    int given = p.weights[place] * places_[place]->itemIndex();
-    for (int higher = place + 1; higher <= Thousands; ++higher)
-        if (places_[higher])
-            given += p.weights[higher] * *slot(higher);
-    LessonState.GivenAnswer = given;
+    const UnitsProblem &p = *problem_;
+    LessonState.GivenAnswer = places_.value(place, QList<int>(p.weights.begin(), p.weights.end()));
     ShowWorkedAnswer();
-    const bool right = given == p.answer;
-    Label6->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));
-    PlayCue(right ? 14 : 13);
-    CuteButton4->setEnabled(true);
-    Prompt(kReadyPrompt);
+    Mark({p.kind, {p.a, p.b, p.c, p.d}, p.answer, LessonState.GivenAnswer});
 }
 
 // ---------------------------------------------------------------- four places
@@ -325,7 +281,7 @@ void TUnitsLesson::Mark(const UnitsProblem &p, int place)
 TMetricUnitsLesson::TMetricUnitsLesson(const Services &services, const UnitsDesign &design)
     : TUnitsLesson(services, design)
 {
-    ComboBox5 = addPlacePicker(QStringLiteral("ComboBox5"), Thousands, QStringLiteral("千"));
+    ComboBox5 = addPlacePicker({"ComboBox5", Thousands, QStringLiteral("千"), 1000, &TLessonState::Entry2});
 }
 
 void TMetricUnitsLesson::ComboBox5Change()

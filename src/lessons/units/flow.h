@@ -5,7 +5,8 @@
 // metres, grams) and read from digit pickers whose places carry the weights
 // the problem on screen gives them. A units screen states only its units,
 // its texts and its draws.
-#include "frame/screen.h"
+#include "frame/lesson.h"
+#include "frame/places.h"
 
 #include <QList>
 #include <QString>
@@ -91,7 +92,7 @@ struct UnitsDesign {
 // in test mode "つぎへ" poses it with the digit pickers and the marking pick
 // reads them with their place weights and marks "○" or "×". Mode and menu
 // stay as they were when the pupil comes back to the screen.
-class TUnitsLesson : public TScreen {
+class TUnitsLesson : public TLessonScreen {
     Q_OBJECT
     Q_PROPERTY(int ProblemKind READ problemKind)
 public:
@@ -111,7 +112,6 @@ public:
     TCuteButton *CuteButton5;  // "答え"
     TImage *Image1;            // the 64 × 64 picture
 
-    TLabel *promptLabel() const override { return Label3; }
     int problemKind() const { return ProblemKind; }
     // The problem this screen posed since its last reset, if any.
     const std::optional<UnitsProblem> &problem() const { return problem_; }
@@ -146,19 +146,17 @@ protected:
     // A pick in a place: a place above the marking one keeps its digit, the
     // marking place marks the answer.
     void PlacePicked(int place);
-    TComboBox *addPlacePicker(const QString &name, int place, const QString &placeName);
+    // A digit picker of the answer; its slot is the LessonState field the
+    // place keeps its bare digit in (the tens Entry4, the hundreds Entry3,
+    // the thousands Entry2).
+    TComboBox *addPlacePicker(PlaceRow row);
 
     int ProblemKind = 0;  // the form of the problem on screen
 
 private:
-    void Mark(const UnitsProblem &problem, int place);
-    static int *slot(int place);
-
     UnitsDesign design_;
-    std::array<TComboBox *, 4> places_{};
-    std::array<QString, 4> placeNames_;
+    TPlacePickers places_;
     std::optional<UnitsProblem> problem_;
-    int menu_ = 0;  // the item last picked in this screen's own menu
 };
 
 // A units lesson in a unit and its thousandth (litres and millilitres,
