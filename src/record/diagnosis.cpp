@@ -1,0 +1,390 @@
+#include "record/diagnosis.h"
+
+#include <array>
+
+namespace {
+
+using i64 = std::int64_t;
+
+// A number's digits, ones first; zero has the one digit 0.
+struct Digits {
+    std::array<int, 20> d{};
+    int n = 0;
+
+    explicit Digits(i64 v)
+    {
+        do {
+            d[size_t(n++)] = int(v % 10);
+            v /= 10;
+        } while (v > 0);
+    }
+    int at(int i) const { return i < n ? d[size_t(i)] : 0; }
+};
+
+// An answer written column by column, ones first: each column writes a
+// piece, one digit as a rule, or more (a column's whole sum, the top
+// column's product). Too long a number for the answer is no answer.
+class Written {
+public:
+    void put(i64 piece)
+    {
+        i64 width = 10;
+        while (piece >= width)
+            width *= 10;
+        if (place_ > kLimit / width || piece > kLimit / place_) {
+            ok_ = false;
+            return;
+        }
+        value_ += piece * place_;
+        place_ *= width;
+    }
+    std::optional<i64> value() const { return ok_ ? std::optional<i64>(value_) : std::nullopt; }
+
+private:
+    static constexpr i64 kLimit = 1'000'000'000'000'000'000;
+    i64 value_ = 0;
+    i64 place_ = 1;
+    bool ok_ = true;
+};
+
+bool isAddition(ProblemKind k)
+{
+    return k == ProblemKind::MentalAddition || k == ProblemKind::ColumnAddition;
+}
+bool isSubtraction(ProblemKind k)
+{
+    return k == ProblemKind::MentalSubtraction || k == ProblemKind::ColumnSubtraction;
+}
+bool isMultiplication(ProblemKind k)
+{
+    return k == ProblemKind::MultiplyOneDigit || k == ProblemKind::MultiplyTwoDigits;
+}
+bool hasRemainder(ProblemKind k)
+{
+    return k == ProblemKind::Division || k == ProblemKind::UnitsToLarger;
+}
+
+bool valid(const ProblemData &p)
+{
+    if (p.a < 0 || p.b < 0 || p.c < 0)
+        return false;
+    switch (p.kind) {
+    case ProblemKind::MentalSubtraction:
+    case ProblemKind::ColumnSubtraction:
+        return p.a >= p.b;
+    case ProblemKind::MultiplyOneDigit:
+        return p.b <= 9;
+    case ProblemKind::MultiplyTwoDigits:
+        return p.b >= 10 && p.b <= 99;
+    case ProblemKind::Division:
+        return p.b > 0;
+    case ProblemKind::UnitsToSmaller:
+    case ProblemKind::UnitsToLarger:
+        return p.c > 0;
+    default:
+        return true;
+    }
+}
+
+// Addition with every carry dropped: each column writes the ones of its
+// sum, the top column its whole sum (358 + 267 → 515, 58 + 67 → 115).
+std::optional<i64> addWithoutCarry(i64 a, i64 b)
+{
+    const Digits x(a), y(b);
+    const int n = std::max(x.n, y.n);
+    Written w;
+    for (int i = 0; i < n; ++i) {
+        const int s = x.at(i) + y.at(i);
+        w.put(i + 1 < n ? s % 10 : s);
+    }
+    return w.value();
+}
+
+// Addition with each column's whole sum written in its place (47 + 38 → 715).
+std::optional<i64> addColumnSums(i64 a, i64 b)
+{
+    const Digits x(a), y(b);
+    const int n = std::max(x.n, y.n);
+    Written w;
+    for (int i = 0; i < n; ++i)
+        w.put(x.at(i) + y.at(i));
+    return w.value();
+}
+
+enum class SubtractionFault { SmallerFromLarger, BorrowNotReduced, BorrowAcrossZero };
+
+// Column subtraction with one of the pupils' faults, a ≥ b.
+std::optional<i64> subtractFaulty(i64 a, i64 b, SubtractionFault fault)
+{
+    Digits x(a);
+    const Digits y(b);
+    Written w;
+    for (int i = 0; i < x.n; ++i) {
+        int top = x.d[size_t(i)];
+        const int bottom = y.at(i);
+        if (fault == SubtractionFault::SmallerFromLarger) {
+            w.put(top >= bottom ? top - bottom : bottom - top);
+            continue;
+        }
+        if (top < bottom) {
+            if (fault == SubtractionFault::BorrowAcrossZero) {
+                // Borrow: each zero on the way becomes 9; the digit that
+                // lends is reduced only when it is the next one.
+                int j = i + 1;
+                while (j < x.n && x.d[size_t(j)] == 0)
+                    x.d[size_t(j++)] = 9;
+                if (j == x.n)
+                    return std::nullopt;
+                if (j == i + 1)
+                    --x.d[size_t(j)];
+            }
+            top += 10;  // BorrowNotReduced: the ten is taken, nothing is given back
+        }
+        w.put(top - bottom);
+    }
+    return w.value();
+}
+
+enum class MultiplicationFault { CarryNotAdded, CarryFirst };
+
+// A number times one digit, worked column by column with a fault: the carry
+// not added to the next product, or added to the next digit before it is
+// multiplied. The top column writes its whole product (234 × 5 → 1050, 2050).
+std::optional<i64> multiplyFaulty(i64 a, int k, MultiplicationFault fault)
+{
+    const Digits x(a);
+    Written w;
+    int carry = 0;
+    for (int i = 0; i < x.n; ++i) {
+        const int product = fault == MultiplicationFault::CarryFirst ? (x.d[size_t(i)] + carry) * k : x.d[size_t(i)] * k;
+        if (i + 1 < x.n) {
+            w.put(product % 10);
+            carry = product / 10;
+        } else {
+            w.put(product);
+        }
+    }
+    return w.value();
+}
+
+// By two digits: the partial products of the ones and of the tens, each with
+// the same fault, added with the tens' one place left as they should be.
+std::optional<i64> multiplyTwoFaulty(i64 a, int b, MultiplicationFault fault)
+{
+    const auto ones = multiplyFaulty(a, b % 10, fault);
+    const auto tens = multiplyFaulty(a, b / 10, fault);
+    if (!ones || !tens)
+        return std::nullopt;
+    return *ones + *tens * 10;
+}
+
+constexpr std::array<int, 4> kUnitSteps{10, 100, 1000, 60};
+
+// A one-digit slip: the two numbers differ in exactly one place; `places`
+// counts the places compared.
+int differingPlaces(i64 right, i64 given, int &places)
+{
+    const Digits x(right), y(given);
+    const int n = std::max(x.n, y.n);
+    places += n;
+    int differ = 0;
+    for (int i = 0; i < n; ++i)
+        differ += x.at(i) != y.at(i);
+    return differ;
+}
+
+std::optional<PupilAnswer> only(std::optional<i64> v)
+{
+    if (!v)
+        return std::nullopt;
+    return PupilAnswer{*v, 0};
+}
+
+}  // namespace
+
+std::optional<PupilAnswer> RightAnswer(const ProblemData &p)
+{
+    if (!valid(p))
+        return std::nullopt;
+    const i64 a = p.a, b = p.b, c = p.c;
+    switch (p.kind) {
+    case ProblemKind::MentalAddition:
+    case ProblemKind::ColumnAddition:
+        return PupilAnswer{a + b, 0};
+    case ProblemKind::MentalSubtraction:
+    case ProblemKind::ColumnSubtraction:
+        return PupilAnswer{a - b, 0};
+    case ProblemKind::MultiplyOneDigit:
+    case ProblemKind::MultiplyTwoDigits:
+        return PupilAnswer{a * b, 0};
+    case ProblemKind::Division:
+        return PupilAnswer{a / b, a % b};
+    case ProblemKind::UnitsToSmaller:
+        return PupilAnswer{a * c + b, 0};
+    case ProblemKind::UnitsToLarger:
+        return PupilAnswer{a / c, a % c};
+    }
+    return std::nullopt;
+}
+
+std::optional<PupilAnswer> FaultyAnswer(const ProblemData &p, ArithmeticError error, int variant)
+{
+    if (!valid(p) || variant < 0)
+        return std::nullopt;
+    const ProblemKind k = p.kind;
+    const i64 a = p.a, b = p.b;
+    if (error == ArithmeticError::RemainderTooLarge) {
+        // The quotient stopped short by 1 + variant; what is left is the remainder.
+        if (k != ProblemKind::Division || a / b - 1 - variant < 0)
+            return std::nullopt;
+        const i64 q = a / b - 1 - variant;
+        return PupilAnswer{q, a - q * b};
+    }
+    if (error == ArithmeticError::WrongUnitStep) {
+        if (k != ProblemKind::UnitsToSmaller && k != ProblemKind::UnitsToLarger)
+            return std::nullopt;
+        int seen = 0;
+        for (int step : kUnitSteps) {
+            if (step == p.c || seen++ != variant)
+                continue;
+            if (k == ProblemKind::UnitsToSmaller)
+                return PupilAnswer{a * step + b, 0};
+            return PupilAnswer{a / step, a % step};
+        }
+        return std::nullopt;
+    }
+    if (variant > 0)
+        return std::nullopt;
+    switch (error) {
+    case ArithmeticError::CarryForgotten:
+        return isAddition(k) ? only(addWithoutCarry(a, b)) : std::nullopt;
+    case ArithmeticError::ColumnSumWritten:
+        return k == ProblemKind::ColumnAddition ? only(addColumnSums(a, b)) : std::nullopt;
+    case ArithmeticError::SmallerFromLarger:
+        return isSubtraction(k) ? only(subtractFaulty(a, b, SubtractionFault::SmallerFromLarger)) : std::nullopt;
+    case ArithmeticError::BorrowNotReduced:
+        return isSubtraction(k) ? only(subtractFaulty(a, b, SubtractionFault::BorrowNotReduced)) : std::nullopt;
+    case ArithmeticError::BorrowAcrossZero:
+        return isSubtraction(k) ? only(subtractFaulty(a, b, SubtractionFault::BorrowAcrossZero)) : std::nullopt;
+    case ArithmeticError::MultiplyCarryNotAdded:
+    case ArithmeticError::MultiplyCarryFirst: {
+        const auto fault = error == ArithmeticError::MultiplyCarryFirst ? MultiplicationFault::CarryFirst
+                                                                        : MultiplicationFault::CarryNotAdded;
+        if (k == ProblemKind::MultiplyOneDigit)
+            return only(multiplyFaulty(a, int(b), fault));
+        if (k == ProblemKind::MultiplyTwoDigits)
+            return only(multiplyTwoFaulty(a, int(b), fault));
+        return std::nullopt;
+    }
+    case ArithmeticError::PartialNotShifted:
+        return k == ProblemKind::MultiplyTwoDigits ? only(a * (b % 10) + a * (b / 10)) : std::nullopt;
+    case ArithmeticError::OperationMixed:
+        if (isAddition(k))
+            return PupilAnswer{a >= b ? a - b : b - a, 0};
+        if (isSubtraction(k) || isMultiplication(k))
+            return PupilAnswer{a + b, 0};
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+ArithmeticError Diagnose(const ProblemData &p, const PupilAnswer &answer)
+{
+    const auto right = RightAnswer(p);
+    if (!right || answer == *right || answer.value < 0 || answer.remainder < 0)
+        return ArithmeticError::None;
+    if (!hasRemainder(p.kind) && answer.remainder != 0)
+        return ArithmeticError::None;
+    for (int e = int(ArithmeticError::CarryForgotten); e < int(ArithmeticError::DigitSlip); ++e) {
+        const auto error = ArithmeticError(e);
+        if (error == ArithmeticError::RemainderTooLarge) {
+            // Every short quotient at once: the answer adds up to the
+            // dividend, with too much left over.
+            if (p.kind == ProblemKind::Division && answer.remainder >= p.b &&
+                answer.value * p.b + answer.remainder == p.a)
+                return error;
+            continue;
+        }
+        for (int variant = 0;; ++variant) {
+            const auto faulty = FaultyAnswer(p, error, variant);
+            if (!faulty)
+                break;
+            if (*faulty == answer && *faulty != *right)
+                return error;
+        }
+    }
+    int places = 0;
+    int differ = differingPlaces(right->value, answer.value, places);
+    if (hasRemainder(p.kind))
+        differ += differingPlaces(right->remainder, answer.remainder, places);
+    if (differ == 1 && places >= 2)
+        return ArithmeticError::DigitSlip;
+    return ArithmeticError::None;
+}
+
+QString ErrorHint(ArithmeticError error)
+{
+    switch (error) {
+    case ArithmeticError::None:
+        return {};
+    case ArithmeticError::CarryForgotten:
+        return QStringLiteral("くり上がりを たすのを わすれたかな？");
+    case ArithmeticError::ColumnSumWritten:
+        return QStringLiteral("10より 大きく なったら、1を となりの くらいへ くり上げようね。");
+    case ArithmeticError::SmallerFromLarger:
+        return QStringLiteral("上の 数が 小さくて ひけない ときは、となりの くらいから くり下げようね。");
+    case ArithmeticError::BorrowNotReduced:
+        return QStringLiteral("くり下げた となりの くらいを 1 へらしたかな？");
+    case ArithmeticError::BorrowAcrossZero:
+        return QStringLiteral("0を 9に したら、その 先の くらいも 1 へらそうね。");
+    case ArithmeticError::MultiplyCarryNotAdded:
+        return QStringLiteral("かけ算の くり上がりを たすのを わすれたかな？");
+    case ArithmeticError::MultiplyCarryFirst:
+        return QStringLiteral("くり上がりは、かけてから たそうね。");
+    case ArithmeticError::PartialNotShifted:
+        return QStringLiteral("十の くらいを かけた 答えは、1つ 左に ずらして 書こうね。");
+    case ArithmeticError::RemainderTooLarge:
+        return QStringLiteral("あまりが わる数より 小さく なって いるかな？");
+    case ArithmeticError::WrongUnitStep:
+        return QStringLiteral("1時間は 60分、1mは 100cm。たんいの かわりかたを たしかめようね。");
+    case ArithmeticError::OperationMixed:
+        return QStringLiteral("＋、−、×の しるしを よく 見たかな？");
+    case ArithmeticError::DigitSlip:
+        return QStringLiteral("おしい！ 1つの くらいだけ ちがうよ。見なおして みようね。");
+    }
+    return {};
+}
+
+QString ErrorName(ArithmeticError error)
+{
+    switch (error) {
+    case ArithmeticError::None:
+        return {};
+    case ArithmeticError::CarryForgotten:
+        return QStringLiteral("くり上がりの わすれ");
+    case ArithmeticError::ColumnSumWritten:
+        return QStringLiteral("くらいの 和を そのまま 書いた");
+    case ArithmeticError::SmallerFromLarger:
+        return QStringLiteral("くらいごとに 大きい 数から 小さい 数を ひいた");
+    case ArithmeticError::BorrowNotReduced:
+        return QStringLiteral("くり下げた くらいの へらしわすれ");
+    case ArithmeticError::BorrowAcrossZero:
+        return QStringLiteral("0を こえる くり下がりの まちがい");
+    case ArithmeticError::MultiplyCarryNotAdded:
+        return QStringLiteral("かけ算の くり上がりの わすれ");
+    case ArithmeticError::MultiplyCarryFirst:
+        return QStringLiteral("くり上がりを かける 前に たした");
+    case ArithmeticError::PartialNotShifted:
+        return QStringLiteral("2だん目の 答えの ずらしわすれ");
+    case ArithmeticError::RemainderTooLarge:
+        return QStringLiteral("あまりが わる数 以上");
+    case ArithmeticError::WrongUnitStep:
+        return QStringLiteral("たんいの しくみの まちがい");
+    case ArithmeticError::OperationMixed:
+        return QStringLiteral("計算の しゅるいの とりちがえ");
+    case ArithmeticError::DigitSlip:
+        return QStringLiteral("1つの くらいの うっかりミス");
+    }
+    return {};
+}
