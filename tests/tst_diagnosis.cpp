@@ -91,6 +91,8 @@ void DiagnosisTest::diagnose_data()
     row("26/4 quotient two short", K::Division, 26, 4, 0, 4, 10, E::RemainderTooLarge);
     row("26/4 right", K::Division, 26, 4, 0, 6, 2, E::None);
     row("26/4 remainder slipped", K::Division, 26, 4, 0, 6, 3, E::DigitSlip);
+    row("24/4 a one-digit quotient wrong: no slip", K::Division, 24, 4, 0, 7, 0, E::None);
+    row("24/4 a remainder where there is none", K::Division, 24, 4, 0, 6, 1, E::DigitSlip);
     row("26/4 unexplained", K::Division, 26, 4, 0, 3, 5, E::None);
     row("26/0 cannot be posed", K::Division, 26, 0, 0, 5, 6, E::None);
 

@@ -13,6 +13,15 @@ struct Digits {
 
     explicit Digits(i64 v)
     {
+        if (v <= 0xffffffff) {
+            // An operand: 32-bit division is several times quicker.
+            auto u = std::uint32_t(v);
+            do {
+                d[size_t(n++)] = int(u % 10);
+                u /= 10;
+            } while (u > 0);
+            return;
+        }
         do {
             d[size_t(n++)] = int(v % 10);
             v /= 10;
@@ -23,27 +32,31 @@ struct Digits {
 
 // An answer written column by column, ones first: each column writes a
 // piece, one digit as a rule, or more (a column's whole sum, the top
-// column's product). Too long a number for the answer is no answer.
+// column's product). Too long a number for an answer is no answer.
 class Written {
 public:
-    void put(i64 piece)
+    void put(int piece)
     {
-        i64 width = 10;
-        while (piece >= width)
-            width *= 10;
-        if (place_ > kLimit / width || piece > kLimit / place_) {
+        int width = 1;
+        i64 scale = 10;
+        while (piece >= scale) {
+            scale *= 10;
+            ++width;
+        }
+        if (digits_ + width > 18) {
             ok_ = false;
             return;
         }
         value_ += piece * place_;
-        place_ *= width;
+        place_ *= scale;
+        digits_ += width;
     }
     std::optional<i64> value() const { return ok_ ? std::optional<i64>(value_) : std::nullopt; }
 
 private:
-    static constexpr i64 kLimit = 1'000'000'000'000'000'000;
     i64 value_ = 0;
     i64 place_ = 1;
+    int digits_ = 0;
     bool ok_ = true;
 };
 
@@ -88,9 +101,8 @@ bool valid(const ProblemData &p)
 
 // Addition with every carry dropped: each column writes the ones of its
 // sum, the top column its whole sum (358 + 267 → 515, 58 + 67 → 115).
-std::optional<i64> addWithoutCarry(i64 a, i64 b)
+std::optional<i64> addWithoutCarry(const Digits &x, const Digits &y)
 {
-    const Digits x(a), y(b);
     const int n = std::max(x.n, y.n);
     Written w;
     for (int i = 0; i < n; ++i) {
@@ -101,9 +113,8 @@ std::optional<i64> addWithoutCarry(i64 a, i64 b)
 }
 
 // Addition with each column's whole sum written in its place (47 + 38 → 715).
-std::optional<i64> addColumnSums(i64 a, i64 b)
+std::optional<i64> addColumnSums(const Digits &x, const Digits &y)
 {
-    const Digits x(a), y(b);
     const int n = std::max(x.n, y.n);
     Written w;
     for (int i = 0; i < n; ++i)
@@ -114,10 +125,8 @@ std::optional<i64> addColumnSums(i64 a, i64 b)
 enum class SubtractionFault { SmallerFromLarger, BorrowNotReduced, BorrowAcrossZero };
 
 // Column subtraction with one of the pupils' faults, a ≥ b.
-std::optional<i64> subtractFaulty(i64 a, i64 b, SubtractionFault fault)
+std::optional<i64> subtractFaulty(Digits x, const Digits &y, SubtractionFault fault)
 {
-    Digits x(a);
-    const Digits y(b);
     Written w;
     for (int i = 0; i < x.n; ++i) {
         int top = x.d[size_t(i)];
@@ -150,9 +159,8 @@ enum class MultiplicationFault { CarryNotAdded, CarryFirst };
 // A number times one digit, worked column by column with a fault: the carry
 // not added to the next product, or added to the next digit before it is
 // multiplied. The top column writes its whole product (234 × 5 → 1050, 2050).
-std::optional<i64> multiplyFaulty(i64 a, int k, MultiplicationFault fault)
+std::optional<i64> multiplyFaulty(const Digits &x, int k, MultiplicationFault fault)
 {
-    const Digits x(a);
     Written w;
     int carry = 0;
     for (int i = 0; i < x.n; ++i) {
@@ -169,10 +177,10 @@ std::optional<i64> multiplyFaulty(i64 a, int k, MultiplicationFault fault)
 
 // By two digits: the partial products of the ones and of the tens, each with
 // the same fault, added with the tens' one place left as they should be.
-std::optional<i64> multiplyTwoFaulty(i64 a, int b, MultiplicationFault fault)
+std::optional<i64> multiplyTwoFaulty(const Digits &x, int b, MultiplicationFault fault)
 {
-    const auto ones = multiplyFaulty(a, b % 10, fault);
-    const auto tens = multiplyFaulty(a, b / 10, fault);
+    const auto ones = multiplyFaulty(x, b % 10, fault);
+    const auto tens = multiplyFaulty(x, b / 10, fault);
     if (!ones || !tens)
         return std::nullopt;
     return *ones + *tens * 10;
@@ -227,10 +235,13 @@ std::optional<PupilAnswer> RightAnswer(const ProblemData &p)
     return std::nullopt;
 }
 
-std::optional<PupilAnswer> FaultyAnswer(const ProblemData &p, ArithmeticError error, int variant)
+namespace {
+
+// The faulty procedure of `error` on a valid problem whose operands a and b
+// have the digits x and y.
+std::optional<PupilAnswer> faulty(const ProblemData &p, const Digits &x, const Digits &y, ArithmeticError error,
+                                  int variant)
 {
-    if (!valid(p) || variant < 0)
-        return std::nullopt;
     const ProblemKind k = p.kind;
     const i64 a = p.a, b = p.b;
     if (error == ArithmeticError::RemainderTooLarge) {
@@ -257,23 +268,23 @@ std::optional<PupilAnswer> FaultyAnswer(const ProblemData &p, ArithmeticError er
         return std::nullopt;
     switch (error) {
     case ArithmeticError::CarryForgotten:
-        return isAddition(k) ? only(addWithoutCarry(a, b)) : std::nullopt;
+        return isAddition(k) ? only(addWithoutCarry(x, y)) : std::nullopt;
     case ArithmeticError::ColumnSumWritten:
-        return k == ProblemKind::ColumnAddition ? only(addColumnSums(a, b)) : std::nullopt;
+        return k == ProblemKind::ColumnAddition ? only(addColumnSums(x, y)) : std::nullopt;
     case ArithmeticError::SmallerFromLarger:
-        return isSubtraction(k) ? only(subtractFaulty(a, b, SubtractionFault::SmallerFromLarger)) : std::nullopt;
+        return isSubtraction(k) ? only(subtractFaulty(x, y, SubtractionFault::SmallerFromLarger)) : std::nullopt;
     case ArithmeticError::BorrowNotReduced:
-        return isSubtraction(k) ? only(subtractFaulty(a, b, SubtractionFault::BorrowNotReduced)) : std::nullopt;
+        return isSubtraction(k) ? only(subtractFaulty(x, y, SubtractionFault::BorrowNotReduced)) : std::nullopt;
     case ArithmeticError::BorrowAcrossZero:
-        return isSubtraction(k) ? only(subtractFaulty(a, b, SubtractionFault::BorrowAcrossZero)) : std::nullopt;
+        return isSubtraction(k) ? only(subtractFaulty(x, y, SubtractionFault::BorrowAcrossZero)) : std::nullopt;
     case ArithmeticError::MultiplyCarryNotAdded:
     case ArithmeticError::MultiplyCarryFirst: {
         const auto fault = error == ArithmeticError::MultiplyCarryFirst ? MultiplicationFault::CarryFirst
                                                                         : MultiplicationFault::CarryNotAdded;
         if (k == ProblemKind::MultiplyOneDigit)
-            return only(multiplyFaulty(a, int(b), fault));
+            return only(multiplyFaulty(x, int(b), fault));
         if (k == ProblemKind::MultiplyTwoDigits)
-            return only(multiplyTwoFaulty(a, int(b), fault));
+            return only(multiplyTwoFaulty(x, int(b), fault));
         return std::nullopt;
     }
     case ArithmeticError::PartialNotShifted:
@@ -289,6 +300,15 @@ std::optional<PupilAnswer> FaultyAnswer(const ProblemData &p, ArithmeticError er
     }
 }
 
+}  // namespace
+
+std::optional<PupilAnswer> FaultyAnswer(const ProblemData &p, ArithmeticError error, int variant)
+{
+    if (!valid(p) || variant < 0)
+        return std::nullopt;
+    return faulty(p, Digits(p.a), Digits(p.b), error, variant);
+}
+
 ArithmeticError Diagnose(const ProblemData &p, const PupilAnswer &answer)
 {
     const auto right = RightAnswer(p);
@@ -296,6 +316,7 @@ ArithmeticError Diagnose(const ProblemData &p, const PupilAnswer &answer)
         return ArithmeticError::None;
     if (!hasRemainder(p.kind) && answer.remainder != 0)
         return ArithmeticError::None;
+    const Digits x(p.a), y(p.b);
     for (int e = int(ArithmeticError::CarryForgotten); e < int(ArithmeticError::DigitSlip); ++e) {
         const auto error = ArithmeticError(e);
         if (error == ArithmeticError::RemainderTooLarge) {
@@ -307,16 +328,18 @@ ArithmeticError Diagnose(const ProblemData &p, const PupilAnswer &answer)
             continue;
         }
         for (int variant = 0;; ++variant) {
-            const auto faulty = FaultyAnswer(p, error, variant);
-            if (!faulty)
+            const auto written = faulty(p, x, y, error, variant);
+            if (!written)
                 break;
-            if (*faulty == answer && *faulty != *right)
+            if (*written == answer && *written != *right)
                 return error;
         }
     }
     int places = 0;
     int differ = differingPlaces(right->value, answer.value, places);
-    if (hasRemainder(p.kind))
+    // A remainder of none on both sides is no place the pupil got right:
+    // 24 ÷ 4 → 7 is a wrong fact, not a slip.
+    if (hasRemainder(p.kind) && (right->remainder != 0 || answer.remainder != 0))
         differ += differingPlaces(right->remainder, answer.remainder, places);
     if (differ == 1 && places >= 2)
         return ArithmeticError::DigitSlip;
