@@ -59,6 +59,7 @@ void DiagnosisTest::diagnose_data()
     row("503-48 smaller from larger", K::ColumnSubtraction, 503, 48, 0, 545, 0, E::SmallerFromLarger);
     row("52-17 mental, smaller from larger", K::MentalSubtraction, 52, 17, 0, 45, 0, E::SmallerFromLarger);
     row("1002-27 smaller from larger", K::ColumnSubtraction, 1002, 27, 0, 1025, 0, E::SmallerFromLarger);
+    row("305-123 smaller from larger: 0 - 2 written as 2", K::ColumnSubtraction, 305, 123, 0, 222, 0, E::SmallerFromLarger);
     row("503-48 borrow not reduced", K::ColumnSubtraction, 503, 48, 0, 565, 0, E::BorrowNotReduced);
     row("1002-27 borrow not reduced", K::ColumnSubtraction, 1002, 27, 0, 1085, 0, E::BorrowNotReduced);
     row("1002-27 borrow across zero", K::ColumnSubtraction, 1002, 27, 0, 1975, 0, E::BorrowAcrossZero);
@@ -77,6 +78,7 @@ void DiagnosisTest::diagnose_data()
     row("405x6 carry added first across a zero", K::MultiplyOneDigit, 405, 6, 0, 3080, 0, E::MultiplyCarryFirst);
     row("405x6 carry not added", K::MultiplyOneDigit, 405, 6, 0, 2400, 0, E::MultiplyCarryNotAdded);
     row("23x45 partial product not shifted", K::MultiplyTwoDigits, 23, 45, 0, 207, 0, E::PartialNotShifted);
+    row("23x40 partial product not shifted", K::MultiplyTwoDigits, 23, 40, 0, 92, 0, E::PartialNotShifted);
     row("23x45 carries not added", K::MultiplyTwoDigits, 23, 45, 0, 925, 0, E::MultiplyCarryNotAdded);
     row("234x5 right", K::MultiplyOneDigit, 234, 5, 0, 1170, 0, E::None);
     row("23x45 right", K::MultiplyTwoDigits, 23, 45, 0, 1035, 0, E::None);

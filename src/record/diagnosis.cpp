@@ -1,6 +1,8 @@
 #include "record/diagnosis.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 
 namespace {
 
@@ -8,7 +10,7 @@ using i64 = std::int64_t;
 
 // A number's digits, ones first; zero has the one digit 0.
 struct Digits {
-    std::array<int, 20> d{};
+    std::array<int, 20> d;  // only the first n are set
     int n = 0;
 
     explicit Digits(i64 v)
@@ -201,6 +203,34 @@ int differingPlaces(i64 right, i64 given, int &places)
     return differ;
 }
 
+// The errors a problem of a kind can show, in the order that decides;
+// DigitSlip, which any can show, is tried after them.
+std::span<const ArithmeticError> errorsOf(ProblemKind kind)
+{
+    using E = ArithmeticError;
+    static constexpr E mentalAddition[] = {E::CarryForgotten, E::OperationMixed};
+    static constexpr E columnAddition[] = {E::CarryForgotten, E::ColumnSumWritten, E::OperationMixed};
+    static constexpr E subtraction[] = {E::SmallerFromLarger, E::BorrowNotReduced, E::BorrowAcrossZero,
+                                        E::OperationMixed};
+    static constexpr E oneDigit[] = {E::MultiplyCarryNotAdded, E::MultiplyCarryFirst, E::OperationMixed};
+    static constexpr E twoDigits[] = {E::MultiplyCarryNotAdded, E::MultiplyCarryFirst, E::PartialNotShifted,
+                                      E::OperationMixed};
+    static constexpr E division[] = {E::RemainderTooLarge};
+    static constexpr E units[] = {E::WrongUnitStep};
+    switch (kind) {
+    case ProblemKind::MentalAddition: return mentalAddition;
+    case ProblemKind::ColumnAddition: return columnAddition;
+    case ProblemKind::MentalSubtraction:
+    case ProblemKind::ColumnSubtraction: return subtraction;
+    case ProblemKind::MultiplyOneDigit: return oneDigit;
+    case ProblemKind::MultiplyTwoDigits: return twoDigits;
+    case ProblemKind::Division: return division;
+    case ProblemKind::UnitsToSmaller:
+    case ProblemKind::UnitsToLarger: return units;
+    }
+    return {};
+}
+
 std::optional<PupilAnswer> only(std::optional<i64> v)
 {
     if (!v)
@@ -317,21 +347,18 @@ ArithmeticError Diagnose(const ProblemData &p, const PupilAnswer &answer)
     if (!hasRemainder(p.kind) && answer.remainder != 0)
         return ArithmeticError::None;
     const Digits x(p.a), y(p.b);
-    for (int e = int(ArithmeticError::CarryForgotten); e < int(ArithmeticError::DigitSlip); ++e) {
-        const auto error = ArithmeticError(e);
+    for (const ArithmeticError error : errorsOf(p.kind)) {
         if (error == ArithmeticError::RemainderTooLarge) {
             // Every short quotient at once: the answer adds up to the
             // dividend, with too much left over.
-            if (p.kind == ProblemKind::Division && answer.remainder >= p.b &&
-                answer.value * p.b + answer.remainder == p.a)
+            if (answer.remainder >= p.b && answer.value * p.b + answer.remainder == p.a)
                 return error;
             continue;
         }
-        for (int variant = 0;; ++variant) {
+        const int variants = error == ArithmeticError::WrongUnitStep ? int(kUnitSteps.size()) : 1;
+        for (int variant = 0; variant < variants; ++variant) {
             const auto written = faulty(p, x, y, error, variant);
-            if (!written)
-                break;
-            if (*written == answer && *written != *right)
+            if (written && *written == answer && *written != *right)
                 return error;
         }
     }
