@@ -373,68 +373,53 @@ ArithmeticError Diagnose(const ProblemData &p, const PupilAnswer &answer)
     return ArithmeticError::None;
 }
 
+namespace {
+
+// Each error's name for the adult and hint for the pupil, in the errors' order.
+struct ErrorWords {
+    const char *name;
+    const char *hint;
+};
+constexpr ErrorWords kErrorWords[kArithmeticErrorCount] = {
+    {"", ""},  // None
+    {"くり上がりの わすれ",
+     "くり上がりを たすのを わすれたかな？"},
+    {"くらいの 和を そのまま 書いた",
+     "たして 2けたに なったら、1を となりの くらいへ くり上げようね。"},
+    {"くらいごとに 大きい 数から 小さい 数を ひいた",
+     "上の 数が 小さくて ひけない ときは、となりの くらいから くり下げようね。"},
+    {"くり下げた くらいの へらしわすれ",
+     "くり下げた となりの くらいを 1 へらしたかな？"},
+    {"0を こえる くり下がりの まちがい",
+     "0を 9に したら、その 先の くらいも 1 へらそうね。"},
+    {"かけ算の くり上がりの わすれ",
+     "かけ算の くり上がりを たすのを わすれたかな？"},
+    {"くり上がりを かける 前に たした",
+     "くり上がりは、かけてから たそうね。"},
+    {"2だん目の 答えの ずらしわすれ",
+     "十の くらいを かけた 答えは、1つ 左に ずらして 書こうね。"},
+    {"あまりが わる数 以上",
+     "あまりが わる数より 小さく なって いるかな？"},
+    {"たんいの しくみの まちがい",
+     "1時間は 60分、1mは 100cm、1kmは 1000m。たんいの かわりかたを たしかめようね。"},
+    {"計算の しゅるいの とりちがえ",
+     "＋、−、×の しるしを よく 見たかな？"},
+    {"1つの くらいの うっかりミス",
+     "おしい！ 1つの くらいだけ ちがうよ。見なおして みようね。"},
+};
+
+}  // namespace
+
 QString ErrorHint(ArithmeticError error)
 {
-    switch (error) {
-    case ArithmeticError::None:
+    if (size_t(error) >= std::size(kErrorWords))
         return {};
-    case ArithmeticError::CarryForgotten:
-        return QStringLiteral("くり上がりを たすのを わすれたかな？");
-    case ArithmeticError::ColumnSumWritten:
-        return QStringLiteral("10より 大きく なったら、1を となりの くらいへ くり上げようね。");
-    case ArithmeticError::SmallerFromLarger:
-        return QStringLiteral("上の 数が 小さくて ひけない ときは、となりの くらいから くり下げようね。");
-    case ArithmeticError::BorrowNotReduced:
-        return QStringLiteral("くり下げた となりの くらいを 1 へらしたかな？");
-    case ArithmeticError::BorrowAcrossZero:
-        return QStringLiteral("0を 9に したら、その 先の くらいも 1 へらそうね。");
-    case ArithmeticError::MultiplyCarryNotAdded:
-        return QStringLiteral("かけ算の くり上がりを たすのを わすれたかな？");
-    case ArithmeticError::MultiplyCarryFirst:
-        return QStringLiteral("くり上がりは、かけてから たそうね。");
-    case ArithmeticError::PartialNotShifted:
-        return QStringLiteral("十の くらいを かけた 答えは、1つ 左に ずらして 書こうね。");
-    case ArithmeticError::RemainderTooLarge:
-        return QStringLiteral("あまりが わる数より 小さく なって いるかな？");
-    case ArithmeticError::WrongUnitStep:
-        return QStringLiteral("1時間は 60分、1mは 100cm。たんいの かわりかたを たしかめようね。");
-    case ArithmeticError::OperationMixed:
-        return QStringLiteral("＋、−、×の しるしを よく 見たかな？");
-    case ArithmeticError::DigitSlip:
-        return QStringLiteral("おしい！ 1つの くらいだけ ちがうよ。見なおして みようね。");
-    }
-    return {};
+    return QString::fromUtf8(kErrorWords[size_t(error)].hint);
 }
 
 QString ErrorName(ArithmeticError error)
 {
-    switch (error) {
-    case ArithmeticError::None:
+    if (size_t(error) >= std::size(kErrorWords))
         return {};
-    case ArithmeticError::CarryForgotten:
-        return QStringLiteral("くり上がりの わすれ");
-    case ArithmeticError::ColumnSumWritten:
-        return QStringLiteral("くらいの 和を そのまま 書いた");
-    case ArithmeticError::SmallerFromLarger:
-        return QStringLiteral("くらいごとに 大きい 数から 小さい 数を ひいた");
-    case ArithmeticError::BorrowNotReduced:
-        return QStringLiteral("くり下げた くらいの へらしわすれ");
-    case ArithmeticError::BorrowAcrossZero:
-        return QStringLiteral("0を こえる くり下がりの まちがい");
-    case ArithmeticError::MultiplyCarryNotAdded:
-        return QStringLiteral("かけ算の くり上がりの わすれ");
-    case ArithmeticError::MultiplyCarryFirst:
-        return QStringLiteral("くり上がりを かける 前に たした");
-    case ArithmeticError::PartialNotShifted:
-        return QStringLiteral("2だん目の 答えの ずらしわすれ");
-    case ArithmeticError::RemainderTooLarge:
-        return QStringLiteral("あまりが わる数 以上");
-    case ArithmeticError::WrongUnitStep:
-        return QStringLiteral("たんいの しくみの まちがい");
-    case ArithmeticError::OperationMixed:
-        return QStringLiteral("計算の しゅるいの とりちがえ");
-    case ArithmeticError::DigitSlip:
-        return QStringLiteral("1つの くらいの うっかりミス");
-    }
-    return {};
+    return QString::fromUtf8(kErrorWords[size_t(error)].name);
 }
