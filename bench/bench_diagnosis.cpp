@@ -39,7 +39,7 @@ ProblemData drawProblem(std::mt19937 &random)
 {
     auto draw = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     constexpr std::array<int, 4> steps{10, 100, 1000, 60};
-    ProblemData p{ProblemKind(draw(0, 8)), 0, 0, 0};
+    ProblemData p{ProblemKind(draw(0, 10)), 0, 0, 0};
     switch (p.kind) {
     case ProblemKind::MentalAddition: p.a = draw(10, 99); p.b = draw(10, 99); break;
     case ProblemKind::ColumnAddition: p.a = draw(100, 9999); p.b = draw(10, 9999); break;
@@ -50,6 +50,8 @@ ProblemData drawProblem(std::mt19937 &random)
     case ProblemKind::Division: p.b = draw(2, 9); p.a = draw(0, 9 * p.b + p.b - 1); break;
     case ProblemKind::UnitsToSmaller: p.c = steps[size_t(draw(0, 3))]; p.a = draw(1, 9); p.b = draw(1, p.c - 1); break;
     case ProblemKind::UnitsToLarger: p.c = steps[size_t(draw(0, 3))]; p.a = draw(p.c + 1, 9 * p.c); break;
+    case ProblemKind::UnitsAddition: p.c = steps[size_t(draw(0, 3))]; p.a = draw(p.c + 1, 9 * p.c); p.b = draw(1, p.c - 1); break;
+    case ProblemKind::UnitsSubtraction: p.c = steps[size_t(draw(0, 3))]; p.a = draw(2 * p.c, 9 * p.c); p.b = draw(1, p.c - 1); break;
     }
     return p;
 }

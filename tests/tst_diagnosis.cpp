@@ -109,6 +109,15 @@ void DiagnosisTest::diagnose_data()
     row("150 min as 1 h 50 min", K::UnitsToLarger, 150, 0, 60, 1, 50, E::WrongUnitStep);
     row("80 min as 1 h 20 min", K::UnitsToLarger, 80, 0, 60, 1, 20, E::None);
     row("250 cm as 25 m", K::UnitsToLarger, 250, 0, 100, 25, 0, E::WrongUnitStep);
+    // Sums and differences in two units: the carry or borrow between them.
+    row("1 h 40 min + 30 min as 1 h 70 min", K::UnitsAddition, 100, 30, 60, 1, 70, E::WrongUnitStep);
+    row("1 h 40 min + 30 min right", K::UnitsAddition, 100, 30, 60, 2, 10, E::None);
+    row("2 h 10 min - 30 min as 1 h 80 min", K::UnitsSubtraction, 130, 30, 60, 1, 80, E::WrongUnitStep);
+    row("2 h 10 min - 30 min right", K::UnitsSubtraction, 130, 30, 60, 1, 40, E::None);
+    row("2 km 600 m + 700 m, the carry not made", K::UnitsAddition, 2600, 700, 1000, 2, 1300, E::WrongUnitStep);
+    row("2 km 600 m + 700 m carried at 100", K::UnitsAddition, 2600, 700, 1000, 3, 1200, E::WrongUnitStep);
+    row("6 l 5 dl + 7 dl right", K::UnitsAddition, 65, 7, 10, 7, 2, E::None);
+    row("6 l 5 dl + 7 dl, the litres slipped", K::UnitsAddition, 65, 7, 10, 8, 2, E::DigitSlip);
 }
 
 void DiagnosisTest::diagnose()
@@ -136,20 +145,23 @@ void DiagnosisTest::faultyAnswersAreDiagnosedInOrder()
     constexpr std::array<int, 4> steps{10, 100, 1000, 60};
     std::array<int, kArithmeticErrorCount> found{};
     for (int i = 0; i < 20000; ++i) {
-        ProblemData p{ProblemKind(draw(0, 8)), draw(0, 99999), 0, 0};
+        ProblemData p{ProblemKind(draw(0, 10)), draw(0, 99999), 0, 0};
         switch (p.kind) {
         case K::MultiplyOneDigit: p.b = draw(2, 9); break;
         case K::MultiplyTwoDigits: p.b = draw(10, 99); break;
         case K::Division: p.a = draw(0, 99); p.b = draw(2, 9); break;
         case K::UnitsToSmaller: p.c = steps[size_t(draw(0, 3))]; p.a = draw(1, 9); p.b = draw(0, p.c - 1); break;
         case K::UnitsToLarger: p.c = steps[size_t(draw(0, 3))]; p.a = draw(p.c, 9 * p.c); break;
+        case K::UnitsAddition:
+        case K::UnitsSubtraction: p.c = steps[size_t(draw(0, 3))]; p.a = draw(0, 9 * p.c); p.b = draw(0, 2 * p.c); break;
         default: p.b = draw(0, 99999); break;
         }
-        if ((p.kind == K::MentalSubtraction || p.kind == K::ColumnSubtraction) && p.a < p.b)
+        if ((p.kind == K::MentalSubtraction || p.kind == K::ColumnSubtraction || p.kind == K::UnitsSubtraction) &&
+            p.a < p.b)
             std::swap(p.a, p.b);
         const PupilAnswer right = *RightAnswer(p);
         for (int e = 1; e < int(E::DigitSlip); ++e) {
-            for (int v = 0; v < 3; ++v) {
+            for (int v = 0; v < 5; ++v) {
                 const auto faulty = FaultyAnswer(p, E(e), v);
                 if (!faulty || *faulty == right)
                     continue;

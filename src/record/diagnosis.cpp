@@ -76,7 +76,8 @@ bool isMultiplication(ProblemKind k)
 }
 bool hasRemainder(ProblemKind k)
 {
-    return k == ProblemKind::Division || k == ProblemKind::UnitsToLarger;
+    return k == ProblemKind::Division || k == ProblemKind::UnitsToLarger || k == ProblemKind::UnitsAddition ||
+           k == ProblemKind::UnitsSubtraction;
 }
 
 bool valid(const ProblemData &p)
@@ -95,7 +96,10 @@ bool valid(const ProblemData &p)
         return p.b > 0;
     case ProblemKind::UnitsToSmaller:
     case ProblemKind::UnitsToLarger:
+    case ProblemKind::UnitsAddition:
         return p.c > 0;
+    case ProblemKind::UnitsSubtraction:
+        return p.c > 0 && p.a >= p.b;
     default:
         return true;
     }
@@ -190,6 +194,50 @@ std::optional<i64> multiplyTwoFaulty(const Digits &x, int b, MultiplicationFault
 
 constexpr std::array<int, 4> kUnitSteps{10, 100, 1000, 60};
 
+// The `variant`th of the unit steps other than the problem's own.
+std::optional<int> otherStep(int own, int variant)
+{
+    for (int step : kUnitSteps)
+        if (step != own && variant-- == 0)
+            return step;
+    return std::nullopt;
+}
+
+// A sum or difference of two quantities worked unit by unit, the larger
+// units and the smaller apart, with the carry into the larger unit made at
+// the wrong step (1 時間 40 分 + 30 分 → 1 時間 70 分, carried at 100), or
+// the borrow of one larger unit taken as the wrong step (2 時間 10 分 − 30 分
+// → 1 時間 80 分). The variant after the other steps is a sum whose carry is
+// never made (2 km 600 m + 700 m → 2 km 1300 m).
+std::optional<PupilAnswer> unitsCalculation(const ProblemData &p, int variant)
+{
+    const i64 c = p.c;
+    const auto other = otherStep(p.c, variant);
+    const bool noCarry = !other && p.kind == ProblemKind::UnitsAddition && variant > 0 && otherStep(p.c, variant - 1);
+    if (!other && !noCarry)
+        return std::nullopt;
+    const i64 step = other ? *other : INT64_MAX;
+    i64 large = 0, small = 0;
+    if (p.kind == ProblemKind::UnitsAddition) {
+        large = p.a / c + p.b / c;
+        small = p.a % c + p.b % c;
+        if (small >= step) {
+            small -= step;
+            ++large;
+        }
+    } else {
+        large = p.a / c - p.b / c;
+        small = p.a % c - p.b % c;
+        if (small < 0) {
+            small += step;
+            --large;
+        }
+    }
+    if (large < 0 || small < 0)
+        return std::nullopt;
+    return PupilAnswer{large, small};
+}
+
 // A one-digit slip: the two numbers differ in exactly one place; `places`
 // counts the places compared.
 int differingPlaces(i64 right, i64 given, int &places)
@@ -226,7 +274,9 @@ std::span<const ArithmeticError> errorsOf(ProblemKind kind)
     case ProblemKind::MultiplyTwoDigits: return twoDigits;
     case ProblemKind::Division: return division;
     case ProblemKind::UnitsToSmaller:
-    case ProblemKind::UnitsToLarger: return units;
+    case ProblemKind::UnitsToLarger:
+    case ProblemKind::UnitsAddition:
+    case ProblemKind::UnitsSubtraction: return units;
     }
     return {};
 }
@@ -261,6 +311,10 @@ std::optional<PupilAnswer> RightAnswer(const ProblemData &p)
         return PupilAnswer{a * c + b, 0};
     case ProblemKind::UnitsToLarger:
         return PupilAnswer{a / c, a % c};
+    case ProblemKind::UnitsAddition:
+        return PupilAnswer{(a + b) / c, (a + b) % c};
+    case ProblemKind::UnitsSubtraction:
+        return PupilAnswer{(a - b) / c, (a - b) % c};
     }
     return std::nullopt;
 }
@@ -282,17 +336,16 @@ std::optional<PupilAnswer> faulty(const ProblemData &p, const Digits &x, const D
         return PupilAnswer{q, a - q * b};
     }
     if (error == ArithmeticError::WrongUnitStep) {
+        if (k == ProblemKind::UnitsAddition || k == ProblemKind::UnitsSubtraction)
+            return unitsCalculation(p, variant);
         if (k != ProblemKind::UnitsToSmaller && k != ProblemKind::UnitsToLarger)
             return std::nullopt;
-        int seen = 0;
-        for (int step : kUnitSteps) {
-            if (step == p.c || seen++ != variant)
-                continue;
-            if (k == ProblemKind::UnitsToSmaller)
-                return PupilAnswer{a * step + b, 0};
-            return PupilAnswer{a / step, a % step};
-        }
-        return std::nullopt;
+        const auto step = otherStep(p.c, variant);
+        if (!step)
+            return std::nullopt;
+        if (k == ProblemKind::UnitsToSmaller)
+            return PupilAnswer{a * *step + b, 0};
+        return PupilAnswer{a / *step, a % *step};
     }
     if (variant > 0)
         return std::nullopt;
@@ -355,7 +408,8 @@ ArithmeticError Diagnose(const ProblemData &p, const PupilAnswer &answer)
                 return error;
             continue;
         }
-        const int variants = error == ArithmeticError::WrongUnitStep ? int(kUnitSteps.size()) : 1;
+        // The other steps, and the carry never made.
+        const int variants = error == ArithmeticError::WrongUnitStep ? int(kUnitSteps.size()) + 1 : 1;
         for (int variant = 0; variant < variants; ++variant) {
             const auto written = faulty(p, x, y, error, variant);
             if (written && *written == answer && *written != *right)

@@ -27,6 +27,12 @@
 //                                         is a 80, c 60; the answer's value is
 //                                         the larger unit, its remainder the
 //                                         smaller
+//   UnitsAddition, UnitsSubtraction       a + b and a − b (a ≥ b), a and b in the
+//                                         smaller unit, the answer in both as
+//                                         the pupil picked them: 1 時間 40 分 +
+//                                         30 分 is a 100, b 30, c 60, and its
+//                                         answer 2 時間 10 分 value 2,
+//                                         remainder 10
 //
 // c is only used by the units kinds: the step between the two units, 10
 // (cm–mm, l–dl), 100 (m–cm), 1000 (km–m, kg–g, l–ml) or 60 (時間–分, 分–秒).
@@ -41,6 +47,8 @@ enum class ProblemKind : std::uint8_t {
     Division,
     UnitsToSmaller,
     UnitsToLarger,
+    UnitsAddition,
+    UnitsSubtraction,
 };
 
 struct ProblemData {
@@ -51,7 +59,8 @@ struct ProblemData {
 };
 
 // What the pupil answered: the value, and the remainder where the problem
-// has one (a division's remainder, the smaller unit of UnitsToLarger).
+// has one (a division's remainder, the smaller unit of an answer in two
+// units).
 struct PupilAnswer {
     std::int64_t value = 0;
     std::int64_t remainder = 0;
@@ -72,7 +81,7 @@ enum class ArithmeticError : std::uint8_t {
     MultiplyCarryFirst,      // multiplication: the carry added before multiplying
     PartialNotShifted,       // two digits: the tens' partial product not moved left
     RemainderTooLarge,       // division: a remainder not smaller than the divisor
-    WrongUnitStep,           // units: 10, 100, 1000 or 60 taken for another
+    WrongUnitStep,           // units: 10, 100, 1000 or 60 taken for another, or no carry made
     OperationMixed,          // added instead of subtracting, or the other way
     DigitSlip,               // one digit wrong, the rest right
 };
