@@ -15,7 +15,7 @@
 //
 //   MentalAddition, ColumnAddition        a + b
 //   MentalSubtraction, ColumnSubtraction  a − b (a ≥ b)
-//   MultiplyOneDigit                      a × b, b one digit (1–9)
+//   MultiplyOneDigit                      a × b, b one digit (0–9)
 //   MultiplyTwoDigits                     a × b, b two digits (10–99)
 //   Division                              a ÷ b: the quotient in value, the
 //                                         remainder in remainder (0 if none)
