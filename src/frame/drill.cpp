@@ -234,6 +234,7 @@ void TDrillScreen::DrawProblem()
         Label3->setCaption(QStringLiteral("もんだい：%1").arg(LessonState.ProblemNo));
     PoseProblem();
     posed_ = true;
+    posedAt_ = services().clock->now();
 }
 
 void TDrillScreen::ShowResults()
@@ -248,6 +249,7 @@ void TDrillScreen::ShowResults()
     Label7->setCaption(lines[2]);
     Label8->setCaption(lines[3]);
     Timer3->stop();
+    recordEnd(elapsed);
 }
 
 void TDrillScreen::AnswerGiven(bool right, const DrillLogRow &row)
@@ -288,7 +290,7 @@ void TDrillScreen::AppendLogRow(const QString &mark, const DrillLogRow &row)
     log->setField(4, QStringLiteral(" ") + mark);
     setLogField(log, 5, row.correctRemainder);
     setLogField(log, 6, row.givenRemainder);
-    log->post();
+    log->post(recordAnswer(mark == QStringLiteral("○"), row));
 }
 
 void TDrillScreen::ZeroCounts()
@@ -348,6 +350,7 @@ void TDrillScreen::CuteButton3Click()
         log->first();
         log->clearTable();
     }
+    recordStart();
     PlayCue(12);
     // A clock still running from an earlier drill would end this one.
     Timer3->stop();

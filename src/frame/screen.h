@@ -1,6 +1,7 @@
 #pragma once
 #include "frame/controls.h"
 #include "frame/platform.h"
+#include "record/recorder.h"
 
 #include <QDialog>
 
@@ -34,6 +35,12 @@ public:
 
     const Services &services() const { return services_; }
 
+    // The pupil's record of a lesson's test: a lesson calls this once for
+    // every answer it marks in test mode. The first mark of a visit begins a
+    // test session (and a new menu item a new one); leaving the screen
+    // finishes it. `answer.posedAt` gives its time when `answer.ms` is 0.
+    void RecordMark(const RecordedAnswer &answer);
+
 public slots:
     void Timer1Timer();
     void Timer2Timer();
@@ -44,6 +51,7 @@ protected:
     // The screen's show handler, run each time it is shown.
     virtual void shown() {}
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
     void PlayCue(int cue);
     void BlinkPrompt();
@@ -78,4 +86,5 @@ protected:
 private:
     const Services &services_;
     QString quitQuestion_;
+    SessionRecorder testRecord_;  // the lesson test of this visit (frame/recording.cpp)
 };

@@ -2,6 +2,7 @@
 
 #include "store/logmodel.h"
 #include "store/logtables.h"
+#include "store/record.h"
 
 #include <QDir>
 #include <QMetaObject>
@@ -166,24 +167,48 @@ void TQuery::setNewField(int position, const QVariant &value)
 
 bool TQuery::post()
 {
+    return post({});
+}
+
+bool TQuery::post(const QList<BoundWrite> &alongside)
+{
     if (!m_appending)
         return false;
     m_appending = false;
     if (!m_module->m_usable)
         return false;
     // Outside an explicit transaction SQLite commits the insert by itself,
-    // so each row is one committed transaction.
-    QSqlQuery insert(m_module->m_db);
-    if (!insert.prepare(m_table->insertStatement())) {
-        m_module->reportFailure(errorText(insert.lastError()));
+    // so each row is one committed transaction; with record rows alongside,
+    // one transaction holds them all.
+    QSqlDatabase &db = m_module->m_db;
+    if (!alongside.isEmpty() && !db.transaction()) {
+        m_module->reportFailure(errorText(db.lastError()));
         return false;
     }
+    auto fail = [&](const QSqlError &error) {
+        if (!alongside.isEmpty())
+            db.rollback();
+        m_module->reportFailure(errorText(error));
+        return false;
+    };
+    QSqlQuery insert(db);
+    if (!insert.prepare(m_table->insertStatement()))
+        return fail(insert.lastError());
     for (const QVariant &value : std::as_const(m_newRow))
         insert.addBindValue(value);
-    if (!insert.exec()) {
-        m_module->reportFailure(errorText(insert.lastError()));
-        return false;
+    if (!insert.exec())
+        return fail(insert.lastError());
+    for (const BoundWrite &write : alongside) {
+        if (!insert.prepare(write.sql))
+            return fail(insert.lastError());
+        for (const QVariant &value : write.values)
+            insert.addBindValue(value);
+        if (!insert.exec())
+            return fail(insert.lastError());
     }
+    insert.finish();
+    if (!alongside.isEmpty() && !db.commit())
+        return fail(db.lastError());
     m_model->rowAppended();
     m_position = m_model->rowCount() - 1;  // on the new row
     return true;
@@ -253,6 +278,7 @@ TDataModule1::TDataModule1(const QString &folder, QObject *parent)
     KukuQuery = new TQuery(this);
     KukuQuery->setObjectName(QStringLiteral("KukuQuery"));
     KukuQuery->setStatement(QStringLiteral("select * from kuku"));
+    m_record = new RecordStore([this] { return ensureOpen(); }, this);
 }
 
 TDataModule1::~TDataModule1()
@@ -260,6 +286,7 @@ TDataModule1::~TDataModule1()
     // The queries hold no statements between calls; once the last handle is
     // gone the connection can be removed.
     m_usable = false;
+    m_record->detach();
     const bool added = m_db.isValid();
     if (m_db.isOpen())
         m_db.close();
@@ -359,6 +386,7 @@ bool TDataModule1::ensureOpen()
         return false;
     }
     m_opened = true;
+    m_record->attach(&m_db);
     return true;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "store/boundwrite.h"
+
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
@@ -7,6 +9,7 @@
 
 class QAbstractItemModel;
 class LogModel;
+class RecordStore;
 class TDataModule1;
 struct LogRow;
 struct LogTable;
@@ -36,6 +39,9 @@ public:
     void setField(int position, int value);  // by position, in the table's field order
     void setField(int position, const QString &value);
     bool post();  // write the new row; committed (and on disk) when it returns true
+    // Writes the new row and the statements `alongside` (the pupil's record
+    // of the same answer) in one transaction: all of them or none.
+    bool post(const QList<BoundWrite> &alongside);
 
     // Read-only model of the open result: rows in the order appended, one
     // column per field, headers the field names. open() refreshes it.
@@ -76,6 +82,10 @@ public:
     bool OpenDrillLog();       // close DrillLogQuery, set its statement, open it
     bool OpenUnitsDrillLog();  // the same for UnitsLogQuery
 
+    // The pupil's record in the same file; its tables are brought up to date
+    // when the file is opened.
+    RecordStore *record() const { return m_record; }
+
     bool usable() const;  // false once the database proved unopenable or unwritable
     QString databasePath() const;
     static QString defaultFolder();  // the per-user data folder, created if missing
@@ -96,6 +106,7 @@ private:
     QString m_folder;
     QString m_connection;
     QSqlDatabase m_db;
+    RecordStore *m_record;
     bool m_opened = false;
     bool m_usable = true;
     bool m_reported = false;

@@ -37,6 +37,12 @@ public slots:
 protected:
     void PoseProblem() override;
     QString startPrompt() const override;
+    // a ÷ b = c, or a ÷ b = c あまり d.
+    ProblemData problemData() const override
+    {
+        return {withRemainder_ ? QStringLiteral("divrem") : QStringLiteral("div"), problem_.dividend(),
+                problem_.divisor, problem_.quotient, withRemainder_ ? QVariant(problem_.remainder) : QVariant()};
+    }
 
 private:
     // The menu item picked on this screen, 1 or 2; 0 before any pick.

@@ -40,6 +40,10 @@ public slots:
 
 protected:
     void PoseProblem() override;
+    ProblemData problemData() const override
+    {
+        return {problem_.subtract ? QStringLiteral("sub") : QStringLiteral("add"), problem_.a, problem_.b, {}, {}};
+    }
 
 private:
     MentalDrillProblem problem_;

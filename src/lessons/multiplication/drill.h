@@ -44,6 +44,7 @@ public slots:
 
 protected:
     void PoseProblem() override;
+    ProblemData problemData() const override { return {QStringLiteral("mul"), problem_.a, problem_.b, {}, {}}; }
 
 private:
     ColumnProduct problem_;

@@ -65,6 +65,14 @@ protected:
     void PoseProblem() override;
     QString startPrompt() const override;
     QString nextPrompt() const override;
+    // "units:<menu>:<form>" and the form's operands.
+    ProblemData problemData() const override
+    {
+        if (!problem_)
+            return {};
+        const UnitsProblem &p = problem_->problem;
+        return {QStringLiteral("units:%1:%2").arg(problem_->menu).arg(p.kind), p.a, p.b, p.c, p.d};
+    }
 
 private:
     // The pick in `place` closes the answer if the problem on screen is
