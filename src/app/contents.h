@@ -5,7 +5,13 @@
 #include <QMainWindow>
 #include <QMap>
 
+// The Japanese name of a lesson or drill by its form number, from the
+// contents screen's chapters and buttons: "あん算 ドリル".
+QString ScreenName(int form);
+
+class PupilMenu;
 class QAction;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QTimer;
@@ -33,6 +39,10 @@ public:
     QMenu *Help1;              // "ヘルプ"
     QAction *utorial1;         // "使い方"
     QAction *About1;           // "バージョン情報"
+    PupilMenu *Names1;         // "なまえ": the pupils, the one in use ticked (record/pupils.h)
+    QMenu *Record1;            // "きろく"
+    QAction *RecordWindow1;    // "がくしゅうの きろく…": the record window
+    QLabel *PupilLabel;        // the pupil in use, at the right of the menu bar
 
     // The screen each contents button opens (form number → screen); buttons of
     // absent screens are disabled.
@@ -75,8 +85,15 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+    // The record window, made when first asked for.
+    QWidget *recordWindow();
+
 private:
     void openForm(int button);
+    // The record's menus, its window and the pupil in use (beside the
+    // designed menu and controls).
+    void addRecordMenus();
+    QWidget *recordWindow_ = nullptr;
 
     const Services &services_;
     QMap<int, QWidget *> screens_;
