@@ -7,6 +7,7 @@
 //   QT_QPA_PLATFORM=offscreen bench_startup_answer [answers] [rows already logged]
 
 #include "lessons/mental/drill.h"
+#include "recordseed.h"
 #include "store/datamodule.h"
 #include "testprogram.h"
 
@@ -26,35 +27,6 @@ double percentile(std::vector<double> sorted, double p)
     std::sort(sorted.begin(), sorted.end());
     const size_t i = std::min(sorted.size() - 1, size_t(p * double(sorted.size() - 1) + 0.5));
     return sorted[i];
-}
-
-// Fills the log as a long drill would have, through a second connection in
-// one transaction, so that preparing the bench does not take minutes.
-bool logRows(const QString &folder, int rows)
-{
-    const QString name = QStringLiteral("bench-filler");
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(folder + QStringLiteral("/kyozai"));
-        if (db.open() && db.transaction()) {
-            QSqlQuery q(db);
-            ok = q.prepare(QStringLiteral("insert into dorill (NB, MND, KAI, KOT, HNT) values (?, ?, ?, ?, ?)"));
-            for (int i = 1; ok && i <= rows; ++i) {
-                q.addBindValue(i);
-                q.addBindValue(QStringLiteral("　%1 + %2").arg(10 + i % 89).arg(11 + i % 88));
-                q.addBindValue(21 + i % 89 + i % 88);
-                q.addBindValue(21 + i % 89 + i % 88);
-                q.addBindValue(QStringLiteral(" ○"));
-                ok = q.exec();
-            }
-            q.finish();
-            ok = db.commit() && ok;
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return ok;
 }
 
 }  // namespace
@@ -79,7 +51,7 @@ int main(int argc, char **argv)
     drill->ComboBox1->pick(0);
     drill->ComboBox2->pick(0);
     drill->CuteButton3->click();  // empties the log
-    if (!logRows(folder.path(), logged)) {
+    if (!FillDrillLog(folder.path(), logged)) {
         std::fprintf(stderr, "could not fill the log\n");
         return 1;
     }

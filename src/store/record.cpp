@@ -97,6 +97,11 @@ QDateTime fromLocalText(const QVariant &v)
     return v.isNull() ? QDateTime() : QDateTime::fromString(v.toString(), Qt::ISODate);
 }
 
+Pupil readPupil(const QSqlQuery &q)
+{
+    return {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()};
+}
+
 SessionRow readSession(const QSqlQuery &q)
 {
     SessionRow s;
@@ -241,45 +246,32 @@ void RecordStore::fail(const QString &detail)
 QList<Pupil> RecordStore::pupils()
 {
     QList<Pupil> out;
-    QSqlDatabase *d = db();
-    if (!d)
-        return out;
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("select id, name, class_name, number from pupils"
-                               " order by class_name, number, name, created_utc")))
-        return out;
-    while (q.next())
-        out.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()});
+    read(QStringLiteral("select id, name, class_name, number from pupils order by class_name, number, name, created_utc"),
+         {}, [&](const QSqlQuery &q) { out.append(readPupil(q)); });
     return out;
 }
 
 Pupil RecordStore::pupilById(const QString &id)
 {
-    QSqlDatabase *d = db();
-    if (!d || id.isEmpty())
-        return {};
-    QSqlQuery q(*d);
-    q.prepare(QStringLiteral("select id, name, class_name, number from pupils where id = ?"));
-    q.addBindValue(id);
-    if (!q.exec() || !q.next())
-        return {};
-    return {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()};
+    Pupil p;
+    if (!id.isEmpty())
+        read(QStringLiteral("select id, name, class_name, number from pupils where id = ?"), {id},
+             [&](const QSqlQuery &q) { p = readPupil(q); });
+    return p;
 }
 
 QString RecordStore::defaultPupil()
 {
     // The first pupil without a name stands for a machine's one pupil; a
     // machine whose pupils all have names gets one when nobody is chosen.
-    QSqlDatabase *d = db();
-    if (!d)
+    QString id;
+    if (!read(QStringLiteral("select id from pupils where name = '' order by created_utc"), {},
+              [&](const QSqlQuery &q) {
+                  if (id.isEmpty())
+                      id = q.value(0).toString();
+              }))
         return {};
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
-    if (q.exec(QStringLiteral("select id from pupils where name = '' order by created_utc")) && q.next())
-        return q.value(0).toString();
-    q.finish();
-    return addPupil({});
+    return id.isEmpty() ? addPupil({}) : id;
 }
 
 Pupil RecordStore::currentPupil()
@@ -406,62 +398,36 @@ bool RecordStore::write(const QList<BoundWrite> &writes)
 
 int RecordStore::sessionCount(const QString &pupilId)
 {
-    QSqlDatabase *d = db();
-    if (!d)
-        return 0;
-    QSqlQuery q(*d);
-    q.prepare(QStringLiteral("select count(*) from sessions where pupil_id = ?"));
-    q.addBindValue(pupilId);
-    return q.exec() && q.next() ? q.value(0).toInt() : 0;
+    int n = 0;
+    read(QStringLiteral("select count(*) from sessions where pupil_id = ?"), {pupilId},
+         [&](const QSqlQuery &q) { n = q.value(0).toInt(); });
+    return n;
 }
 
 QList<SessionRow> RecordStore::sessions(const QString &pupilId, int limit, const SessionRow *after)
 {
-    QList<SessionRow> out;
-    QSqlDatabase *d = db();
-    if (!d)
-        return out;
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
     // Keyset paging: the next page starts below the last row read, so a
     // page deep in ten years of sessions costs what the first one does.
     QString sql = QStringLiteral("select %1 from sessions where pupil_id = ?").arg(QLatin1String(kSessionColumns));
-    if (after)
-        sql += QStringLiteral(" and started_utc <= ? and (started_utc < ? or id < ?)");
-    sql += QStringLiteral(" order by started_utc desc, id desc limit ?");
-    q.prepare(sql);
-    q.addBindValue(pupilId);
+    QList<QVariant> values{pupilId};
     if (after) {
-        q.addBindValue(after->startedUtc);
-        q.addBindValue(after->startedUtc);
-        q.addBindValue(after->id);
+        sql += QStringLiteral(" and started_utc <= ? and (started_utc < ? or id < ?)");
+        values << after->startedUtc << after->startedUtc << after->id;
     }
-    q.addBindValue(limit);
-    if (!q.exec())
-        return out;
-    while (q.next())
-        out.append(readSession(q));
+    values << limit;
+    QList<SessionRow> out;
+    read(sql + QStringLiteral(" order by started_utc desc, id desc limit ?"), values,
+         [&](const QSqlQuery &q) { out.append(readSession(q)); });
     return out;
 }
 
 QList<SessionRow> RecordStore::allSessions(const QString &pupilId)
 {
     QList<SessionRow> out;
-    QSqlDatabase *d = db();
-    if (!d)
-        return out;
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
-    QString sql = QStringLiteral("select %1 from sessions").arg(QLatin1String(kSessionColumns));
-    if (!pupilId.isEmpty())
-        sql += QStringLiteral(" where pupil_id = ?");
-    q.prepare(sql + QStringLiteral(" order by started_utc, id"));
-    if (!pupilId.isEmpty())
-        q.addBindValue(pupilId);
-    if (!q.exec())
-        return out;
-    while (q.next())
-        out.append(readSession(q));
+    read(QStringLiteral("select %1 from sessions%2 order by started_utc, id")
+             .arg(QLatin1String(kSessionColumns), pupilId.isEmpty() ? QString() : QStringLiteral(" where pupil_id = ?")),
+         pupilId.isEmpty() ? QList<QVariant>() : QList<QVariant>{pupilId},
+         [&](const QSqlQuery &q) { out.append(readSession(q)); });
     return out;
 }
 
@@ -495,146 +461,102 @@ AnswerRow readAnswer(const QSqlQuery &q, int first)
 QList<AnswerRow> RecordStore::answers(const QString &sessionId)
 {
     QList<AnswerRow> out;
-    QSqlDatabase *d = db();
-    if (!d)
-        return out;
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("select %1 from answers where session_id = ? order by seq")
-                  .arg(QLatin1String(kAnswerColumns)));
-    q.addBindValue(sessionId);
-    if (!q.exec())
-        return out;
-    while (q.next())
-        out.append(readAnswer(q, 0));
+    read(QStringLiteral("select %1 from answers where session_id = ? order by seq").arg(QLatin1String(kAnswerColumns)),
+         {sessionId}, [&](const QSqlQuery &q) { out.append(readAnswer(q, 0)); });
     return out;
 }
 
 bool RecordStore::forEachAnswer(const QString &pupilId,
                                 const std::function<void(const QString &, const AnswerRow &)> &each)
 {
-    QSqlDatabase *d = db();
-    if (!d)
-        return false;
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
-    QString sql = QStringLiteral("select s.id, %1 from sessions s join answers on answers.session_id = s.id")
-                      .arg(QLatin1String(kAnswerColumns));
-    if (!pupilId.isEmpty())
-        sql += QStringLiteral(" where s.pupil_id = ?");
-    q.prepare(sql + QStringLiteral(" order by s.started_utc, s.id, seq"));
-    if (!pupilId.isEmpty())
-        q.addBindValue(pupilId);
-    if (!q.exec())
-        return false;
-    while (q.next())
-        each(q.value(0).toString(), readAnswer(q, 1));
-    return !q.lastError().isValid();
+    return read(QStringLiteral("select s.id, %1 from sessions s join answers on answers.session_id = s.id%2"
+                               " order by s.started_utc, s.id, seq")
+                    .arg(QLatin1String(kAnswerColumns),
+                         pupilId.isEmpty() ? QString() : QStringLiteral(" where s.pupil_id = ?")),
+                pupilId.isEmpty() ? QList<QVariant>() : QList<QVariant>{pupilId},
+                [&](const QSqlQuery &q) { each(q.value(0).toString(), readAnswer(q, 1)); });
 }
 
 QList<PractisedItem> RecordStore::practisedItems(const QString &pupilId)
 {
+    const QString drill = modeText(SessionMode::Drill);
     QList<PractisedItem> out;
-    QSqlDatabase *d = db();
-    if (!d)
-        return out;
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("select distinct screen, menu_item from sessions where pupil_id = ? and mode = ?"
-                             " order by screen, menu_item"));
-    q.addBindValue(pupilId);
-    q.addBindValue(modeText(SessionMode::Drill));
-    if (!q.exec())
-        return out;
-    while (q.next())
-        out.append({q.value(0).toInt(), q.value(1).toInt(), {}});
-    QSqlQuery text(*d);
-    text.prepare(QStringLiteral("select menu_text from sessions where pupil_id = ? and mode = ? and screen = ?"
-                                " and menu_item = ? order by started_utc desc limit 1"));
-    for (PractisedItem &item : out) {
-        text.addBindValue(pupilId);
-        text.addBindValue(modeText(SessionMode::Drill));
-        text.addBindValue(item.screen);
-        text.addBindValue(item.menuItem);
-        if (text.exec() && text.next())
-            item.menuText = text.value(0).toString().trimmed();
-        text.finish();
-    }
+    read(QStringLiteral("select distinct screen, menu_item from sessions where pupil_id = ? and mode = ?"
+                        " order by screen, menu_item"),
+         {pupilId, drill}, [&](const QSqlQuery &q) { out.append({q.value(0).toInt(), q.value(1).toInt(), {}}); });
+    // Each item by the text of its latest session.
+    for (PractisedItem &item : out)
+        read(QStringLiteral("select menu_text from sessions where pupil_id = ? and mode = ? and screen = ?"
+                            " and menu_item = ? order by started_utc desc limit 1"),
+             {pupilId, drill, item.screen, item.menuItem},
+             [&](const QSqlQuery &q) { item.menuText = q.value(0).toString().trimmed(); });
     return out;
 }
 
 QList<ChartPoint> RecordStore::chart(const QString &pupilId, int screen, int menuItem)
 {
     QList<ChartPoint> out;
-    QSqlDatabase *d = db();
-    if (!d)
-        return out;
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("select started_local, score, problems, seconds from sessions"
-                             " where pupil_id = ? and mode = ? and screen = ? and menu_item = ? and problems > 0"
-                             " order by started_utc"));
-    q.addBindValue(pupilId);
-    q.addBindValue(modeText(SessionMode::Drill));
-    q.addBindValue(screen);
-    q.addBindValue(menuItem);
-    if (!q.exec())
-        return out;
-    while (q.next()) {
-        const int seconds = q.value(3).toInt();
-        out.append({fromLocalText(q.value(0)), q.value(1).toInt(),
-                    seconds > 0 ? q.value(2).toInt() * 60.0 / seconds : 0.0});
-    }
+    read(QStringLiteral("select started_local, score, problems, seconds from sessions"
+                        " where pupil_id = ? and mode = ? and screen = ? and menu_item = ? and problems > 0"
+                        " order by started_utc"),
+         {pupilId, modeText(SessionMode::Drill), screen, menuItem}, [&](const QSqlQuery &q) {
+             const int seconds = q.value(3).toInt();
+             out.append({fromLocalText(q.value(0)), q.value(1).toInt(),
+                         seconds > 0 ? q.value(2).toInt() * 60.0 / seconds : 0.0});
+         });
     return out;
 }
 
 QMap<QDate, int> RecordStore::minutesByDay(const QString &pupilId, const QDate &from)
 {
-    QMap<QDate, int> out;
-    QSqlDatabase *d = db();
-    if (!d)
-        return out;
-    QSqlQuery q(*d);
-    q.setForwardOnly(true);
     // Read by the UTC index from a day early, then kept by the local day.
-    q.prepare(QStringLiteral("select substr(started_local, 1, 10), sum(seconds) from sessions"
-                             " where pupil_id = ? and started_utc >= ? group by substr(started_local, 1, 10)"));
-    q.addBindValue(pupilId);
-    q.addBindValue(utcText(from.addDays(-1).startOfDay()));
-    if (!q.exec())
-        return out;
-    while (q.next()) {
-        const QDate day = QDate::fromString(q.value(0).toString(), Qt::ISODate);
-        if (day >= from)
-            out.insert(day, (q.value(1).toInt() + 30) / 60);
-    }
+    QMap<QDate, int> out;
+    read(QStringLiteral("select substr(started_local, 1, 10), sum(seconds) from sessions"
+                        " where pupil_id = ? and started_utc >= ? group by substr(started_local, 1, 10)"),
+         {pupilId, utcText(from.addDays(-1).startOfDay())}, [&](const QSqlQuery &q) {
+             const QDate day = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+             if (day >= from)
+                 out.insert(day, (q.value(1).toInt() + 30) / 60);
+         });
     return out;
 }
 
 Totals RecordStore::totals(const QString &pupilId, const QDateTime &since)
 {
+    QList<QVariant> values{pupilId};
+    if (since.isValid())
+        values << utcText(since);
     Totals t;
+    read(QStringLiteral("select count(*), coalesce(sum(case when mode = 'drill' then 1 else 0 end), 0),"
+                        " coalesce(sum(problems), 0), coalesce(sum(right_answers), 0), coalesce(sum(seconds), 0)"
+                        " from sessions where pupil_id = ?%1")
+             .arg(since.isValid() ? QStringLiteral(" and started_utc >= ?") : QString()),
+         values, [&](const QSqlQuery &q) {
+             t = {q.value(0).toInt(), q.value(1).toInt(), q.value(2).toLongLong(), q.value(3).toLongLong(),
+                  q.value(4).toLongLong()};
+         });
+    return t;
+}
+
+bool RecordStore::read(const QString &sql, const QList<QVariant> &values,
+                       const std::function<void(const QSqlQuery &)> &row)
+{
     QSqlDatabase *d = db();
     if (!d)
-        return t;
+        return false;
     QSqlQuery q(*d);
     q.setForwardOnly(true);
-    QString sql = QStringLiteral(
-        "select count(*), coalesce(sum(case when mode = 'drill' then 1 else 0 end), 0),"
-        " coalesce(sum(problems), 0), coalesce(sum(right_answers), 0), coalesce(sum(seconds), 0)"
-        " from sessions where pupil_id = ?");
-    if (since.isValid())
-        sql += QStringLiteral(" and started_utc >= ?");
-    q.prepare(sql);
-    q.addBindValue(pupilId);
-    if (since.isValid())
-        q.addBindValue(utcText(since));
-    if (!q.exec() || !q.next())
-        return t;
-    t.sessions = q.value(0).toInt();
-    t.drills = q.value(1).toInt();
-    t.problems = q.value(2).toLongLong();
-    t.right = q.value(3).toLongLong();
-    t.seconds = q.value(4).toLongLong();
-    return t;
+    if (!q.prepare(sql)) {
+        qWarning("record: %s", qUtf8Printable(errorText(q.lastError())));
+        return false;
+    }
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        qWarning("record: %s", qUtf8Printable(errorText(q.lastError())));
+        return false;
+    }
+    while (q.next())
+        row(q);
+    return !q.lastError().isValid();
 }

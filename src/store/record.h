@@ -19,6 +19,7 @@
 #include <functional>
 
 class QSqlDatabase;
+class QSqlQuery;
 
 struct Pupil {
     QString id;         // a UUID
@@ -185,6 +186,8 @@ signals:
 
 private:
     QSqlDatabase *db();
+    // Runs a select with bound values, calling `row` for each row read.
+    bool read(const QString &sql, const QList<QVariant> &values, const std::function<void(const QSqlQuery &)> &row);
     bool migrate();
     int schemaVersion();
     bool setSchemaVersion(int version);

@@ -64,7 +64,7 @@ QString SeedRecord(const QString &folder, const RecordSeed &seed)
                 continue;
             for (int k = 0; ok && k < seed.sessionsPerDay; ++k, ++serial) {
                 const SeedItem &item = kItems[serial % std::size(kItems)];
-                const QDateTime start(seed.firstDay.addDays(day), QTime(16, 0).addSecs(k * 1800));
+                const QDateTime start(seed.firstDay.addDays(day), QTime(16, 0).addSecs(k * 60 * seed.minutesApart));
                 const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
                 ok = run(session, RecordStore::sessionWrite(
                                       id, pupil, {item.screen, SessionMode::Drill, item.menuItem,
@@ -73,7 +73,8 @@ QString SeedRecord(const QString &folder, const RecordSeed &seed)
                 const int errorChance = std::max(2, 30 - day * 25 / std::max(1, seed.days));
                 int right = 0;
                 qint64 elapsed = 0;
-                for (int a = 1; ok && a <= seed.answersPerSession; ++a) {
+                const int problems = seed.answersPerSession + (serial % 5 < seed.longerOfFive ? 1 : 0);
+                for (int a = 1; ok && a <= problems; ++a) {
                     const int x = 11 + int(random() % 88), y = 11 + int(random() % 88);
                     const int correct = x + y;
                     const bool isRight = int(random() % 100) >= errorChance;
@@ -91,7 +92,6 @@ QString SeedRecord(const QString &folder, const RecordSeed &seed)
                     const QList<BoundWrite> w = RecordStore::answerWrites(id, a, r, {});
                     ok = run(answer, w[0]);
                 }
-                const int problems = seed.answersPerSession;
                 const int seconds = int(elapsed / 1000);
                 ok = ok && run(counts, RecordStore::countsWrite(
                                            id, {problems, right, problems ? right * 100 / problems : 0, seconds,
@@ -113,4 +113,31 @@ QString SeedRecord(const QString &folder, const RecordSeed &seed)
     }
     QSqlDatabase::removeDatabase(name);
     return pupil;
+}
+
+bool FillDrillLog(const QString &folder, int rows)
+{
+    const QString name = QStringLiteral("bench-filler");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(folder + QStringLiteral("/kyozai"));
+        if (db.open() && db.transaction()) {
+            QSqlQuery q(db);
+            ok = q.prepare(QStringLiteral("insert into dorill (NB, MND, KAI, KOT, HNT) values (?, ?, ?, ?, ?)"));
+            for (int i = 1; ok && i <= rows; ++i) {
+                q.addBindValue(i);
+                q.addBindValue(QStringLiteral("　%1 + %2").arg(10 + i % 89).arg(11 + i % 88));
+                q.addBindValue(21 + i % 89 + i % 88);
+                q.addBindValue(21 + i % 89 + i % 88);
+                q.addBindValue(QStringLiteral(" ○"));
+                ok = q.exec();
+            }
+            q.finish();
+            ok = db.commit() && ok;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
 }

@@ -13,6 +13,8 @@ struct RecordSeed {
     int sessionsPerDay = 2;     // every `skipEvery`-th day has none
     int skipEvery = 5;          // 0: no day is skipped
     int answersPerSession = 10;
+    int longerOfFive = 0;       // sessions in every five with one answer more
+    int minutesApart = 30;      // between a day's sessions, from 16:00
     unsigned seed = 7;
 };
 
@@ -20,3 +22,7 @@ struct RecordSeed {
 // their sessions and answers; the pupil's id, or empty on failure. Sessions
 // go round the drills and their menu items; scores rise slowly with noise.
 QString SeedRecord(const QString &folder, const RecordSeed &seed);
+
+// Appends `rows` answers to the drill log "dorill" in `folder` through a
+// second connection, in one transaction, as a long drill would have left it.
+bool FillDrillLog(const QString &folder, int rows);
