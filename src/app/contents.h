@@ -51,6 +51,8 @@ public:
     static int formOfButton(int button) { return button - 1; }
 
     void FormCreate();
+    // The record window, made when first asked for.
+    QWidget *recordWindow();
 
 public slots:
     void CuteButton2Click();
@@ -84,9 +86,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-
-    // The record window, made when first asked for.
-    QWidget *recordWindow();
 
 private:
     void openForm(int button);
