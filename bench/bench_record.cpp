@@ -128,9 +128,11 @@ int main(int argc, char **argv)
     drill->ComboBox1->pick(0);
     drill->ComboBox2->pick(0);
     std::vector<double> starts;
+    drill->CuteButton3->click();
     for (int run = 0; run < 5; ++run) {
         if (!FillDrillLog(folder, 50000))
             return 1;
+        drill->CuteButton5->click();  // ストップ, so that スタート is open again
         QElapsedTimer start;
         start.start();
         drill->CuteButton3->click();

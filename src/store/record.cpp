@@ -102,6 +102,19 @@ Pupil readPupil(const QSqlQuery &q)
     return {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()};
 }
 
+// The wall-clock time of a local text, kept as it reads (UTC-spec): cheap
+// to make for thousands of chart points, where a local-time QDateTime looks
+// up the time zone for each.
+QDateTime wallClock(const QVariant &v)
+{
+    const QString t = v.toString();
+    if (t.size() < 19)
+        return {};
+    const QDate day(t.left(4).toInt(), t.mid(5, 2).toInt(), t.mid(8, 2).toInt());
+    const QTime time(t.mid(11, 2).toInt(), t.mid(14, 2).toInt(), t.mid(17, 2).toInt());
+    return QDateTime(day, time, QTimeZone::utc());
+}
+
 SessionRow readSession(const QSqlQuery &q)
 {
     SessionRow s;
@@ -501,7 +514,7 @@ QList<ChartPoint> RecordStore::chart(const QString &pupilId, int screen, int men
                         " order by started_utc"),
          {pupilId, modeText(SessionMode::Drill), screen, menuItem}, [&](const QSqlQuery &q) {
              const int seconds = q.value(3).toInt();
-             out.append({fromLocalText(q.value(0)), q.value(1).toInt(),
+             out.append({wallClock(q.value(0)), q.value(1).toInt(),
                          seconds > 0 ? q.value(2).toInt() * 60.0 / seconds : 0.0});
          });
     return out;

@@ -93,7 +93,7 @@ struct AnswerRow {
 
 // One point of a drill's chart: a session's score and pace.
 struct ChartPoint {
-    QDateTime at;
+    QDateTime at;  // the local wall-clock time the session began, as it reads
     int score = 0;
     double perMinute = 0;  // problems a minute
 };
