@@ -36,10 +36,12 @@ const char *const kVersion1[] = {
     " score integer not null,"
     " seconds integer not null,"
     " finished integer not null)",
-    // The list, newest first, and the week's totals and the calendar.
-    "create index if not exists sessions_by_pupil on sessions (pupil_id, started_utc)",
-    // One drill's chart, and the drills a pupil has done.
-    "create index if not exists sessions_by_item on sessions (pupil_id, mode, screen, menu_item, started_utc)",
+    // The list, newest first; the totals and the calendar read the index alone.
+    "create index if not exists sessions_by_pupil on sessions"
+    " (pupil_id, started_utc, started_local, mode, problems, right_answers, seconds)",
+    // One drill's chart (read from the index alone), and the drills a pupil has done.
+    "create index if not exists sessions_by_item on sessions"
+    " (pupil_id, mode, screen, menu_item, started_utc, started_local, score, problems, seconds)",
 
     "create table if not exists answers ("
     " session_id varchar(36) not null,"
