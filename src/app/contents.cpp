@@ -7,16 +7,22 @@
 #include "frame/lessonstate.h"
 #include "frame/look.h"
 #include "frame/picture.h"
+#include "record/pupils.h"
+#include "record/window.h"
+#include "store/datamodule.h"
+#include "store/record.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QRegularExpression>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -144,6 +150,7 @@ TForm1::TForm1(const Services &services) : services_(services)
     Timer2 = MakeTimer(QStringLiteral("Timer2"), 500, false, this);
     Timer3 = MakeTimer(QStringLiteral("Timer3"), 1000, false, this);
 
+    addRecordMenus();
     WireHandlers(this);
     CentreOnScreen(this);
     FormCreate();
@@ -219,6 +226,68 @@ void TForm1::About1Click()
 {
     services_.dialogs->information(
         this, QStringLiteral("ミヌカ\r\nVersion 1.1\r\n\r\n小学３年生の 算数を れんしゅうする プログラムです。"));
+}
+
+QString ScreenName(int form)
+{
+    for (const ScreenEntry &e : ScreenRegistry())
+        if (e.form == form && e.chapter >= 1 && e.chapter <= int(std::size(kChapters))) {
+            QString chapter = QString::fromUtf8(kChapters[e.chapter - 1].heading);
+            chapter = chapter.mid(chapter.indexOf(QStringLiteral("．")) + 1);
+            return chapter + QLatin1Char(' ') + QString::fromUtf8(e.caption);
+        }
+    return QStringLiteral("画面 %1").arg(form);
+}
+
+void TForm1::addRecordMenus()
+{
+    RecordStore *record = services_.data ? services_.data->record() : nullptr;
+    Names1 = nullptr;
+    Record1 = nullptr;
+    RecordWindow1 = nullptr;
+    PupilLabel = new QLabel(MainMenu1);
+    PupilLabel->setObjectName(QStringLiteral("PupilLabel"));
+    PupilLabel->setFont(Look::face(14));
+    PupilLabel->setContentsMargins(0, 0, 12, 0);
+    MainMenu1->setCornerWidget(PupilLabel, Qt::TopRightCorner);
+    if (!record)
+        return;
+    // "なまえ" and "きろく" stand before "ヘルプ".
+    Names1 = new PupilMenu(record, services_.dialogs, this);
+    Names1->setFont(Look::face(14));
+    MainMenu1->insertMenu(Help1->menuAction(), Names1);
+    Record1 = new QMenu(QStringLiteral("きろく"), this);
+    Record1->setObjectName(QStringLiteral("Record1"));
+    Record1->setFont(Look::face(14));
+    MainMenu1->insertMenu(Help1->menuAction(), Record1);
+    RecordWindow1 = Record1->addAction(QStringLiteral("がくしゅうの きろく…"));
+    RecordWindow1->setObjectName(QStringLiteral("RecordWindow1"));
+    connect(RecordWindow1, &QAction::triggered, this, [this] { services_.shower->showModal(recordWindow()); });
+
+    // The pupil in use by the name the settings keep, so the start reads no
+    // database; the default pupil shows nothing.
+    const PupilSetting saved = PupilSetting::load();
+    PupilLabel->setText(saved.name.isEmpty() ? QString() : QStringLiteral("なまえ：%1").arg(saved.name));
+    connect(Names1, &PupilMenu::pupilChanged, this, [this](const QString &title) {
+        PupilLabel->setText(title.isEmpty() ? QString() : QStringLiteral("なまえ：%1").arg(title));
+        PupilLabel->adjustSize();
+    });
+    // A record that cannot be kept is told once; the lessons go on.
+    connect(record, &RecordStore::refused, this, [this](const QString &message) {
+        QWidget *front = QApplication::activeModalWidget();
+        services_.dialogs->message(front ? front : this, message);
+    });
+}
+
+QWidget *TForm1::recordWindow()
+{
+    if (!recordWindow_) {
+        RecordStore *record = services_.data ? services_.data->record() : nullptr;
+        auto *window = new RecordWindow(record, services_, ScreenName, this);
+        connect(window, &RecordWindow::pupilChosen, Names1, &PupilMenu::choose);
+        recordWindow_ = window;
+    }
+    return recordWindow_;
 }
 
 void TForm1::Timer1Timer()

@@ -6,7 +6,13 @@
 #include <QMap>
 #include <functional>
 
+// The Japanese name of a lesson or drill by its form number, from the
+// contents screen's chapters and buttons: "あん算 ドリル".
+QString ScreenName(int form);
+
+class PupilMenu;
 class QAction;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QTimer;
@@ -34,6 +40,10 @@ public:
     QMenu *Help1;              // "ヘルプ"
     QAction *utorial1;         // "使い方"
     QAction *About1;           // "バージョン情報"
+    PupilMenu *Names1;         // "なまえ": the pupils, the one in use ticked (record/pupils.h)
+    QMenu *Record1;            // "きろく"
+    QAction *RecordWindow1;    // "がくしゅうの きろく…": the record window
+    QLabel *PupilLabel;        // the pupil in use, at the right of the menu bar
 
     // The screen each contents button opens (form number → screen); buttons of
     // absent screens are disabled.
@@ -42,6 +52,8 @@ public:
     static int formOfButton(int button) { return button - 1; }
 
     void FormCreate();
+    // The record window, made when first asked for.
+    QWidget *recordWindow();
 
     // Runs after the pupil chose a window size in "おおきさ": the program
     // starts again in that size. Unset (in tests) the choice is only kept.
@@ -89,6 +101,10 @@ private:
     // checked; F11 goes to the whole screen and back.
     void addWindowSizeMenu();
     void chooseWindowSize(int percent);
+    // The record's menus, its window and the pupil in use (beside the
+    // designed menu and controls).
+    void addRecordMenus();
+    QWidget *recordWindow_ = nullptr;
 
     const Services &services_;
     QMap<int, QWidget *> screens_;

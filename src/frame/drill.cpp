@@ -376,6 +376,7 @@ void TDrillScreen::DrawProblem()
         Label3->setCaption(QStringLiteral("もんだい：%1").arg(LessonState.ProblemNo));
     PoseProblem();
     posed_ = true;
+    posedAt_ = services().clock->now();
 }
 
 void TDrillScreen::ShowResults()
@@ -391,6 +392,7 @@ void TDrillScreen::ShowResults()
     Timer3->stop();
     timeLeft_->stop();
     showHanamaru();
+    recordEnd(elapsed);
 }
 
 void TDrillScreen::AnswerGiven(bool right, const DrillLogRow &row)
@@ -431,7 +433,7 @@ void TDrillScreen::AppendLogRow(const QString &mark, const DrillLogRow &row)
     log->setField(4, QStringLiteral(" ") + mark);
     setLogField(log, 5, row.correctRemainder);
     setLogField(log, 6, row.givenRemainder);
-    log->post();
+    log->post(recordAnswer(mark == QStringLiteral("○"), row));
 }
 
 void TDrillScreen::ZeroCounts()
@@ -492,6 +494,7 @@ void TDrillScreen::CuteButton3Click()
         log->first();
         log->clearTable();
     }
+    recordStart();
     PlayCue(Cue::Poon);
     // A clock still running from an earlier drill would end this one.
     Timer3->stop();

@@ -11,6 +11,7 @@
 // problems and pickers through PoseProblem and ShowPickers.
 #include "frame/grid.h"
 #include "frame/screen.h"
+#include "record/recorder.h"
 
 #include <QList>
 #include <QString>
@@ -231,6 +232,9 @@ protected:
     // The prompt after "つぎへ"; the drill's answer prompt unless a drill
     // words it for the problem posed.
     virtual QString nextPrompt() const { return drill_.answerPrompt; }
+    // The problem on screen as data (its kind and operands) for the pupil's
+    // record; a drill that states none records its answers without it.
+    virtual RecordedProblem problemData() const { return {}; }
 
     // The answer step, once the drill has marked the pupil's answer (only
     // while ProblemOnScreen; the drill's pick handler asks first): counts a
@@ -291,7 +295,16 @@ private:
     void zeroPlaces() const;
     int placeNamed(const QString &name) const;
 
+    // The pupil's record of a drill run (frame/recording.cpp): a session
+    // from "スタート", an answer row written with each log row, the results.
+    void recordStart();
+    QList<BoundWrite> recordAnswer(bool right, const DrillLogRow &row);
+    void recordEnd(int elapsedSeconds);
+    SessionCounts recordCounts(bool finished) const;
+
     TDrill drill_;
+    SessionRecorder recorder_;
+    QDateTime posedAt_;  // when the problem on screen was posed
     QList<TComboBox *> pickers_;
     TStatusBar *bar_ = nullptr;
     bool posed_ = false;         // see ProblemOnScreen

@@ -2,6 +2,7 @@
 #include "frame/controls.h"
 #include "frame/cue.h"
 #include "frame/platform.h"
+#include "record/recorder.h"
 
 #include <QDialog>
 
@@ -35,6 +36,12 @@ public:
 
     const Services &services() const { return services_; }
 
+    // The pupil's record of a lesson's test: a lesson calls this once for
+    // every answer it marks in test mode. The first mark of a visit begins a
+    // test session (and a new menu item a new one); leaving the screen
+    // finishes it. `answer.posedAt` gives its time when `answer.ms` is 0.
+    void RecordMark(const RecordedAnswer &answer);
+
 public slots:
     void Timer1Timer();
     void Timer2Timer();
@@ -48,6 +55,7 @@ protected:
     // Enter presses "つぎへ" while it can be pressed; a digit typed with no
     // pick list in focus goes to the first list that takes digits.
     void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
     void PlayCue(Cue cue);
     void BlinkPrompt();
@@ -82,4 +90,5 @@ protected:
 private:
     const Services &services_;
     QString quitQuestion_;
+    SessionRecorder testRecord_;  // the lesson test of this visit (frame/recording.cpp)
 };

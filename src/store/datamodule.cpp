@@ -2,6 +2,7 @@
 
 #include "store/logmodel.h"
 #include "store/logtables.h"
+#include "store/record.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -219,6 +220,24 @@ void TQuery::setNewField(int position, const QVariant &value)
     m_newRow[position] = value;
 }
 
+bool TQuery::post(const QList<BoundWrite> &alongside)
+{
+    if (alongside.isEmpty())
+        return post();
+    return post([alongside](QSqlDatabase &db) {
+        QSqlQuery q(db);
+        for (const BoundWrite &write : alongside) {
+            if (!q.prepare(write.sql))
+                return false;
+            for (const QVariant &value : write.values)
+                q.addBindValue(value);
+            if (!q.exec())
+                return false;
+        }
+        return true;
+    });
+}
+
 bool TQuery::post(const std::function<bool(QSqlDatabase &)> &alongside)
 {
     if (!m_appending)
@@ -296,6 +315,7 @@ TDataModule1::TDataModule1(const QString &folder, QObject *parent)
     KukuQuery = new TQuery(this);
     KukuQuery->setObjectName(QStringLiteral("KukuQuery"));
     KukuQuery->setStatement(QStringLiteral("select * from kuku"));
+    m_record = new RecordStore([this] { return ensureOpen(); }, this);
 }
 
 TDataModule1::~TDataModule1()
@@ -303,6 +323,7 @@ TDataModule1::~TDataModule1()
     // The queries hold no statements between calls; once the last handle is
     // gone the connection can be removed.
     m_usable = false;
+    m_record->detach();
     const bool added = m_db.isValid();
     if (m_db.isOpen())
         m_db.close();
@@ -408,6 +429,7 @@ bool TDataModule1::ensureOpen()
     m_opened = true;
     m_dataVersion = -1;
     m_counts.clear();
+    m_record->attach(&m_db);
     return true;
 }
 

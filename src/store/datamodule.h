@@ -1,4 +1,6 @@
 #pragma once
+#include "store/boundwrite.h"
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -9,6 +11,7 @@
 
 class QAbstractItemModel;
 class LogModel;
+class RecordStore;
 class TDataModule1;
 struct LogRow;
 struct LogTable;
@@ -45,6 +48,9 @@ public:
     // written now: the row (and its `alongside`) waits and is written, in
     // order, by the next write that succeeds.
     bool post(const std::function<bool(QSqlDatabase &)> &alongside = {});
+    // The same, with the statements `alongside` (the pupil's record of the
+    // same answer) written in that transaction: all of them or none.
+    bool post(const QList<BoundWrite> &alongside);
 
     // Read-only model of the open result: rows in the order appended, one
     // column per field, headers the field names. open() refreshes it.
@@ -93,6 +99,10 @@ public:
 
     bool OpenDrillLog();       // close DrillLogQuery, set its statement, open it
     bool OpenUnitsDrillLog();  // the same for UnitsLogQuery
+
+    // The pupil's record in the same file; its tables are brought up to date
+    // when the file is opened.
+    RecordStore *record() const { return m_record; }
 
     bool usable() const;  // false once the database proved unopenable or unwritable
     int waitingWrites() const { return int(m_waiting.size()); }  // not yet on disk
@@ -150,6 +160,7 @@ private:
     QString m_folder;
     QString m_connection;
     QSqlDatabase m_db;
+    RecordStore *m_record;
     bool m_opened = false;
     bool m_usable = true;
     bool m_reported = false;

@@ -4,6 +4,7 @@
 #include "frame/look.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -62,7 +63,12 @@ TestProgram::TestProgram(const QString &dataFolder)
 {
     ResetLessonState();
     Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
-    program = std::make_unique<Program>(seams, dataFolder.isEmpty() ? dataDir.path() : dataFolder);
+    const QString folder = dataFolder.isEmpty() ? dataDir.path() : dataFolder;
+    // The settings (the pupil in use) live beside the database, never in the
+    // settings of the one running the tests.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    program = std::make_unique<Program>(seams, folder);
 }
 
 TestProgram::~TestProgram()

@@ -18,6 +18,10 @@ public:
 protected:
     void PoseProblem() override;
     void AnswerPicked() override;
+    RecordedProblem problemData() const override
+    {
+        return {problem_.subtract ? QStringLiteral("sub") : QStringLiteral("add"), problem_.a, problem_.b, {}, {}};
+    }
 
 private:
     ColumnProblem problem_;

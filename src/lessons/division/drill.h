@@ -32,6 +32,12 @@ protected:
     bool placeOpen(int place) const override { return place == 1 || withRemainder_; }
     int closingPlace() const override { return withRemainder_ ? 0 : 1; }
     void AnswerPicked() override;
+    // a ÷ b = c, or a ÷ b = c あまり d.
+    RecordedProblem problemData() const override
+    {
+        return {withRemainder_ ? QStringLiteral("divrem") : QStringLiteral("div"), problem_.dividend(),
+                problem_.divisor, problem_.quotient, withRemainder_ ? QVariant(problem_.remainder) : QVariant()};
+    }
 
 private:
     // The menu item picked on this screen, 1 or 2; 0 before any pick.

@@ -33,6 +33,10 @@ protected:
     void PoseProblem() override;
     bool placeOpen(int place) const override;
     void AnswerPicked() override;
+    RecordedProblem problemData() const override
+    {
+        return {problem_.subtract ? QStringLiteral("sub") : QStringLiteral("add"), problem_.a, problem_.b, {}, {}};
+    }
 
 private:
     MentalDrillProblem problem_;

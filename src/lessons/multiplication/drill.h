@@ -31,6 +31,7 @@ public:
 protected:
     void PoseProblem() override;
     void AnswerPicked() override;
+    RecordedProblem problemData() const override { return {QStringLiteral("mul"), problem_.a, problem_.b, {}, {}}; }
 
 private:
     ColumnProduct problem_;

@@ -62,6 +62,14 @@ protected:
     int closingPlace() const override;
     // Read, logged and counted by the kind the problem was drawn as.
     void AnswerPicked() override;
+    // "units:<menu>:<form>" and the form's operands.
+    RecordedProblem problemData() const override
+    {
+        if (!problem_)
+            return {};
+        const UnitsProblem &p = problem_->problem;
+        return {QStringLiteral("units:%1:%2").arg(problem_->menu).arg(p.kind), p.a, p.b, p.c, p.d};
+    }
 
 private:
     std::optional<UnitsDrillProblem> problem_;
