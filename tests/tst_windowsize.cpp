@@ -88,8 +88,10 @@ void WindowSizeTest::fillingFactor()
 void WindowSizeTest::menuKeepsTheChoice()
 {
     userSettings().clear();
+    // Both starts share one data folder, and so one settings folder.
+    QTemporaryDir folder;
     {
-        TestProgram t;
+        TestProgram t(folder.path());
         auto *size150 = t.contents()->findChild<QAction *>(QStringLiteral("WindowSize150"));
         QVERIFY(size150);
         QVERIFY(t.contents()->findChild<QAction *>(QStringLiteral("WindowSize100"))->isChecked());
@@ -103,7 +105,7 @@ void WindowSizeTest::menuKeepsTheChoice()
         size150->trigger();  // the size already kept: nothing to do
         QCOMPARE(restarts, 1);
     }
-    TestProgram t;
+    TestProgram t(folder.path());
     QVERIFY(t.contents()->findChild<QAction *>(QStringLiteral("WindowSize150"))->isChecked());
     auto *fill = t.contents()->findChild<QAction *>(QStringLiteral("WindowSizeFill"));
     QCOMPARE(fill->shortcut(), QKeySequence(Qt::Key_F11));
