@@ -104,7 +104,7 @@ Pupil readPupil(const QSqlQuery &q)
     return {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt()};
 }
 
-// The wall-clock time of a local text, kept as it reads (UTC-spec): cheap
+// The wall-clock time of a local text, kept as it reads (marked as UTC): cheap
 // to make for thousands of chart points, where a local-time QDateTime looks
 // up the time zone for each.
 QDateTime wallClock(const QVariant &v)
