@@ -9,6 +9,7 @@ packages=(
   fonts-motoya-l-maruberi fonts-noto-cjk
   xvfb xauth imagemagick
   desktop-file-utils appstream dpkg-dev file
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do
