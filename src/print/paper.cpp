@@ -86,44 +86,61 @@ void paintFooter(QPainter &p, quint32 seed)
 // boxes hold the answers in red.
 void paintRow(QPainter &p, const QRectF &slot, int number, const SheetProblem &problem, bool answers)
 {
-    const QFont numberFont = Paper::font(42);
-    const QFont textFont = Paper::font(58);
-    const QFont fillFont = Paper::font(58, true);
-    const QFontMetricsF fm(textFont);
-    const double boxHeight = 110;
+    const QStringList parts = problem.question.split(QStringLiteral("□"));
+    // The row's pieces at the full size: a text, or a box wide enough for
+    // its answer.
+    auto widths = [&](int px) {
+        const QFontMetricsF fm(Paper::font(px));
+        QList<double> w;
+        for (int i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                w << std::max(px * 2.2, QFontMetricsF(Paper::font(px, true)).horizontalAdvance(problem.fills.value(i - 1)) + px) + 30;
+            w << (parts[i].trimmed().isEmpty() ? 0.0 : fm.horizontalAdvance(parts[i].trimmed()) + 12);
+        }
+        return w;
+    };
+    const double numberWidth = 130;
+    int px = 58;
+    QList<double> w = widths(px);
+    auto total = [](const QList<double> &l) {
+        double t = 0;
+        for (double x : l)
+            t += x;
+        return t;
+    };
+    // A long row is set smaller rather than run into the next column.
+    while (px > 36 && numberWidth + total(w) > slot.width()) {
+        px -= 2;
+        w = widths(px);
+    }
+    const double boxHeight = px * 1.9;
     const double mid = slot.center().y();
 
     p.setPen(kInk);
-    p.setFont(numberFont);
-    p.drawText(QRectF(slot.left(), slot.top(), 120, slot.height()), Qt::AlignLeft | Qt::AlignVCenter,
+    p.setFont(Paper::font(42));
+    p.drawText(QRectF(slot.left(), slot.top(), numberWidth, slot.height()), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("(%1)").arg(number));
-
-    double x = slot.left() + 130;
-    const QStringList parts = problem.question.split(QStringLiteral("□"));
+    double x = slot.left() + numberWidth;
+    int k = 0;
     for (int i = 0; i < parts.size(); ++i) {
         if (i > 0) {
-            // A box wide enough for the longest answer the lessons give here.
-            const QString fill = problem.fills.value(i - 1);
-            const double w = std::max(170.0, fm.horizontalAdvance(fill) + 70);
-            const QRectF box(x + 15, mid - boxHeight / 2, w, boxHeight);
+            const QRectF box(x + 15, mid - boxHeight / 2, w[k] - 30, boxHeight);
             p.setPen(pen(kInk, 5));
             p.drawRect(box);
             if (answers) {
                 p.setPen(kRed);
-                p.setFont(fillFont);
-                p.drawText(box, Qt::AlignCenter, fill);
+                p.setFont(Paper::font(px, true));
+                p.drawText(box, Qt::AlignCenter, problem.fills.value(i - 1));
             }
-            x = box.right() + 15;
+            x += w[k++];
         }
         const QString part = parts[i].trimmed();
-        if (part.isEmpty())
-            continue;
-        p.setPen(kInk);
-        p.setFont(textFont);
-        const double w = fm.horizontalAdvance(part);
-        p.drawText(QRectF(x + (i > 0 ? 10 : 0), slot.top(), w + 20, slot.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   part);
-        x += w + (i > 0 ? 10 : 0);
+        if (!part.isEmpty()) {
+            p.setPen(kInk);
+            p.setFont(Paper::font(px));
+            p.drawText(QRectF(x, slot.top(), w[k] + 20, slot.height()), Qt::AlignLeft | Qt::AlignVCenter, part);
+        }
+        x += w[k++];
     }
 }
 
@@ -226,15 +243,9 @@ void paintColumn(QPainter &p, const QRectF &slot, int number, const SheetProblem
 void paintProblems(QPainter &p, const Worksheet &sheet, bool answers)
 {
     const SheetLayout layout = SheetLayoutOf(sheet.topic);
-    const double slotWidth = double(Paper::Width - 2 * Paper::Margin) / layout.across;
-    const double slotHeight = double(kProblemsBottom - kProblemsTop) / layout.down;
     const int places = columnPlaces(sheet.problems);
     for (int i = 0; i < sheet.problems.size(); ++i) {
-        // Down each column first, as a pupil reads a sheet of rows; across
-        // first for the column calculations, as they are set out in a book.
-        const int col = layout.column ? i % layout.across : i / layout.down;
-        const int row = layout.column ? i / layout.across : i % layout.down;
-        const QRectF slot(Paper::Margin + col * slotWidth, kProblemsTop + row * slotHeight, slotWidth, slotHeight);
+        const QRectF slot = SheetSlot(layout, i);
         const SheetProblem &problem = sheet.problems[i];
         if (problem.column)
             paintColumn(p, slot, i + 1, problem, places, layout.cell * 10, answers);
@@ -279,6 +290,17 @@ void setUp(QPrinter &printer)
 }
 
 }  // namespace Paper
+
+QRectF SheetSlot(const SheetLayout &layout, int index)
+{
+    const double slotWidth = double(Paper::Width - 2 * Paper::Margin) / layout.across;
+    const double slotHeight = double(kProblemsBottom - kProblemsTop) / layout.down;
+    // Down each column first on a sheet of rows, as a pupil reads it; across
+    // first for the column calculations, as a book sets them out.
+    const int col = layout.column ? index % layout.across : index / layout.down;
+    const int row = layout.column ? index / layout.across : index % layout.down;
+    return QRectF(Paper::Margin + col * slotWidth, kProblemsTop + row * slotHeight, slotWidth, slotHeight);
+}
 
 bool PaintWorksheet(QPagedPaintDevice &device, const Worksheet &sheet)
 {

@@ -6,6 +6,7 @@
 #include "print/problems.h"
 
 #include <QFont>
+#include <QRectF>
 #include <QString>
 #include <functional>
 
@@ -29,6 +30,9 @@ bool begin(QPainter &painter, QPagedPaintDevice &device);
 // Sets a printer (or a PDF writer) to A4 portrait, the whole sheet drawable.
 void setUp(QPrinter &printer);
 }  // namespace Paper
+
+// Where problem `index` (from 0) stands on its page, in tenths of a millimetre.
+QRectF SheetSlot(const SheetLayout &layout, int index);
 
 // The worksheet's pages onto the device: the problems, a new page, then
 // "こたえ". False when the device cannot be painted.

@@ -33,7 +33,7 @@ const TopicRow kTopics[] = {
     {SheetTopic::ColumnSubtraction3, "ひっ算 ひき算（３けた）", {true, 3, 5, 9}},
     {SheetTopic::ColumnSubtraction4, "ひっ算 ひき算（４けた）", {true, 3, 5, 9}},
     {SheetTopic::ByOneDigit, "かけ算の ひっ算（１けたを かける）", {true, 3, 5, 9}},
-    {SheetTopic::TwoByTwo, "かけ算の ひっ算（２けた x ２けた）", {true, 3, 3, 9}},
+    {SheetTopic::TwoByTwo, "かけ算の ひっ算（２けた × ２けた）", {true, 3, 3, 9}},
     {SheetTopic::TensAndHundreds, "何十、何百の かけ算", {false, 2, 15, 9}},
     {SheetTopic::Rules, "かけ算の きまり", {false, 2, 15, 9}},
     {SheetTopic::ZeroTenHundred, "0、10、100の かけ算", {false, 2, 15, 9}},
