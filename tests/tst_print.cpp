@@ -26,16 +26,58 @@ QString run(const QString &program, const QStringList &args)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// The text of a page (1 …) inside a rectangle given in tenths of a
-// millimetre: rendered at 254 dots an inch, one dot is a tenth.
-QString textIn(const QString &pdf, int page, const QRectF &r)
+// The words of each page of a PDF with their boxes, read once.
+struct Word {
+    QRectF box;  // in tenths of a millimetre
+    QString text;
+};
+QList<QList<Word>> wordsOf(const QString &pdf)
 {
-    const QRect c = r.adjusted(2, 2, -20, -2).toRect();
-    return run(QStringLiteral("pdftotext"),
-               {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
-                QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-x"), QString::number(c.x()),
-                QStringLiteral("-y"), QString::number(c.y()), QStringLiteral("-W"), QString::number(c.width()),
-                QStringLiteral("-H"), QString::number(c.height()), pdf, QStringLiteral("-")});
+    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QList<QList<Word>> pages;
+    static const QRegularExpression tag(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    const double tenths = 254.0 / 72.0;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            pages.append(QList<Word>());
+            continue;
+        }
+        if (pages.isEmpty())
+            continue;
+        const QRectF box(QPointF(m.captured(1).toDouble() * tenths, m.captured(2).toDouble() * tenths),
+                         QPointF(m.captured(3).toDouble() * tenths, m.captured(4).toDouble() * tenths));
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        pages.last().append({box, text});
+    }
+    return pages;
+}
+
+// The words whose centre lies in a rectangle, line by line from the top,
+// each line from the left.
+QString textIn(const QList<Word> &words, const QRectF &r)
+{
+    QList<Word> in;
+    for (const Word &w : words)
+        if (r.contains(w.box.center()))
+            in << w;
+    std::sort(in.begin(), in.end(), [](const Word &a, const Word &b) { return a.box.center().y() < b.box.center().y(); });
+    QList<QList<Word>> lines;
+    for (const Word &w : in) {
+        if (lines.isEmpty() || w.box.center().y() - lines.last().first().box.center().y() > 15)
+            lines.append(QList<Word>());
+        lines.last() << w;
+    }
+    QString text;
+    for (QList<Word> &line : lines) {
+        std::sort(line.begin(), line.end(), [](const Word &a, const Word &b) { return a.box.left() < b.box.left(); });
+        for (const Word &w : line)
+            text += w.text + QLatin1Char(' ');
+        text += QLatin1Char('\n');
+    }
+    return text;
 }
 
 QString squeezed(QString s)
@@ -310,12 +352,14 @@ void PrintTest::eachTopicOnPaper()
     QVERIFY(whole.contains(QStringLiteral("たね %1").arg(seed)));
     QVERIFY(whole.contains(QStringLiteral("こたえ")));
 
+    const QList<QList<Word>> pages = wordsOf(pdf);
+    QCOMPARE(pages.size(), 2);
     for (int i = 0; i < sheet.problems.size(); ++i) {
         const SheetProblem &p = sheet.problems[i];
         const QString label = QStringLiteral("(%1)").arg(i + 1);
         const QRectF slot = SheetSlot(layout, i);
-        QString asked = squeezed(textIn(pdf, 1, slot));
-        QString answered = squeezed(textIn(pdf, 2, slot));
+        QString asked = squeezed(textIn(pages[0], slot));
+        QString answered = squeezed(textIn(pages[1], slot));
         QVERIFY2(asked.contains(label) && answered.contains(label), qPrintable(label));
         asked.remove(label);
         answered.remove(label);
