@@ -8,6 +8,7 @@
 #include "frame/look.h"
 #include "frame/picture.h"
 #include "record/pupils.h"
+#include "print/sheetwindow.h"
 #include "record/window.h"
 #include "store/datamodule.h"
 #include "store/record.h"
@@ -151,6 +152,7 @@ TForm1::TForm1(const Services &services) : services_(services)
     Timer3 = MakeTimer(QStringLiteral("Timer3"), 1000, false, this);
 
     addRecordMenus();
+    addPrintMenu();
     WireHandlers(this);
     CentreOnScreen(this);
     FormCreate();
@@ -276,6 +278,21 @@ void TForm1::addRecordMenus()
     connect(record, &RecordStore::refused, this, [this](const QString &message) {
         QWidget *front = QApplication::activeModalWidget();
         services_.dialogs->message(front ? front : this, message);
+    });
+}
+
+void TForm1::addPrintMenu()
+{
+    Print1 = new QMenu(QStringLiteral("プリント"), this);
+    Print1->setObjectName(QStringLiteral("Print1"));
+    Print1->setFont(Look::face(14));
+    MainMenu1->insertMenu(Help1->menuAction(), Print1);
+    Worksheet1 = Print1->addAction(QStringLiteral("けいさん プリント…"));
+    Worksheet1->setObjectName(QStringLiteral("Worksheet1"));
+    connect(Worksheet1, &QAction::triggered, this, [this] {
+        if (!sheetWindow_)
+            sheetWindow_ = new SheetWindow(services_.data ? services_.data->record() : nullptr, services_, this);
+        services_.shower->showModal(sheetWindow_);
     });
 }
 

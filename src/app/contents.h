@@ -44,6 +44,8 @@ public:
     QMenu *Record1;            // "きろく"
     QAction *RecordWindow1;    // "がくしゅうの きろく…": the record window
     QLabel *PupilLabel;        // the pupil in use, at the right of the menu bar
+    QMenu *Print1;             // "プリント"
+    QAction *Worksheet1;       // "けいさん プリント…": the worksheet window
 
     // The screen each contents button opens (form number → screen); buttons of
     // absent screens are disabled.
@@ -105,6 +107,9 @@ private:
     // designed menu and controls).
     void addRecordMenus();
     QWidget *recordWindow_ = nullptr;
+    // The menu "プリント" and its worksheet window, made when first asked for.
+    void addPrintMenu();
+    QWidget *sheetWindow_ = nullptr;
 
     const Services &services_;
     QMap<int, QWidget *> screens_;

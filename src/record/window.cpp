@@ -1,5 +1,7 @@
 #include "record/window.h"
 
+#include "print/report.h"
+
 #include "frame/look.h"
 #include "record/chart.h"
 #include "record/csv.h"
@@ -264,6 +266,16 @@ RecordWindow::RecordWindow(RecordStore *record, const Services &services, std::f
     top->addWidget(PupilBox);
     top->addStretch(1);
     top->addWidget(CsvButton);
+    ReportButton = new QPushButton(QStringLiteral("プリント…"), this);
+    ReportButton->setObjectName(QStringLiteral("ReportButton"));
+    top->addWidget(ReportButton);
+    connect(ReportButton, &QPushButton::clicked, this, [this] {
+        auto *w = findChild<ReportWindow *>();
+        if (!w)
+            w = new ReportWindow(record_, services_, screenName_, this);
+        w->setPupil(pupil_);
+        services_.shower->showModal(w);
+    });
 
     auto *left = new QVBoxLayout;
     left->addWidget(heading(QStringLiteral("れんしゅうの きろく（あたらしい じゅん）"), this));

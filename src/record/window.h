@@ -83,6 +83,7 @@ public:
     QComboBox *ChartItemBox;   // the drill and menu item of the chart
     ScoreChart *Chart;
     QPushButton *CsvButton;    // "CSV に書き出す"
+    QPushButton *ReportButton; // "プリント…": the report on paper (print/report.h)
 
     // Shows the record of the pupil in use (read again).
     void reload();
