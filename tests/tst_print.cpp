@@ -201,10 +201,48 @@ int unitWorth(const QString &unit, const QString &question)
     return worth.value(unit, 0);
 }
 
+// Minutes from midnight of "午後 ２時３０分" (digits full-width or not).
+int minutesOfDay(const QString &half, int h, int m)
+{
+    return (half == QStringLiteral("午後") ? 12 * 60 : 0) + 60 * h + m;
+}
+
+// A word problem on times of day: the time after or before a time, or the
+// time between two.
+QString workedTimeWords(QString question)
+{
+    for (QChar &c : question)
+        if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19)
+            c = QChar(c.unicode() - 0xFF10 + '0');
+    question.remove(QRegularExpression(QStringLiteral("\\s")));
+    static const QRegularExpression shift(
+        QStringLiteral("(午前|午後)(\\d+)時(\\d+)分から(\\d+)時間(\\d+)分(後|前)の時こく"));
+    static const QRegularExpression between(
+        QStringLiteral("(午前|午後)(\\d+)時(\\d+)分から(午前|午後)(\\d+)時(\\d+)分までの時間"));
+    QRegularExpressionMatch m = shift.match(question);
+    if (m.hasMatch()) {
+        const int d = 60 * m.captured(4).toInt() + m.captured(5).toInt();
+        const int t = minutesOfDay(m.captured(1), m.captured(2).toInt(), m.captured(3).toInt()) +
+                      (m.captured(6) == QStringLiteral("後") ? d : -d);
+        return QStringLiteral("%1 %2 時 %3 分").arg(t >= 12 * 60 ? QStringLiteral("午後") : QStringLiteral("午前"))
+            .arg(t / 60 % 12)
+            .arg(t % 60);
+    }
+    m = between.match(question);
+    if (m.hasMatch()) {
+        const int d = minutesOfDay(m.captured(4), m.captured(5).toInt(), m.captured(6).toInt()) -
+                      minutesOfDay(m.captured(1), m.captured(2).toInt(), m.captured(3).toInt());
+        return QStringLiteral("%1 時間 %2 分").arg(d / 60).arg(d % 60);
+    }
+    return {};
+}
+
 // The numbers that fill the boxes of a printed question, worked out here.
 QStringList workedFills(const QString &question)
 {
     const QString box = QStringLiteral("□");
+    if (question.contains(QStringLiteral("時こく")) || question.contains(QStringLiteral("までの")))
+        return {workedTimeWords(question)};
     const QStringList sides = question.split(QLatin1Char('='));
     if (sides.size() != 2)
         return {};

@@ -1,10 +1,16 @@
 #include "print/paper.h"
 
+#include "lessons/multiplication/column1.h"
+
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -19,23 +25,6 @@ const QColor kFaint(0x80, 0x80, 0x80);
 // the footer.
 constexpr int kProblemsTop = 430;
 constexpr int kProblemsBottom = 2820;
-
-int placesOf(int n)
-{
-    int places = 1;
-    while (n >= 10) {
-        n /= 10;
-        ++places;
-    }
-    return places;
-}
-
-int digitAt(int n, int place)
-{
-    for (int i = 0; i < place; ++i)
-        n /= 10;
-    return n % 10;
-}
 
 QPen pen(const QColor &c, double width)
 {
@@ -155,9 +144,9 @@ int columnPlaces(const QList<SheetProblem> &problems)
         if (!s.column)
             continue;
         const ColumnWork &w = s.work;
-        places = std::max({places, placesOf(w.a), placesOf(w.b), placesOf(std::max(w.answer(), 0))});
+        places = std::max({places, Places(w.a), Places(w.b), Places(std::max(w.answer(), 0))});
         if (w.twoRules())
-            places = std::max(places, placesOf(w.resultRows().value(1)) + 1);
+            places = std::max(places, Places(w.resultRows().value(1)) + 1);
     }
     return places;
 }
@@ -173,7 +162,7 @@ void paintColumn(QPainter &p, const QRectF &slot, int number, const SheetProblem
     const double markBand = cell * 0.6;
     const QList<int> results = w.resultRows();
     const int rows = 2 + results.size();
-    const double left = slot.right() - cells * cell - 40;
+    const double left = slot.right() - cells * cell - 20;
     const double top = slot.top() + 40;
     const double gridTop = top + markBand;
     auto cellRect = [&](int row, int place) {
@@ -203,8 +192,8 @@ void paintColumn(QPainter &p, const QRectF &slot, int number, const SheetProblem
     auto writeNumber = [&](int row, int n, int shift, const QColor &colour) {
         p.setPen(colour);
         p.setFont(digitFont);
-        for (int pl = 0; pl < placesOf(n); ++pl)
-            p.drawText(cellRect(row, pl + shift), Qt::AlignCenter, QString::number(digitAt(n, pl)));
+        for (int pl = 0; pl < Places(n); ++pl)
+            p.drawText(cellRect(row, pl + shift), Qt::AlignCenter, QString::number(PlaceDigit(n, pl)));
     };
     writeNumber(0, w.a, 0, kInk);
     writeNumber(1, w.b, 0, kInk);
@@ -356,4 +345,36 @@ bool WritePdf(const QString &path, const QString &title, const std::function<boo
 bool WriteWorksheetPdf(const QString &path, const Worksheet &sheet, QString *error)
 {
     return WritePdf(path, sheet.title, [&sheet](QPagedPaintDevice &d) { return PaintWorksheet(d, sheet); }, error);
+}
+
+void PreviewPages(QWidget *parent, const QString &title, const PagePainter &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    Paper::setUp(printer);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter *p) { paint(*p); });
+    dialog.exec();
+}
+
+void PrintPages(QWidget *parent, const PagePainter &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    Paper::setUp(printer);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        paint(printer);
+}
+
+QString AskPdfPath(QWidget *parent, const QString &fileName)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDF に ほぞん"), folder + QLatin1Char('/') + fileName,
+                                        QStringLiteral("PDF (*.pdf)"));
+}
+
+QString SavedText(const QString &path, bool saved, const QString &error)
+{
+    return saved ? QStringLiteral("ほぞんしました。\r\n%1").arg(path)
+                 : QStringLiteral("ほぞんできませんでした。\r\n%1\r\n%2").arg(path, error);
 }

@@ -13,6 +13,7 @@
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace Paper {
 // The page in tenths of a millimetre.
@@ -44,3 +45,13 @@ bool WriteWorksheetPdf(const QString &path, const Worksheet &sheet, QString *err
 // painter and turns the pages itself.
 bool WritePdf(const QString &path, const QString &title,
               const std::function<bool(QPagedPaintDevice &)> &paint, QString *error = nullptr);
+
+// The pages painted by `paint`, shown in the print preview; sent to the
+// printer the user picks; or the path of a PDF the user picks to save them
+// in (empty when they cancel).
+using PagePainter = std::function<bool(QPagedPaintDevice &)>;
+void PreviewPages(QWidget *parent, const QString &title, const PagePainter &paint);
+void PrintPages(QWidget *parent, const PagePainter &paint);
+QString AskPdfPath(QWidget *parent, const QString &fileName);
+// What the pupil is told once a PDF is saved, or could not be.
+QString SavedText(const QString &path, bool saved, const QString &error);

@@ -32,7 +32,7 @@ const TopicRow kTopics[] = {
     {SheetTopic::ColumnAddition4, "ひっ算 たし算（４けた）", {true, 3, 5, 9}},
     {SheetTopic::ColumnSubtraction3, "ひっ算 ひき算（３けた）", {true, 3, 5, 9}},
     {SheetTopic::ColumnSubtraction4, "ひっ算 ひき算（４けた）", {true, 3, 5, 9}},
-    {SheetTopic::ByOneDigit, "かけ算の ひっ算（１けたを かける）", {true, 3, 5, 9}},
+    {SheetTopic::ByOneDigit, "かけ算の ひっ算（１けたを かける）", {true, 3, 5, 8}},
     {SheetTopic::TwoByTwo, "かけ算の ひっ算（２けた × ２けた）", {true, 3, 3, 9}},
     {SheetTopic::TensAndHundreds, "何十、何百の かけ算", {false, 2, 15, 9}},
     {SheetTopic::Rules, "かけ算の きまり", {false, 2, 15, 9}},
@@ -47,6 +47,7 @@ const TopicRow kTopics[] = {
     {SheetTopic::WeightCalculation, "重さ（計算）", {false, 1, 15, 9}},
     {SheetTopic::TimeConversion, "時間（へんかん）", {false, 1, 15, 9}},
     {SheetTopic::TimeCalculation, "時こくと 時間（計算）", {false, 1, 15, 9}},
+    {SheetTopic::TimeWords, "時こくと 時間（ぶんしょう）", {false, 1, 8, 9}},
 };
 
 const TopicRow &rowOf(SheetTopic topic)
@@ -55,23 +56,6 @@ const TopicRow &rowOf(SheetTopic topic)
         if (r.topic == topic)
             return r;
     return kTopics[0];
-}
-
-int digitAt(int n, int place)
-{
-    for (int i = 0; i < place; ++i)
-        n /= 10;
-    return n % 10;
-}
-
-int placesOf(int n)
-{
-    int places = 1;
-    while (n >= 10) {
-        n /= 10;
-        ++places;
-    }
-    return places;
 }
 
 // The signs as they are written on paper.
@@ -135,6 +119,22 @@ SheetProblem unitsProblem(const UnitsProblem &u, int menu)
                       {QStringLiteral("units:%1:%2").arg(menu).arg(u.kind), u.a, u.b, u.c, u.d});
 }
 
+// A word problem on times of day, its two lines on one: the answer, in
+// words, is the first line of the lesson's working ("こたえ： 午前 8 時 40 分").
+SheetProblem timeWordProblem(int no)
+{
+    const UnitsProblem u = TimeWordProblem(no);
+    SheetProblem p;
+    p.question = u.text;
+    p.question.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    p.question.remove(QStringLiteral("？"));
+    p.question += QStringLiteral("は？ □");
+    const QString answer = u.hint.section(QLatin1Char('\r'), 0, 0);
+    p.fills << answer.mid(answer.indexOf(QLatin1Char(' ')) + 1).trimmed();
+    p.data = {QStringLiteral("words:%1").arg(no), no, {}, {}, {}};
+    return p;
+}
+
 // The units menu of the record's "units:<menu>:<form>" (1 volume, 2 length,
 // 3 time, 4 weight) that a calculation topic poses.
 int unitsMenuOf(SheetTopic topic)
@@ -191,12 +191,12 @@ QList<int> ColumnWork::resultRows() const
 
 QStringList ColumnWork::marksAbove() const
 {
-    const int places = placesOf(std::max({a, b, answer()})) + 1;
+    const int places = Places(std::max({a, b, answer()})) + 1;
     QStringList marks(places);
     if (op == Add) {
         int carry = 0;
         for (int p = 0; p + 1 < places; ++p) {
-            carry = (digitAt(a, p) + digitAt(b, p) + carry) / 10;
+            carry = (PlaceDigit(a, p) + PlaceDigit(b, p) + carry) / 10;
             if (carry)
                 marks[p + 1] = QString::number(carry);
         }
@@ -204,17 +204,17 @@ QStringList ColumnWork::marksAbove() const
         // A place that lends one is written one less (a 0 that lends, having
         // itself borrowed, becomes 9).
         int borrow = 0;
-        for (int p = 0; p < placesOf(a); ++p) {
-            const int top = digitAt(a, p) - borrow;
+        for (int p = 0; p < Places(a); ++p) {
+            const int top = PlaceDigit(a, p) - borrow;
             if (borrow)
                 marks[p] = QString::number(top < 0 ? top + 10 : top);
-            borrow = top < digitAt(b, p) ? 1 : 0;
+            borrow = top < PlaceDigit(b, p) ? 1 : 0;
         }
     } else if (b < 10) {
         // The carry out of each column, over the next digit multiplied.
         int carry = 0;
-        for (int p = 0; p + 1 < placesOf(a); ++p) {
-            carry = (digitAt(a, p) * b + carry) / 10;
+        for (int p = 0; p + 1 < Places(a); ++p) {
+            carry = (PlaceDigit(a, p) * b + carry) / 10;
             if (carry)
                 marks[p + 1] = QString::number(carry);
         }
@@ -304,6 +304,7 @@ SheetProblem DrawSheetProblem(SheetTopic topic, Random &random)
     case SheetTopic::WeightCalculation: return unitsProblem(DrawMetricCalculation(WeightTexts, random), 4);
     case SheetTopic::TimeConversion: return unitsProblem(DrawTimeConversion(random), 3);
     case SheetTopic::TimeCalculation: return unitsProblem(DrawTimeCalculation(random), 3);
+    case SheetTopic::TimeWords: return timeWordProblem(1 + random.below(8));
     }
     return {};
 }
@@ -329,7 +330,7 @@ bool SheetProblemOf(SheetTopic topic, const RecordedProblem &recorded, SheetProb
     }
     case SheetTopic::ColumnAddition3:
     case SheetTopic::ColumnAddition4:
-        if (kind != QLatin1String("add") || placesOf(big) != (topic == SheetTopic::ColumnAddition3 ? 3 : 4) ||
+        if (kind != QLatin1String("add") || Places(big) != (topic == SheetTopic::ColumnAddition3 ? 3 : 4) ||
             a + b > 9999)
             return false;
         problem = columnProblem(ColumnWork::Add, a, b);
@@ -338,8 +339,8 @@ bool SheetProblemOf(SheetTopic topic, const RecordedProblem &recorded, SheetProb
     case SheetTopic::ColumnSubtraction4:
         // The three-place lesson borrows from the thousands too (1216 − 394).
         if (kind != QLatin1String("sub") || a <= b || a > 9999 ||
-            placesOf(b) > (topic == SheetTopic::ColumnSubtraction3 ? 3 : 4) ||
-            (topic == SheetTopic::ColumnSubtraction4 && placesOf(b) < 4))
+            Places(b) > (topic == SheetTopic::ColumnSubtraction3 ? 3 : 4) ||
+            (topic == SheetTopic::ColumnSubtraction4 && Places(b) < 4))
             return false;
         problem = columnProblem(ColumnWork::Subtract, a, b);
         return true;
@@ -432,6 +433,13 @@ Worksheet MakeWorksheet(const SheetRequest &request)
             sheet.problems << p;
     }
     SeededRandom random(request.seed);
+    if (request.topic == SheetTopic::TimeWords) {
+        // The eight word problems in the lesson's cycle, from one the dice pick.
+        for (int no = random.below(8); sheet.problems.size() < count;) {
+            no = NextWordProblemNo(no);
+            sheet.problems << timeWordProblem(no);
+        }
+    }
     while (sheet.problems.size() < count)
         sheet.problems << DrawSheetProblem(request.topic, random);
     return sheet;

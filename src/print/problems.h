@@ -35,6 +35,7 @@ enum class SheetTopic {
     WeightCalculation,
     TimeConversion,
     TimeCalculation,
+    TimeWords,
 };
 
 // All topics in the order the window lists them.

@@ -5,16 +5,11 @@
 #include "record/chart.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 
@@ -265,25 +260,14 @@ ReportWindow::ReportWindow(RecordStore *record, const Services &services, std::f
 
     connect(PreviewButton, &QPushButton::clicked, this, [this] {
         const PupilReport r = report();
-        QPrinter printer(QPrinter::HighResolution);
-        Paper::setUp(printer);
-        QPrintPreviewDialog dialog(&printer, this);
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-                [&](QPrinter *pr) { PaintReport(*pr, r, record_); });
-        dialog.exec();
+        PreviewPages(this, windowTitle(), [&](QPagedPaintDevice &d) { return PaintReport(d, r, record_); });
     });
     connect(PrintButton, &QPushButton::clicked, this, [this] {
-        QPrinter printer(QPrinter::HighResolution);
-        Paper::setUp(printer);
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted)
-            PaintReport(printer, report(), record_);
+        const PupilReport r = report();
+        PrintPages(this, [&](QPagedPaintDevice &d) { return PaintReport(d, r, record_); });
     });
     connect(PdfButton, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("PDF に ほぞん"),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/きろく.pdf"),
-            QStringLiteral("PDF (*.pdf)"));
+        const QString path = AskPdfPath(this, QStringLiteral("きろく.pdf"));
         if (!path.isEmpty())
             savePdf(path);
     });
@@ -302,7 +286,6 @@ bool ReportWindow::savePdf(const QString &path)
 {
     QString error;
     const bool ok = WriteReportPdf(path, report(), record_, &error);
-    services_.dialogs->message(this, ok ? QStringLiteral("ほぞんしました。\r\n%1").arg(path)
-                                        : QStringLiteral("ほぞんできませんでした。\r\n%1\r\n%2").arg(path, error));
+    services_.dialogs->message(this, SavedText(path, ok, error));
     return ok;
 }

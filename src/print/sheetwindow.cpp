@@ -6,16 +6,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 
 SheetWindow::SheetWindow(RecordStore *record, const Services &services, QWidget *parent)
     : QDialog(parent), record_(record), services_(services)
@@ -89,39 +84,26 @@ Worksheet SheetWindow::worksheet()
 void SheetWindow::preview()
 {
     const Worksheet sheet = worksheet();
-    QPrinter printer(QPrinter::HighResolution);
-    Paper::setUp(printer);
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setWindowTitle(sheet.title);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&sheet](QPrinter *p) { PaintWorksheet(*p, sheet); });
-    dialog.exec();
+    PreviewPages(this, sheet.title, [&sheet](QPagedPaintDevice &d) { return PaintWorksheet(d, sheet); });
 }
 
 void SheetWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    Paper::setUp(printer);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        PaintWorksheet(printer, worksheet());
+    const Worksheet sheet = worksheet();
+    PrintPages(this, [&sheet](QPagedPaintDevice &d) { return PaintWorksheet(d, sheet); });
 }
 
 bool SheetWindow::savePdf(const QString &path)
 {
     QString error;
     const bool ok = WriteWorksheetPdf(path, worksheet(), &error);
-    services_.dialogs->message(this, ok ? QStringLiteral("ほぞんしました。\r\n%1").arg(path)
-                                        : QStringLiteral("ほぞんできませんでした。\r\n%1\r\n%2").arg(path, error));
+    services_.dialogs->message(this, SavedText(path, ok, error));
     return ok;
 }
 
 void SheetWindow::askPdf()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF に ほぞん"),
-                                                      folder + QStringLiteral("/計算プリント.pdf"),
-                                                      QStringLiteral("PDF (*.pdf)"));
+    const QString path = AskPdfPath(this, QStringLiteral("計算プリント.pdf"));
     if (!path.isEmpty())
         savePdf(path);
 }
