@@ -11,6 +11,7 @@
 QString ScreenName(int form);
 
 class PupilMenu;
+class ReviewWindow;
 class QAction;
 class QLabel;
 class QMenu;
@@ -44,6 +45,7 @@ public:
     QMenu *Record1;            // "きろく"
     QAction *RecordWindow1;    // "がくしゅうの きろく…": the record window
     QLabel *PupilLabel;        // the pupil in use, at the right of the menu bar
+    QAction *Review1;          // "まちがいなおし（５）": the review window, with the count due
 
     // The screen each contents button opens (form number → screen); buttons of
     // absent screens are disabled.
@@ -54,6 +56,11 @@ public:
     void FormCreate();
     // The record window, made when first asked for.
     QWidget *recordWindow();
+    // The review window, made when first asked for, and the count due on
+    // its menu read again (after start, whenever the contents screen
+    // comes to the front, after each review answer, for a new pupil).
+    ReviewWindow *reviewWindow();
+    void refreshReviewMenu();
 
     // Runs after the pupil chose a window size in "おおきさ": the program
     // starts again in that size. Unset (in tests) the choice is only kept.
@@ -105,6 +112,9 @@ private:
     // designed menu and controls).
     void addRecordMenus();
     QWidget *recordWindow_ = nullptr;
+    // "まちがいなおし" after "きろく", opening the review window.
+    void addReviewMenu();
+    ReviewWindow *reviewWindow_ = nullptr;
 
     const Services &services_;
     QMap<int, QWidget *> screens_;

@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
+class RecordParts;
 class ScoreChart;
 
 // A duration as the window shows it: "1:05" (minutes and seconds), "1:02:05".
@@ -83,6 +84,7 @@ public:
     QComboBox *ChartItemBox;   // the drill and menu item of the chart
     ScoreChart *Chart;
     QPushButton *CsvButton;    // "CSV に書き出す"
+    RecordParts *Parts;        // tabs beside the record: the 九九 map and the つまずき list
 
     // Shows the record of the pupil in use (read again).
     void reload();
