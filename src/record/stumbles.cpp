@@ -38,7 +38,7 @@ void StumbleCounter::add(const RecordedAnswer &answer)
         return;
     }
     ++counts_[int(e)];
-    examples_[int(e)] = StumbleExample(answer);  // answers come oldest first: the latest stays
+    examples_[int(e)] = answer;  // answers come oldest first: the latest stays
 }
 
 QList<Stumble> StumbleCounter::list() const
@@ -46,7 +46,7 @@ QList<Stumble> StumbleCounter::list() const
     QList<Stumble> out;
     for (int e = 1; e < kArithmeticErrorCount; ++e)
         if (counts_[e] > 0)
-            out.append({ArithmeticError(e), counts_[e], examples_[e]});
+            out.append({ArithmeticError(e), counts_[e], StumbleExample(examples_[e])});
     std::stable_sort(out.begin(), out.end(), [](const Stumble &x, const Stumble &y) { return x.count > y.count; });
     return out;
 }
@@ -81,7 +81,7 @@ StumbleView::StumbleView(QWidget *parent) : QWidget(parent)
     StumbleList->verticalHeader()->hide();
     StumbleList->horizontalHeader()->setStretchLastSection(true);
     StumbleList->setWordWrap(false);
-    const int widths[] = {190, 50, 260};
+    const int widths[] = {300, 50, 270};
     for (int c = 0; c < 3; ++c)
         StumbleList->setColumnWidth(c, widths[c]);
     auto *layout = new QVBoxLayout(this);

@@ -34,7 +34,7 @@ public:
 
 private:
     int counts_[kArithmeticErrorCount] = {};
-    QString examples_[kArithmeticErrorCount];
+    RecordedAnswer examples_[kArithmeticErrorCount];  // the latest of each; its text made for the list
     int wrong_ = 0;
     int unexplained_ = 0;
 };
