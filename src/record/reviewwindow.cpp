@@ -63,7 +63,7 @@ ReviewWindow::ReviewWindow(RecordStore *record, const Services &services, QWidge
     TitleLabel = text(QStringLiteral("TitleLabel"), QRect(30, 10, 600, 44), 30, Look::Navy, this);
     CountLabel = text(QStringLiteral("CountLabel"), QRect(Look::RightEdge - 260, 16, 260, 30), 18, Look::Navy, this,
                       Qt::AlignRight | Qt::AlignVCenter);
-    ProblemLabel = text(QStringLiteral("ProblemLabel"), QRect(30, 62, 760, 60), 40, Qt::black, this);
+    ProblemLabel = text(QStringLiteral("ProblemLabel"), QRect(30, 60, 760, 66), 40, Qt::black, this);
     MarkLabel = text(QStringLiteral("MarkLabel"), QRect(800, 52, 130, 96), 90, Look::Red, this, Qt::AlignCenter);
     AnswerLabel = text(QStringLiteral("AnswerLabel"), QRect(480, 470, Look::RightEdge - 480, 40), 26, Look::Teal, this);
     HintLabel = text(QStringLiteral("HintLabel"), QRect(480, 514, Look::RightEdge - 480, 76), 22, Look::Maroon, this,
@@ -146,6 +146,9 @@ void ReviewWindow::pose()
     question_ = PoseReview(e);
     CountLabel->setCaption(
         QStringLiteral("%1もんめ／%2もん").arg(FullWidthNumber(index_ + 1), FullWidthNumber(int(entries_.size()))));
+    // A problem of two lines (a length or a weight in the units drill) in
+    // a smaller face, so both lines stand where one does.
+    ProblemLabel->setFont(Look::face(question_.text.contains(QLatin1Char('\n')) ? 26 : 40));
     ProblemLabel->setCaption(question_.text);
     if (question_.column)
         showWorking(e);  // the numbers one under the other, not yet worked
