@@ -485,6 +485,7 @@ void TestReview::kukuRowStartsAReview()
     // The 4のだん: the weakest facts first (4 x 7 never right, then 4 x 3).
     QCOMPARE(KukuRowFacts(rw->Parts->KukuMap->map(), 4), (QList<int>{7, 3, 9}));
     QCOMPARE(KukuRowFacts(rw->Parts->KukuMap->map(), 2).size(), 9);
+    t.clock.advance(60);  // the review begins after the drill
     rw->Parts->KukuMap->pickRow(4);
     auto *w = qobject_cast<ReviewWindow *>(t.shower.shown.value(1));
     QVERIFY(w);
