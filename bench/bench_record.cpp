@@ -10,6 +10,8 @@
 #include "benchlog.h"
 #include "lessons/mental/drill.h"
 #include "record/chart.h"
+#include "record/kukumap.h"
+#include "record/stumbles.h"
 #include "record/window.h"
 #include "recordseed.h"
 #include "store/datamodule.h"
@@ -26,6 +28,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -35,6 +38,14 @@ double ms(const QElapsedTimer &t)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
+
+// CPU time of this thread, apart from what other programs took meanwhile.
+double cpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
 
 qint64 fileSize(const QString &folder)
 {
@@ -116,6 +127,25 @@ int main(int argc, char **argv)
     std::printf("one drill's chart over ten years (%zu sessions), read and painted: median %.1f ms, max %.1f ms"
                 " (goal 50 ms)\n",
                 points, percentile(charts, 0.5), *std::max_element(charts.begin(), charts.end()));
+
+    // The つまずき list: the last 30 days as the window shows it, and every
+    // wrong answer of the ten years diagnosed; the 九九 map over ten years.
+    for (const int days : {30, 3650}) {
+        QElapsedTimer list;
+        list.start();
+        const double cpu = cpuMs();
+        int wrong = 0;
+        const QList<Stumble> stumbles = LoadStumbles(*record, pupil, today.addDays(1 - days), today, &wrong);
+        std::printf("つまずき list over %d days (%d wrong answers, %lld errors named): %.1f ms, %.1f ms CPU"
+                    " (goal 1000 ms)\n",
+                    days, wrong, static_cast<long long>(stumbles.size()), ms(list), cpuMs() - cpu);
+    }
+    {
+        QElapsedTimer map;
+        map.start();
+        const KukuMap kuku = LoadKukuMap(*record, pupil);
+        std::printf("九九 map over ten years (%d answers on facts): %.1f ms\n", kuku.answers(), ms(map));
+    }
 
     // The drill on 50,000 logged rows.
     auto *drill = qobject_cast<TForm5 *>(t.open(5));

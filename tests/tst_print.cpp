@@ -301,17 +301,17 @@ int digit(int n, int place)
 // The marks a pupil writes above a column calculation, highest place first:
 // the carries of a sum or of a product by one digit, the reduced digits of a
 // difference's borrows.
-QString workedMarks(const ColumnWork &w)
+QString workedMarks(const SheetColumn &w)
 {
     QString marks;
     const int places = QString::number(std::max(w.a, w.b)).size() + 1;
-    if (w.op == ColumnWork::Add) {
+    if (w.op == SheetColumn::Add) {
         for (int p = 1, carry = 0; p <= places; ++p) {
             carry = (digit(w.a, p - 1) + digit(w.b, p - 1) + carry) >= 10 ? 1 : 0;
             if (carry)
                 marks.prepend(QLatin1Char('1'));
         }
-    } else if (w.op == ColumnWork::Subtract) {
+    } else if (w.op == SheetColumn::Subtract) {
         // Worked as on paper: a place too small takes ten from the next,
         // which is written one less (a 0 going to -1 borrows in turn, as 9).
         const int n = QString::number(w.a).size();
@@ -415,19 +415,19 @@ void PrintTest::eachTopicOnPaper()
         asked.remove(label);
         answered.remove(label);
         if (p.column) {
-            const ColumnWork &w = p.work;
-            const QString sign = w.op == ColumnWork::Add ? QStringLiteral("+")
-                                 : w.op == ColumnWork::Subtract ? QStringLiteral("-")
+            const SheetColumn &w = p.work;
+            const QString sign = w.op == SheetColumn::Add ? QStringLiteral("+")
+                                 : w.op == SheetColumn::Subtract ? QStringLiteral("-")
                                                                 : QStringLiteral("×");
             const QString problem = QString::number(w.a) + sign + QString::number(w.b);
             QCOMPARE(asked, problem);
             QString worked;
-            if (w.op == ColumnWork::Multiply && w.b >= 10)
+            if (w.op == SheetColumn::Multiply && w.b >= 10)
                 worked = QString::number(w.a * (w.b % 10)) + QString::number(w.a * (w.b / 10)) +
                          QString::number(w.a * w.b);
             else
-                worked = QString::number(w.op == ColumnWork::Add        ? w.a + w.b
-                                         : w.op == ColumnWork::Subtract ? w.a - w.b
+                worked = QString::number(w.op == SheetColumn::Add        ? w.a + w.b
+                                         : w.op == SheetColumn::Subtract ? w.a - w.b
                                                                         : w.a * w.b);
             QCOMPARE(answered, workedMarks(w) + problem + worked);
         } else {

@@ -351,7 +351,8 @@ void TestRecord::todaysDatabaseGainsTheRecordAndKeepsItsRows()
                                                                 " order by name")),
              (QList<QVariantList>{{QStringLiteral("answers")}, {QStringLiteral("dorill")},
                                   {QStringLiteral("dorills")}, {QStringLiteral("kuku")},
-                                  {QStringLiteral("pupils")}, {QStringLiteral("sessions")}}));
+                                  {QStringLiteral("pupils")}, {QStringLiteral("reviews")},
+                                  {QStringLiteral("sessions")}}));
     QCOMPARE(TestProgram::storedRows(dir.path()),
              (QList<QVariantList>{{1, QStringLiteral("　12 + 30"), 42, 42, QStringLiteral(" ○")}}));
     QCOMPARE(count(dir.path(), QStringLiteral("dorills")), 1);

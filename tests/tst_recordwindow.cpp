@@ -106,7 +106,8 @@ void TestRecordWindow::namesMenuKeepsThePupilInUse()
                 out << a->text();
             return out;
         }();
-        QCOMPARE(menus, (QStringList{QStringLiteral("おおきさ"), QStringLiteral("なまえ"), QStringLiteral("きろく"), QStringLiteral("プリント"), QStringLiteral("ヘルプ")}));
+        QCOMPARE(menus, (QStringList{QStringLiteral("おおきさ"), QStringLiteral("なまえ"), QStringLiteral("きろく"),
+                                     QStringLiteral("まちがいなおし"), QStringLiteral("プリント"), QStringLiteral("ヘルプ")}));
         RecordStore *record = t.program->data()->record();
         hana = record->addPupil({{}, QStringLiteral("はな"), QStringLiteral("３年１組"), 12});
         t.contents()->Names1->choose(record->pupilById(hana));

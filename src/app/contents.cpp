@@ -9,6 +9,8 @@
 #include "frame/picture.h"
 #include "record/pupils.h"
 #include "print/sheetwindow.h"
+#include "record/review.h"
+#include "record/reviewwindow.h"
 #include "record/window.h"
 #include "store/datamodule.h"
 #include "store/record.h"
@@ -20,6 +22,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -152,6 +156,7 @@ TForm1::TForm1(const Services &services) : services_(services)
     Timer3 = MakeTimer(QStringLiteral("Timer3"), 1000, false, this);
 
     addRecordMenus();
+    addReviewMenu();
     addPrintMenu();
     WireHandlers(this);
     CentreOnScreen(this);
@@ -232,6 +237,8 @@ void TForm1::About1Click()
 
 QString ScreenName(int form)
 {
+    if (form == ReviewForm)
+        return ReviewName();
     for (const ScreenEntry &e : ScreenRegistry())
         if (e.form == form && e.chapter >= 1 && e.chapter <= int(std::size(kChapters))) {
             QString chapter = QString::fromUtf8(kChapters[e.chapter - 1].heading);
@@ -302,6 +309,10 @@ QWidget *TForm1::recordWindow()
         RecordStore *record = services_.data ? services_.data->record() : nullptr;
         auto *window = new RecordWindow(record, services_, ScreenName, this);
         connect(window, &RecordWindow::pupilChosen, Names1, &PupilMenu::choose);
+        connect(window->Parts, &RecordParts::factsPicked, this, [this](int row, const QList<int> &facts) {
+            reviewWindow()->startFacts(row, facts);
+            services_.shower->showModal(reviewWindow());
+        });
         recordWindow_ = window;
     }
     return recordWindow_;
@@ -378,4 +389,42 @@ void TForm1::chooseWindowSize(int percent)
     services_.dialogs->information(this, QStringLiteral("ミヌカを ひらきなおして、「%1」に するよ。").arg(name));
     if (restartForSize)
         restartForSize();
+}
+
+void TForm1::addReviewMenu()
+{
+    Review1 = nullptr;
+    RecordStore *record = services_.data ? services_.data->record() : nullptr;
+    if (!record)
+        return;
+    // A menu-bar item of its own that opens the window at once. The count
+    // is read once the program has started (the start reads no database).
+    Review1 = new QAction(ReviewName(), this);
+    Review1->setObjectName(QStringLiteral("Review1"));
+    MainMenu1->insertAction(Help1->menuAction(), Review1);
+    connect(Review1, &QAction::triggered, this, [this] { services_.shower->showModal(reviewWindow()); });
+    connect(Timer3, &QTimer::timeout, this, &TForm1::refreshReviewMenu);
+    connect(Names1, &PupilMenu::pupilChanged, this, &TForm1::refreshReviewMenu);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *w) {
+        if (w && w == windowHandle())
+            refreshReviewMenu();
+    });
+}
+
+ReviewWindow *TForm1::reviewWindow()
+{
+    if (!reviewWindow_) {
+        reviewWindow_ = new ReviewWindow(services_.data ? services_.data->record() : nullptr, services_, this);
+        connect(reviewWindow_, &ReviewWindow::reviewed, this, &TForm1::refreshReviewMenu);
+    }
+    return reviewWindow_;
+}
+
+void TForm1::refreshReviewMenu()
+{
+    RecordStore *record = services_.data ? services_.data->record() : nullptr;
+    if (!Review1 || !record)
+        return;
+    const QString pupil = record->currentPupil().id;
+    Review1->setText(ReviewMenuText(pupil.isEmpty() ? 0 : record->dueReviewCount(pupil, services_.clock->now().date())));
 }

@@ -11,6 +11,7 @@
 QString ScreenName(int form);
 
 class PupilMenu;
+class ReviewWindow;
 class QAction;
 class QLabel;
 class QMenu;
@@ -46,6 +47,7 @@ public:
     QLabel *PupilLabel;        // the pupil in use, at the right of the menu bar
     QMenu *Print1;             // "プリント"
     QAction *Worksheet1;       // "けいさん プリント…": the worksheet window
+    QAction *Review1;          // "まちがいなおし（５）": the review window, with the count due
 
     // The screen each contents button opens (form number → screen); buttons of
     // absent screens are disabled.
@@ -56,6 +58,11 @@ public:
     void FormCreate();
     // The record window, made when first asked for.
     QWidget *recordWindow();
+    // The review window, made when first asked for, and the count due on
+    // its menu read again (after start, whenever the contents screen
+    // comes to the front, after each review answer, for a new pupil).
+    ReviewWindow *reviewWindow();
+    void refreshReviewMenu();
 
     // Runs after the pupil chose a window size in "おおきさ": the program
     // starts again in that size. Unset (in tests) the choice is only kept.
@@ -110,6 +117,9 @@ private:
     // The menu "プリント" and its worksheet window, made when first asked for.
     void addPrintMenu();
     QWidget *sheetWindow_ = nullptr;
+    // "まちがいなおし" after "きろく", opening the review window.
+    void addReviewMenu();
+    ReviewWindow *reviewWindow_ = nullptr;
 
     const Services &services_;
     QMap<int, QWidget *> screens_;

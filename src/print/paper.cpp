@@ -143,7 +143,7 @@ int columnPlaces(const QList<SheetProblem> &problems)
     for (const SheetProblem &s : problems) {
         if (!s.column)
             continue;
-        const ColumnWork &w = s.work;
+        const SheetColumn &w = s.work;
         places = std::max({places, Places(w.a), Places(w.b), Places(std::max(w.answer(), 0))});
         if (w.twoRules())
             places = std::max(places, Places(w.resultRows().value(1)) + 1);
@@ -157,7 +157,7 @@ int columnPlaces(const QList<SheetProblem> &problems)
 void paintColumn(QPainter &p, const QRectF &slot, int number, const SheetProblem &problem, int places, double cell,
                  bool answers)
 {
-    const ColumnWork &w = problem.work;
+    const SheetColumn &w = problem.work;
     const int cells = places + 1;
     const double markBand = cell * 0.6;
     const QList<int> results = w.resultRows();
@@ -199,8 +199,8 @@ void paintColumn(QPainter &p, const QRectF &slot, int number, const SheetProblem
     writeNumber(1, w.b, 0, kInk);
     p.setPen(kInk);
     p.setFont(digitFont);
-    const QString sign = w.op == ColumnWork::Add ? QStringLiteral("+")
-                         : w.op == ColumnWork::Subtract ? QStringLiteral("-")
+    const QString sign = w.op == SheetColumn::Add ? QStringLiteral("+")
+                         : w.op == SheetColumn::Subtract ? QStringLiteral("-")
                                                         : QStringLiteral("×");
     p.drawText(cellRect(1, places), Qt::AlignCenter, sign);
 

@@ -92,14 +92,14 @@ SheetProblem rowProblem(const QString &question, const QString &equation, Record
     return p;
 }
 
-SheetProblem columnProblem(ColumnWork::Op op, int a, int b)
+SheetProblem columnProblem(SheetColumn::Op op, int a, int b)
 {
     SheetProblem p;
     p.column = true;
     p.work.op = op;
     p.work.a = a;
     p.work.b = b;
-    const char *kind = op == ColumnWork::Add ? "add" : op == ColumnWork::Subtract ? "sub" : "mul";
+    const char *kind = op == SheetColumn::Add ? "add" : op == SheetColumn::Subtract ? "sub" : "mul";
     p.data = {QString::fromLatin1(kind), a, b, {}, {}};
     return p;
 }
@@ -172,7 +172,7 @@ SheetLayout SheetLayoutOf(SheetTopic topic)
 
 // ---------------------------------------------------------------- column work
 
-int ColumnWork::answer() const
+int SheetColumn::answer() const
 {
     switch (op) {
     case Add: return a + b;
@@ -182,14 +182,14 @@ int ColumnWork::answer() const
     return 0;
 }
 
-QList<int> ColumnWork::resultRows() const
+QList<int> SheetColumn::resultRows() const
 {
     if (twoRules())
         return {a * (b % 10), a * (b / 10), a * b};
     return {answer()};
 }
 
-QStringList ColumnWork::marksAbove() const
+QStringList SheetColumn::marksAbove() const
 {
     const int places = Places(std::max({a, b, answer()})) + 1;
     QStringList marks(places);
@@ -222,7 +222,7 @@ QStringList ColumnWork::marksAbove() const
     return marks;
 }
 
-QList<int> ColumnWork::struckPlaces() const
+QList<int> SheetColumn::struckPlaces() const
 {
     QList<int> struck;
     if (op != Subtract)
@@ -264,22 +264,22 @@ SheetProblem DrawSheetProblem(SheetTopic topic, Random &random)
     case SheetTopic::ColumnAddition3:
     case SheetTopic::ColumnAddition4: {
         const ColumnProblem c = DrawColumnAddition(topic == SheetTopic::ColumnAddition3 ? 3 : 4, random);
-        return columnProblem(ColumnWork::Add, c.a, c.b);
+        return columnProblem(SheetColumn::Add, c.a, c.b);
     }
     case SheetTopic::ColumnSubtraction3:
     case SheetTopic::ColumnSubtraction4: {
         const ColumnProblem c = DrawColumnSubtraction(topic == SheetTopic::ColumnSubtraction3 ? 3 : 4, random);
-        return columnProblem(ColumnWork::Subtract, c.a, c.b);
+        return columnProblem(SheetColumn::Subtract, c.a, c.b);
     }
     case SheetTopic::ByOneDigit: {
         // The lesson's menu decides the places of the number multiplied: two,
         // three or four, in turn as the dice fall.
         const ColumnProduct c = DrawByOneDigit(1 + random.below(3), random);
-        return columnProblem(ColumnWork::Multiply, c.a, c.b);
+        return columnProblem(SheetColumn::Multiply, c.a, c.b);
     }
     case SheetTopic::TwoByTwo: {
         const ColumnProduct c = DrawByTwoDigits(random);
-        return columnProblem(ColumnWork::Multiply, c.a, c.b);
+        return columnProblem(SheetColumn::Multiply, c.a, c.b);
     }
     case SheetTopic::TensAndHundreds: {
         // The mental products and the column ones alike: menu 1 or 2.
@@ -333,7 +333,7 @@ bool SheetProblemOf(SheetTopic topic, const RecordedProblem &recorded, SheetProb
         if (kind != QLatin1String("add") || Places(big) != (topic == SheetTopic::ColumnAddition3 ? 3 : 4) ||
             a + b > 9999)
             return false;
-        problem = columnProblem(ColumnWork::Add, a, b);
+        problem = columnProblem(SheetColumn::Add, a, b);
         return true;
     case SheetTopic::ColumnSubtraction3:
     case SheetTopic::ColumnSubtraction4:
@@ -342,17 +342,17 @@ bool SheetProblemOf(SheetTopic topic, const RecordedProblem &recorded, SheetProb
             Places(b) > (topic == SheetTopic::ColumnSubtraction3 ? 3 : 4) ||
             (topic == SheetTopic::ColumnSubtraction4 && Places(b) < 4))
             return false;
-        problem = columnProblem(ColumnWork::Subtract, a, b);
+        problem = columnProblem(SheetColumn::Subtract, a, b);
         return true;
     case SheetTopic::ByOneDigit:
         if (kind != QLatin1String("mul") || b < 2 || b > 9 || a < 10 || a > 9999)
             return false;
-        problem = columnProblem(ColumnWork::Multiply, a, b);
+        problem = columnProblem(SheetColumn::Multiply, a, b);
         return true;
     case SheetTopic::TwoByTwo:
         if (kind != QLatin1String("mul") || a < 10 || a > 99 || b < 10 || b > 99)
             return false;
-        problem = columnProblem(ColumnWork::Multiply, a, b);
+        problem = columnProblem(SheetColumn::Multiply, a, b);
         return true;
     case SheetTopic::TensAndHundreds: {
         // A weak 九九 fact comes back with its multiplier made tens: 7 x 8 → 7 x 80.

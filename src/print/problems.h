@@ -45,7 +45,7 @@ QString SheetTopicName(SheetTopic topic);
 
 // A written calculation set out on squared cells. Rows are right-aligned on
 // one edge; the sign stands in the leftmost cell of the second row.
-struct ColumnWork {
+struct SheetColumn {
     enum Op { Add, Subtract, Multiply };
     Op op = Add;
     int a = 0, b = 0;
@@ -68,7 +68,7 @@ struct ColumnWork {
 // One problem on the sheet and its answer.
 struct SheetProblem {
     bool column = false;  // on squared cells; else a numbered row
-    ColumnWork work;      // a column problem
+    SheetColumn work;      // a column problem
     // A row problem: the question as printed, each answer box a "□"
     // ("65 + 78 = □", "13 ÷ 4 = □ あまり □", "2300 m = □ km □ m"), and
     // what the answer page writes in each box, in order.

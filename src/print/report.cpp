@@ -3,6 +3,9 @@
 #include "frame/look.h"
 #include "print/paper.h"
 #include "record/chart.h"
+#include "record/diagnosis.h"
+#include "record/kukumap.h"
+#include "record/stumbles.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -142,16 +145,45 @@ PupilReport MakeReport(RecordStore &record, const QString &pupilId, const Report
     return report;
 }
 
-void PaintKukuMapAndStumbles(QPainter &p, const QRectF &area, RecordStore *record, const QString &pupilId)
+void PaintKukuMapAndStumbles(QPainter &p, const QRectF &area, RecordStore *record, const PupilReport &report)
 {
-    Q_UNUSED(record);
-    Q_UNUSED(pupilId);
-    // The review box draws the map (PaintKukuMap) and lists the stumbles
-    // here once it is connected; until then the places stand empty.
-    const QRectF map(area.left(), area.top(), area.width() * 0.48, area.height());
-    const QRectF stumbles(map.right() + area.width() * 0.04, area.top(), area.width() * 0.48, area.height());
-    paintFrame(p, map, QStringLiteral("九九の ちず"));
-    paintFrame(p, stumbles, QStringLiteral("よく ある つまずき"));
+    const QRectF mapArea(area.left(), area.top(), area.width() * 0.48, area.height());
+    const QRectF stumbleArea(mapArea.right() + area.width() * 0.04, area.top(), area.width() * 0.48, area.height());
+    paintFrame(p, mapArea, QStringLiteral("九九の ちず"));
+    paintFrame(p, stumbleArea, QStringLiteral("よく ある つまずき"));
+    if (!record || report.pupilId.isEmpty())
+        return;
+
+    // The map of every fact the pupil met, square under its heading.
+    const QRectF inside = mapArea.adjusted(30, 90, -30, -30);
+    const double side = std::min(inside.width(), inside.height());
+    p.save();
+    PaintKukuMap(p, QRectF(inside.left() + (inside.width() - side) / 2, inside.top(), side, side),
+                 LoadKukuMap(*record, report.pupilId));
+    p.restore();
+
+    // The three errors that explain most of the period's wrong answers,
+    // each with its latest example and the hint the pupil was given.
+    const QList<Stumble> stumbles = LoadStumbles(*record, report.pupilId, report.range.from, report.range.to);
+    p.setPen(kInk);
+    double y = stumbleArea.top() + 100;
+    const double x = stumbleArea.left() + 30, w = stumbleArea.width() - 60;
+    if (stumbles.isEmpty()) {
+        p.setFont(Paper::font(34));
+        p.drawText(QRectF(x, y, w, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("この きかんには ありません"));
+        return;
+    }
+    for (int i = 0; i < std::min<qsizetype>(3, stumbles.size()); ++i) {
+        const Stumble &s = stumbles.at(i);
+        p.setFont(Paper::font(34, true));
+        p.drawText(QRectF(x, y, w, 55), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("%1. %2（%3 かい）").arg(i + 1).arg(ErrorName(s.error)).arg(s.count));
+        p.setFont(Paper::font(30));
+        p.drawText(QRectF(x + 40, y + 60, w - 40, 50), Qt::AlignLeft | Qt::AlignVCenter, s.example);
+        p.drawText(QRectF(x + 40, y + 115, w - 40, 95), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   ErrorHint(s.error));
+        y += 215;
+    }
 }
 
 bool PaintReport(QPagedPaintDevice &device, const PupilReport &report, RecordStore *record)
@@ -221,7 +253,7 @@ bool PaintReport(QPagedPaintDevice &device, const PupilReport &report, RecordSto
     PaintScoreChart(p, QRectF(0, 0, chartArea.width() / 3, chartArea.height() / 3), report.chart);
     p.restore();
 
-    PaintKukuMapAndStumbles(p, QRectF(left, 2050, width, 760), record, report.pupilId);
+    PaintKukuMapAndStumbles(p, QRectF(left, 2050, width, 760), record, report);
 
     p.setPen(kFaint);
     p.setFont(Paper::font(24));

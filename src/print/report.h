@@ -56,10 +56,9 @@ PupilReport MakeReport(RecordStore &record, const QString &pupilId, const Report
 // Time practised as the report says it: "2時間 5分", "45分".
 QString PractisedText(qint64 seconds);
 
-// The 九九 map and the three most frequent つまずき, each with an example, in
-// their place on the page. Until the review box is connected it draws the
-// two frames with their headings only.
-void PaintKukuMapAndStumbles(QPainter &painter, const QRectF &area, RecordStore *record, const QString &pupilId);
+// The 九九 map and the three most frequent つまずき of the period, each with
+// an example and its hint, in their place on the page.
+void PaintKukuMapAndStumbles(QPainter &painter, const QRectF &area, RecordStore *record, const PupilReport &report);
 
 // The report onto one page of the device; `record` feeds the 九九 map.
 bool PaintReport(QPagedPaintDevice &device, const PupilReport &report, RecordStore *record);

@@ -77,7 +77,7 @@ Worksheet SheetWindow::worksheet()
     services_.random->reseed();
     request.seed = quint32(100000 + services_.random->below(900000));
     if (WeakBox->isChecked() && record_)
-        request.weakFirst = WeakProblems(record_, record_->currentPupil().id);
+        request.weakFirst = WeakProblems(record_, record_->currentPupil().id, services_.clock->now().date());
     return MakeWorksheet(request);
 }
 

@@ -1,5 +1,6 @@
 #include "record/csv.h"
 
+#include "record/stumbles.h"
 #include "store/record.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QStringList>
+#include <optional>
 
 namespace {
 
@@ -75,8 +77,15 @@ QString AnswersCsvPath(const QString &sessionsPath)
     return info.dir().filePath(info.completeBaseName() + QStringLiteral("_こたえ.") + suffix);
 }
 
+QString StumblesCsvPath(const QString &sessionsPath)
+{
+    const QFileInfo info(sessionsPath);
+    const QString suffix = info.suffix().isEmpty() ? QStringLiteral("csv") : info.suffix();
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("_つまずき.") + suffix);
+}
+
 bool WriteRecordCsv(RecordStore &record, const QString &pupilId, const QString &sessionsPath,
-                    const std::function<QString(int)> &screenName, QString *error)
+                    const std::function<QString(int)> &screenName, QString *error, const QDate &today)
 {
     QHash<QString, Pupil> pupils;
     for (const Pupil &p : record.pupils())
@@ -124,6 +133,21 @@ bool WriteRecordCsv(RecordStore &record, const QString &pupilId, const QString &
             *error = QStringLiteral("きろくを よめません");
         return false;
     }
+    // Each pupil's つまずき over the last 30 days, worst first.
+    std::optional<CsvFile> stumbles;
+    if (today.isValid()) {
+        stumbles.emplace(StumblesCsvPath(sessionsPath));
+        stumbles->write(row(header({"なまえ", "から", "まで", "つまずき", "かず", "れい", "ヒント"})));
+        for (const Pupil &p : record.pupils()) {
+            if (!pupilId.isEmpty() && p.id != pupilId)
+                continue;
+            const QDate from = StumblesFrom(today);
+            for (const Stumble &st : LoadStumbles(record, p.id, from, today))
+                stumbles->write(row({CsvText(p.name), from.toString(Qt::ISODate), today.toString(Qt::ISODate),
+                                     CsvText(ErrorName(st.error)), QString::number(st.count), CsvText(st.example),
+                                     CsvText(ErrorHint(st.error))}));
+        }
+    }
     // The answers first: a sessions file is never left without its answers.
-    return answers.commit(error) && out.commit(error);
+    return answers.commit(error) && (!stumbles || stumbles->commit(error)) && out.commit(error);
 }

@@ -4,6 +4,7 @@
 // Japanese Windows too): UTF-8 with a byte-order mark, CRLF line ends,
 // numbers as bare numbers, dates and times in ISO form, each file written
 // whole or not at all.
+#include <QDate>
 #include <QString>
 #include <functional>
 
@@ -17,9 +18,14 @@ QString CsvText(const QString &text);
 // The answers file beside a sessions file: "きろく.csv" → "きろく_こたえ.csv".
 QString AnswersCsvPath(const QString &sessionsPath);
 
+// The つまずき file beside a sessions file: "きろく.csv" → "きろく_つまずき.csv".
+QString StumblesCsvPath(const QString &sessionsPath);
+
 // Writes the sessions of `pupilId` (every pupil's when empty) to
-// `sessionsPath` and their answers to AnswersCsvPath(sessionsPath). False
-// with `error` set when either cannot be written; neither file is then
-// left half written.
+// `sessionsPath` and their answers to AnswersCsvPath(sessionsPath); with a
+// `today`, each pupil's つまずき list over the 30 days up to it to
+// StumblesCsvPath(sessionsPath). False with `error` set when any cannot be
+// written; no file is then left half written.
 bool WriteRecordCsv(RecordStore &record, const QString &pupilId, const QString &sessionsPath,
-                    const std::function<QString(int form)> &screenName, QString *error);
+                    const std::function<QString(int form)> &screenName, QString *error,
+                    const QDate &today = {});

@@ -6,6 +6,7 @@
 #include "record/chart.h"
 #include "record/csv.h"
 #include "record/pupils.h"
+#include "record/reviewwindow.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -297,7 +298,9 @@ RecordWindow::RecordWindow(RecordStore *record, const Services &services, std::f
     columns->addLayout(right, 2);
     auto *all = new QVBoxLayout(this);
     all->addLayout(top);
-    all->addLayout(columns, 1);
+    // The 九九 map and the つまずき list: tabs beside the record itself.
+    Parts = new RecordParts(record, services, this);
+    all->addWidget(Parts->wrap(columns), 1);
 
     connect(SessionList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -365,6 +368,7 @@ void RecordWindow::showPupil(const QString &pupilId)
                                                            item.menuText));
     ChartItemBox->setCurrentIndex(items_.isEmpty() ? -1 : latest);
     showChart(ChartItemBox->currentIndex());
+    Parts->setPupil(pupilId);
 }
 
 void RecordWindow::showChart(int item)
@@ -379,8 +383,10 @@ void RecordWindow::showChart(int item)
 bool RecordWindow::exportCsv(const QString &path, bool everyPupil)
 {
     QString error;
-    const bool ok = record_ && WriteRecordCsv(*record_, everyPupil ? QString() : pupil_, path, screenName_, &error);
-    services_.dialogs->message(this, ok ? QStringLiteral("かきだしました。\r\n%1\r\n%2").arg(path, AnswersCsvPath(path))
+    const bool ok = record_ && WriteRecordCsv(*record_, everyPupil ? QString() : pupil_, path, screenName_, &error,
+                                              services_.clock->now().date());
+    services_.dialogs->message(this, ok ? QStringLiteral("かきだしました。\r\n%1\r\n%2\r\n%3")
+                                              .arg(path, AnswersCsvPath(path), StumblesCsvPath(path))
                                         : QStringLiteral("かきだせませんでした。\r\n%1\r\n（%2）").arg(path, error));
     return ok;
 }

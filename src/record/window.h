@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
+class RecordParts;
 class ScoreChart;
 
 // A duration as the window shows it: "1:05" (minutes and seconds), "1:02:05".
@@ -84,6 +85,7 @@ public:
     ScoreChart *Chart;
     QPushButton *CsvButton;    // "CSV に書き出す"
     QPushButton *ReportButton; // "プリント…": the report on paper (print/report.h)
+    RecordParts *Parts;        // tabs beside the record: the 九九 map and the つまずき list
 
     // Shows the record of the pupil in use (read again).
     void reload();

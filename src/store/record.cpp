@@ -58,12 +58,35 @@ const char *const kVersion1[] = {
     " primary key (session_id, seq))",
 };
 
+// The review box: each problem a pupil answered wrongly, keyed by its kind
+// and operands, with its box and the local day it is due. Dates are the
+// pupil's local days ("2026-04-11"), so a box moves by days as the pupil
+// lives them.
+const char *const kVersion2[] = {
+    "create table if not exists reviews ("
+    " pupil_id varchar(36) not null,"
+    " problem_key varchar(100) not null,"
+    " kind varchar(40) not null,"
+    " a integer, b integer, c integer, d integer,"
+    " shown varchar(200) not null,"
+    " right_answer integer, right_remainder integer, right_text varchar(100),"
+    " given_answer integer, given_remainder integer, given_text varchar(100),"
+    " box integer not null,"
+    " due_day varchar(10) not null,"
+    " wrong_count integer not null,"
+    " last_utc varchar(24) not null,"
+    " primary key (pupil_id, problem_key))",
+    // What is due: the menu's count and the review window read the index.
+    "create index if not exists reviews_due on reviews (pupil_id, box, due_day)",
+};
+
 struct Migration {
     const char *const *statements;
     int count;
 };
 const Migration kMigrations[] = {
     {kVersion1, int(std::size(kVersion1))},
+    {kVersion2, int(std::size(kVersion2))},
 };
 static_assert(std::size(kMigrations) == RecordStore::SchemaVersion);
 
@@ -326,6 +349,7 @@ bool RecordStore::removePupil(const QString &id)
 {
     return write({
         {QStringLiteral("delete from answers where session_id in (select id from sessions where pupil_id = ?)"), {id}},
+        {QStringLiteral("delete from reviews where pupil_id = ?"), {id}},
         {QStringLiteral("delete from sessions where pupil_id = ?"), {id}},
         {QStringLiteral("delete from pupils where id = ?"), {id}},
     });
@@ -372,7 +396,11 @@ QList<BoundWrite> RecordStore::answerWrites(const QString &session, int seq, con
                        nullableInt(a.data.c), nullableInt(a.data.d), nullableInt(a.rightAnswer),
                        nullableInt(a.givenAnswer), nullableInt(a.rightRemainder), nullableInt(a.givenRemainder),
                        nullableText(a.rightText), nullableText(a.givenText), a.right ? 1 : 0, qMax<qint64>(0, a.ms)}};
-    return {answer, countsWrite(session, counts)};
+    QList<BoundWrite> out{answer, countsWrite(session, counts)};
+    const QDateTime at = a.answeredAt.isValid() ? a.answeredAt : counts.at;
+    if (!a.right && !a.data.kind.isEmpty() && at.isValid())
+        out.append(reviewWrite(session, a, at));
+    return out;
 }
 
 bool RecordStore::write(const QList<BoundWrite> &writes)
@@ -574,4 +602,135 @@ bool RecordStore::read(const QString &sql, const QList<QVariant> &values,
     while (q.next())
         row(q);
     return !q.lastError().isValid();
+}
+
+// ---------------------------------------------------------------- the review box
+
+namespace {
+QString dayText(const QDate &day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+QString keyPart(const QVariant &v)
+{
+    return v.isValid() && !v.isNull() ? QString::number(v.toLongLong()) : QString();
+}
+
+const char kReviewColumns[] =
+    "problem_key, kind, a, b, c, d, shown, right_answer, right_remainder, right_text,"
+    " given_answer, given_remainder, given_text, box, due_day, wrong_count";
+
+ReviewEntry readReview(const QSqlQuery &q)
+{
+    auto nullable = [&](int i) { return q.value(i).isNull() ? QVariant() : QVariant(q.value(i).toInt()); };
+    ReviewEntry e;
+    e.key = q.value(0).toString();
+    e.problem = {q.value(1).toString(), nullable(2), nullable(3), nullable(4), nullable(5)};
+    e.shown = q.value(6).toString();
+    e.rightAnswer = nullable(7);
+    e.rightRemainder = nullable(8);
+    e.rightText = q.value(9).toString();
+    e.givenAnswer = nullable(10);
+    e.givenRemainder = nullable(11);
+    e.givenText = q.value(12).toString();
+    e.box = q.value(13).toInt();
+    e.due = QDate::fromString(q.value(14).toString(), Qt::ISODate);
+    e.wrongCount = q.value(15).toInt();
+    return e;
+}
+}  // namespace
+
+QString RecordStore::reviewKey(const RecordedProblem &p)
+{
+    return QStringLiteral("%1:%2:%3:%4:%5").arg(p.kind, keyPart(p.a), keyPart(p.b), keyPart(p.c), keyPart(p.d));
+}
+
+BoundWrite RecordStore::reviewWrite(const QString &session, const RecordedAnswer &a, const QDateTime &at)
+{
+    // The values are cast in the select list so that a server that types
+    // its parameters (PostgreSQL) reads them as the columns' types.
+    return {QStringLiteral(
+                "insert into reviews (pupil_id, problem_key, kind, a, b, c, d, shown, right_answer, right_remainder,"
+                " right_text, given_answer, given_remainder, given_text, box, due_day, wrong_count, last_utc)"
+                " select pupil_id, ?, ?, cast(? as integer), cast(? as integer), cast(? as integer),"
+                " cast(? as integer), ?, cast(? as integer), cast(? as integer), ?, cast(? as integer),"
+                " cast(? as integer), ?, 1, ?, 1, ? from sessions where id = ?"
+                " on conflict (pupil_id, problem_key) do update set shown = excluded.shown,"
+                " given_answer = excluded.given_answer, given_remainder = excluded.given_remainder,"
+                " given_text = excluded.given_text, box = 1, due_day = excluded.due_day,"
+                " wrong_count = reviews.wrong_count + 1, last_utc = excluded.last_utc"),
+            {reviewKey(a.data), a.data.kind, nullableInt(a.data.a), nullableInt(a.data.b), nullableInt(a.data.c),
+             nullableInt(a.data.d), notNull(a.shown), nullableInt(a.rightAnswer), nullableInt(a.rightRemainder),
+             nullableText(a.rightText), nullableInt(a.givenAnswer), nullableInt(a.givenRemainder),
+             nullableText(a.givenText), dayText(at.date().addDays(1)), utcText(at), session}};
+}
+
+BoundWrite RecordStore::reviewMoveWrite(const QString &pupilId, const QString &key, int box, const QDate &due)
+{
+    return {QStringLiteral("update reviews set box = ?, due_day = ? where pupil_id = ? and problem_key = ?"),
+            {box, dayText(due), pupilId, key}};
+}
+
+QList<ReviewEntry> RecordStore::dueReviews(const QString &pupilId, const QDate &day, int limit)
+{
+    QList<QVariant> values{pupilId, dayText(day)};
+    if (limit > 0)
+        values << limit;
+    QList<ReviewEntry> out;
+    read(QStringLiteral("select %1 from reviews where pupil_id = ? and box between 1 and 3 and due_day <= ?"
+                        " order by due_day, last_utc, problem_key%2")
+             .arg(QLatin1String(kReviewColumns), limit > 0 ? QStringLiteral(" limit ?") : QString()),
+         values, [&](const QSqlQuery &q) { out.append(readReview(q)); });
+    return out;
+}
+
+int RecordStore::dueReviewCount(const QString &pupilId, const QDate &day)
+{
+    int n = 0;
+    read(QStringLiteral("select count(*) from reviews where pupil_id = ? and box between 1 and 3 and due_day <= ?"),
+         {pupilId, dayText(day)}, [&](const QSqlQuery &q) { n = q.value(0).toInt(); });
+    return n;
+}
+
+QList<ReviewEntry> RecordStore::reviewBox(const QString &pupilId)
+{
+    QList<ReviewEntry> out;
+    read(QStringLiteral("select %1 from reviews where pupil_id = ? order by problem_key").arg(QLatin1String(kReviewColumns)),
+         {pupilId}, [&](const QSqlQuery &q) { out.append(readReview(q)); });
+    return out;
+}
+
+// ---------------------------------------------------------------- wrong answers and facts
+
+bool RecordStore::forEachWrongAnswer(const QString &pupilId, const QDate &from, const QDate &to,
+                                     const std::function<void(const WrongAnswer &)> &each)
+{
+    // The sessions by the UTC index from a day either side, then kept by
+    // their local day; the answers by their key.
+    return read(QStringLiteral("select s.started_local, s.screen, %1 from sessions s"
+                               " join answers on answers.session_id = s.id"
+                               " where s.pupil_id = ? and s.started_utc >= ? and s.started_utc < ? and correct = 0"
+                               " order by s.started_utc, s.id, seq")
+                    .arg(QLatin1String(kAnswerColumns)),
+                {pupilId, utcText(from.addDays(-1).startOfDay()), utcText(to.addDays(2).startOfDay())},
+                [&](const QSqlQuery &q) {
+                    const QString local = q.value(0).toString();
+                    const QDate day(local.left(4).toInt(), local.mid(5, 2).toInt(), local.mid(8, 2).toInt());
+                    if (day < from || day > to)
+                        return;
+                    each({day, q.value(1).toInt(), readAnswer(q, 2).answer});
+                });
+}
+
+bool RecordStore::forEachFactAnswer(const QString &pupilId, const std::function<void(const FactAnswer &)> &each)
+{
+    return read(QStringLiteral("select kind, a, b, c, correct, ms from sessions s"
+                               " join answers on answers.session_id = s.id"
+                               " where s.pupil_id = ? and ((kind = 'mul' and a between 1 and 9 and b between 1 and 9)"
+                               " or (kind in ('div', 'divrem') and b between 1 and 9 and c between 1 and 9))"),
+                {pupilId}, [&](const QSqlQuery &q) {
+                    each({q.value(0).toString(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
+                          q.value(4).toInt() != 0, q.value(5).toLongLong()});
+                });
 }

@@ -105,6 +105,38 @@ struct PractisedItem {
     QString menuText;
 };
 
+// A problem in the pupil's review box: answered wrongly once, posed again
+// on its due day until it is mastered. `key` names the problem (its kind and
+// operands), so the same problem answered wrongly again is the same entry.
+struct ReviewEntry {
+    QString key;
+    RecordedProblem problem;
+    QString shown;                  // as the pupil last saw it
+    QVariant rightAnswer, rightRemainder;
+    QString rightText;
+    QVariant givenAnswer, givenRemainder;  // the last wrong answer
+    QString givenText;
+    int box = 1;    // 1 … 3; past the last box it is mastered
+    QDate due;      // the local day it is due
+    int wrongCount = 0;
+};
+
+// A wrong answer as the つまずき list reads it: the answer, and the day of
+// its session.
+struct WrongAnswer {
+    QDate day;
+    int screen = 0;
+    RecordedAnswer answer;
+};
+
+// One answer on a times-table fact, as the 九九 map reads it.
+struct FactAnswer {
+    QString kind;
+    int a = 0, b = 0, c = 0;
+    bool right = false;
+    qint64 ms = 0;
+};
+
 struct Totals {
     int sessions = 0;  // drills done (and lesson tests)
     int drills = 0;
@@ -115,7 +147,7 @@ class RecordStore : public QObject {
     Q_OBJECT
 public:
     // The version of the record's tables this program knows.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     // `open` opens the database file (and calls attach()) if it is not open
     // yet; false when it cannot.
@@ -178,6 +210,33 @@ public:
     static QString localText(const QDateTime &t);  // "2026-04-10T10:00:00"
     static QString utcText(const QDateTime &t);    // "2026-04-10T01:00:00Z"
     static QString modeText(SessionMode mode);     // "drill", "test"
+
+    // ---- the review box (record/review.h keeps its schedule)
+    // The key of a problem in the review box: "add:38:27::".
+    static QString reviewKey(const RecordedProblem &problem);
+    // A wrong answer into the box of the session's pupil: a new problem,
+    // or one already there (mastered or not), goes to the first box, due
+    // the day after `at`. Written with the answer (answerWrites adds it for
+    // every wrong answer of a problem with a kind, at its answeredAt).
+    static BoundWrite reviewWrite(const QString &session, const RecordedAnswer &answer, const QDateTime &at);
+    // Moves a problem of the pupil's box to `box`, due on `due`.
+    static BoundWrite reviewMoveWrite(const QString &pupilId, const QString &key, int box, const QDate &due);
+    // The problems due on `day` or before, not yet mastered, the longest
+    // due first (then the oldest in the box); `limit` 0 for all.
+    QList<ReviewEntry> dueReviews(const QString &pupilId, const QDate &day, int limit = 0);
+    int dueReviewCount(const QString &pupilId, const QDate &day);
+    // Every problem of the pupil's box, mastered ones too, by key.
+    QList<ReviewEntry> reviewBox(const QString &pupilId);
+
+    // ---- the つまずき list and the 九九 map
+    // The wrong answers of the pupil's sessions started from `from` (local
+    // day, inclusive) to `to` (inclusive), in the sessions' order.
+    bool forEachWrongAnswer(const QString &pupilId, const QDate &from, const QDate &to,
+                            const std::function<void(const WrongAnswer &)> &each);
+    // The pupil's answers on one-digit facts: multiplications of two digits
+    // 1 … 9 ("mul") and divisions whose divisor and quotient are 1 … 9
+    // ("div", "divrem"), in no particular order.
+    bool forEachFactAnswer(const QString &pupilId, const std::function<void(const FactAnswer &)> &each);
 
 signals:
     // Once: the file is of a newer version, or the record could not be
