@@ -341,7 +341,14 @@ QString RecordStore::beginSession(const SessionStart &start)
     if (pupil.isEmpty())
         return {};
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    return write({sessionWrite(id, pupil, start)}) ? id : QString();
+    return post({sessionWrite(id, pupil, start)}) ? id : QString();
+}
+
+bool RecordStore::post(const QList<BoundWrite> &writes)
+{
+    if (!db())
+        return false;
+    return poster_ ? poster_(writes) : write(writes);
 }
 
 BoundWrite RecordStore::sessionWrite(const QString &id, const QString &pupil, const SessionStart &start)
