@@ -106,7 +106,9 @@ Pupil readPupil(const QSqlQuery &q)
 
 // The wall-clock time of a local text, kept as it reads (marked as UTC): cheap
 // to make for thousands of chart points, where a local-time QDateTime looks
-// up the time zone for each.
+// up the time zone for each. The UTC time spec, not a UTC QTimeZone: a
+// date-time carrying a zone object works out its offset through the zone on
+// every conversion, which made ten years of one drill's chart cost 0.4 s.
 QDateTime wallClock(const QVariant &v)
 {
     const QString t = v.toString();
@@ -114,7 +116,7 @@ QDateTime wallClock(const QVariant &v)
         return {};
     const QDate day(t.left(4).toInt(), t.mid(5, 2).toInt(), t.mid(8, 2).toInt());
     const QTime time(t.mid(11, 2).toInt(), t.mid(14, 2).toInt(), t.mid(17, 2).toInt());
-    return QDateTime(day, time, QTimeZone::utc());
+    return QDateTime(day, time, Qt::UTC);
 }
 
 SessionRow readSession(const QSqlQuery &q)
