@@ -8,26 +8,17 @@
 // Prints the time over all answers, per answer, and how many answers each
 // error explained.
 
+#include "benchlog.h"
 #include "record/diagnosis.h"
 
 #include <QElapsedTimer>
 #include <array>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <vector>
 
 namespace {
-
-// CPU time of this thread: the diagnosis without the time other programs
-// took the processor meanwhile.
-double cpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
 
 struct Case {
     ProblemData problem;

@@ -27,27 +27,11 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <algorithm>
 #include <cstdio>
 #include <random>
-#include <ctime>
 #include <vector>
 
 namespace {
-
-double ms(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-// CPU time of this thread: what a step costs without the time other
-// programs took the processor meanwhile.
-double cpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
 
 double residentMiB()
 {
@@ -58,22 +42,6 @@ double residentMiB()
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
-}
-
-void settle(QWidget *w)
-{
-    QCoreApplication::processEvents();
-    w->repaint();
-}
-
-QList<TComboBox *> openPickers(TDrillScreen *s)
-{
-    QList<TComboBox *> out;
-    for (TComboBox *c : s->findChildren<TComboBox *>())
-        if (c != s->ComboBox1 && c != s->ComboBox2 && c->isEnabled() && c->isVisibleTo(s) && c->count() > 0)
-            out << c;
-    std::sort(out.begin(), out.end(), [](TComboBox *a, TComboBox *b) { return a->x() < b->x(); });
-    return out;
 }
 
 }  // namespace
@@ -96,7 +64,7 @@ int main(int argc, char **argv)
     QElapsedTimer startup;
     startup.start();
     TestProgram t(folder);
-    const double startupMs = ms(startup);
+    const double startupMs = msSince(startup);
     TDataModule1 *data = t.program->data();
     QCoreApplication::processEvents();
     const double rssAtStart = residentMiB();
@@ -117,7 +85,7 @@ int main(int argc, char **argv)
                 return 1;
             }
             settle(s);
-            const double took = ms(open);
+            const double took = msSince(open);
             (round == 0 ? firstOpens : reopens).push_back(took);
             if (round == 1 && took > worstReopen)
                 worstReopen = took, worstForm = form;
@@ -138,79 +106,37 @@ int main(int argc, char **argv)
     std::mt19937 dice(7);
     const QList<int> drills{5, 8, 13, 20, 23};
     for (int rows : sizes) {
-        std::vector<double> all, allCpu, starts;
+        StepTimes all, starts;
         for (int form : drills) {
             auto *s = qobject_cast<TDrillScreen *>(t.open(form));
             if (!s) {
                 std::fprintf(stderr, "drill %d did not open\n", form);
                 return 1;
             }
-            const bool units = s->drill().log == TDrill::Log::Units;
-            TQuery *log = units ? data->UnitsLogQuery : data->DrillLogQuery;
             s->ComboBox1->pick(0);
             s->ComboBox2->pick(0);
-            for (int k = 0; k < 3; ++k) {  // "スタート" on a long log
-                if (!logRows(folder, units, rows))
-                    return std::fprintf(stderr, "could not fill the log\n"), 1;
-                settle(s);
-                QElapsedTimer start;
-                start.start();
-                s->CuteButton3->click();
-                settle(s);
-                starts.push_back(ms(start));
-            }
-            if (!logRows(folder, units, rows))
+            for (int k = 0; k < 3; ++k)  // "スタート" on a long log
+                if (!timedStart(s, data, folder, rows, dice, &starts))
+                    return std::fprintf(stderr, "drill %d: スタート did not start\n", form), 1;
+            if (!logRows(folder, s->drill().log == TDrill::Log::Units, rows))
                 return std::fprintf(stderr, "could not fill the log\n"), 1;
             settle(s);
-            std::vector<double> steps, cpu;
-            for (int a = 0; a < answers; ++a) {
-                QList<TComboBox *> picked;
-                bool logged = false;
-                for (int pass = 0; pass < 3 && !logged; ++pass) {
-                    for (TComboBox *c : openPickers(s)) {
-                        if (picked.contains(c))
-                            continue;
-                        picked << c;
-                        const int before = log->model()->rowCount();
-                        QElapsedTimer step;
-                        step.start();
-                        const double cpu0 = cpuMs();
-                        c->pick(int(dice() % unsigned(c->count())));
-                        if (log->model()->rowCount() != before) {
-                            settle(s);
-                            steps.push_back(ms(step));
-                            cpu.push_back(cpuMs() - cpu0);
-                            logged = true;
-                            break;
-                        }
-                        QCoreApplication::processEvents();
-                    }
-                }
-                if (!logged) {
-                    std::fprintf(stderr, "drill %d: no answer was logged\n", form);
-                    return 1;
-                }
-                s->CuteButton4->click();
+            StepTimes steps;
+            if (!answerSteps(s, data, answers, dice, &steps)) {
+                std::fprintf(stderr, "drill %d: no answer was logged\n", form);
+                return 1;
             }
             if (!t.dialogs.asked.isEmpty()) {
                 std::fprintf(stderr, "drill %d: %s\n", form, qPrintable(t.dialogs.asked.last().text));
                 return 1;
             }
-            std::printf("  drill %2d on %d rows: answer step median %.2f ms, p99 %.2f ms, max %.2f ms; "
-                        "its CPU time p99 %.2f ms\n",
-                        form, rows, percentile(steps, 0.5), percentile(steps, 0.99),
-                        *std::max_element(steps.begin(), steps.end()), percentile(cpu, 0.99));
-            all.insert(all.end(), steps.begin(), steps.end());
-            allCpu.insert(allCpu.end(), cpu.begin(), cpu.end());
+            steps.print(qPrintable(QStringLiteral("  drill %1 on %2 rows, answer step").arg(form, 2).arg(rows)));
+            all.add(steps);
             s->close();
             QCoreApplication::processEvents();
         }
-        std::printf("all five drills on %d rows: answer step median %.2f ms, p99 %.2f ms, max %.2f ms; "
-                    "CPU time median %.2f ms, p99 %.2f ms\n",
-                    rows, percentile(all, 0.5), percentile(all, 0.99), *std::max_element(all.begin(), all.end()),
-                    percentile(allCpu, 0.5), percentile(allCpu, 0.99));
-        std::printf("\"スタート\" on %d rows: median %.2f ms, max %.2f ms\n", rows, percentile(starts, 0.5),
-                    *std::max_element(starts.begin(), starts.end()));
+        all.print(qPrintable(QStringLiteral("all five drills on %1 rows, answer step").arg(rows)));
+        starts.print(qPrintable(QStringLiteral("\"スタート\" on %1 rows").arg(rows)));
     }
     return 0;
 }

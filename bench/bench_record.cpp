@@ -25,27 +25,12 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
+#include <random>
 #include <vector>
 
 namespace {
-
-double ms(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-
-// CPU time of this thread, apart from what other programs took meanwhile.
-double cpuMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
 
 qint64 fileSize(const QString &folder)
 {
@@ -100,33 +85,34 @@ int main(int argc, char **argv)
     for (int run = 0; run < 3; ++run) {
         QElapsedTimer open;
         open.start();
+        const double cpu0 = cpuMs();
         t.contents()->RecordWindow1->trigger();
         QWidget *w = t.contents()->recordWindow();
         QCoreApplication::processEvents();
         w->repaint();
-        std::printf("きろく window open and painted (%s): %.1f ms (goal 150 ms)\n",
-                    run == 0 ? "first, file opened" : "again", ms(open));
+        std::printf("きろく window open and painted (%s): %.1f ms, CPU %.1f ms (goal 150 ms)\n",
+                    run == 0 ? "first, file opened" : "again", msSince(open), cpuMs() - cpu0);
         w->hide();
         QCoreApplication::processEvents();
     }
 
     // One drill's chart over ten years.
-    std::vector<double> charts;
+    StepTimes charts;
     size_t points = 0;
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer chart;
         chart.start();
+        const double cpu0 = cpuMs();
         const QList<ChartPoint> p = record->chart(pupil, 5, 1);
         QImage image(600, 300, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
         PaintScoreChart(painter, QRectF(0, 0, 600, 300), p);
         painter.end();
-        charts.push_back(ms(chart));
+        charts.add(msSince(chart), cpuMs() - cpu0);
         points = size_t(p.size());
     }
-    std::printf("one drill's chart over ten years (%zu sessions), read and painted: median %.1f ms, max %.1f ms"
-                " (goal 50 ms)\n",
-                points, percentile(charts, 0.5), *std::max_element(charts.begin(), charts.end()));
+    charts.print(qPrintable(
+        QStringLiteral("one drill's chart over ten years (%1 sessions), read and painted (goal 50 ms)").arg(points)));
 
     // The つまずき list: the last 30 days as the window shows it, and every
     // wrong answer of the ten years diagnosed; the 九九 map over ten years.
@@ -138,57 +124,40 @@ int main(int argc, char **argv)
         const QList<Stumble> stumbles = LoadStumbles(*record, pupil, today.addDays(1 - days), today, &wrong);
         std::printf("つまずき list over %d days (%d wrong answers, %lld errors named): %.1f ms, %.1f ms CPU"
                     " (goal 1000 ms)\n",
-                    days, wrong, static_cast<long long>(stumbles.size()), ms(list), cpuMs() - cpu);
+                    days, wrong, static_cast<long long>(stumbles.size()), msSince(list), cpuMs() - cpu);
     }
     {
         QElapsedTimer map;
         map.start();
         const KukuMap kuku = LoadKukuMap(*record, pupil);
-        std::printf("九九 map over ten years (%d answers on facts): %.1f ms\n", kuku.answers(), ms(map));
+        std::printf("九九 map over ten years (%d answers on facts): %.1f ms\n", kuku.answers(), msSince(map));
     }
 
-    // The drill on 50,000 logged rows.
+    // The drill with that history and 50,000 logged rows.
     auto *drill = qobject_cast<TForm5 *>(t.open(5));
+    TDataModule1 *data = t.program->data();
     drill->ComboBox1->pick(0);
     drill->ComboBox2->pick(0);
-    std::vector<double> starts;
-    drill->CuteButton3->click();
-    for (int run = 0; run < 5; ++run) {
-        if (!logRows(folder, false, 50000))
-            return 1;
-        drill->CuteButton5->click();  // ストップ, so that スタート is open again
-        QElapsedTimer start;
-        start.start();
-        drill->CuteButton3->click();
-        starts.push_back(ms(start));
-    }
-    std::printf("スタート on 50,000 rows: median %.1f ms, max %.1f ms\n", percentile(starts, 0.5),
-                *std::max_element(starts.begin(), starts.end()));
+    std::mt19937 dice(7);
+    StepTimes starts;
+    for (int run = 0; run < 5; ++run)
+        if (!timedStart(drill, data, folder, 50000, dice, &starts))
+            return std::fprintf(stderr, "スタート did not start\n"), 1;
+    starts.print("スタート on 50,000 rows (goal 10 ms)");
 
     if (!logRows(folder, false, 50000))
         return 1;
-    std::vector<double> steps;
-    for (int k = 0; k < answers; ++k) {
-        const int answer = LessonState.Answer;
-        drill->ComboBox5->pick(answer / 100);
-        drill->ComboBox4->pick(answer / 10 % 10);
-        QCoreApplication::processEvents();
-        QElapsedTimer step;
-        step.start();
-        drill->ComboBox3->pick(answer % 10);  // the log row and the record rows committed
-        QCoreApplication::processEvents();
-        drill->repaint();
-        steps.push_back(ms(step));
-        drill->CuteButton4->click();
-    }
+    settle(drill);
+    StepTimes steps;
+    if (!answerSteps(drill, data, answers, dice, &steps))
+        return std::fprintf(stderr, "no answer was logged\n"), 1;
     if (!t.dialogs.asked.isEmpty()) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(t.dialogs.asked.last().text));
         return 1;
     }
-    std::printf("answer step, %d answers, ten years of record, 50,000 rows in dorill: median %.2f ms, p99 %.2f ms,"
-                " max %.2f ms (goal p99 4 ms)\n",
-                answers, percentile(steps, 0.5), percentile(steps, 0.99),
-                *std::max_element(steps.begin(), steps.end()));
+    steps.print(qPrintable(QStringLiteral("answer step, %1 answers, ten years of record, 50,000 rows in dorill"
+                                          " (goal p99 4 ms)")
+                               .arg(answers)));
     std::printf("file size: %.1f MiB\n", double(fileSize(folder)) / (1024 * 1024));
     return 0;
 }

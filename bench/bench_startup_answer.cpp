@@ -1,8 +1,8 @@
 // How long the pupil waits: the start-up (the data module, the contents
 // screen and every lesson and drill screen, created hidden), and one answer
 // on the mental-arithmetic drill with a long log already in "dorill" — the
-// pick of the ones digit, the row written and committed to the SQLite file,
-// and the screen painted again.
+// pick that closes the answer, the row written and committed to the SQLite
+// file, and the screen painted again.
 //
 //   QT_QPA_PLATFORM=offscreen bench_startup_answer [answers] [rows already logged]
 
@@ -13,12 +13,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+#include <random>
 
 int main(int argc, char **argv)
 {
@@ -46,22 +43,11 @@ int main(int argc, char **argv)
     }
     QCoreApplication::processEvents();
 
-    std::vector<double> steps, commits;
-    steps.reserve(size_t(answers));
-    commits.reserve(size_t(answers));
-    for (int k = 0; k < answers; ++k) {
-        const int answer = LessonState.Answer;
-        drill->ComboBox5->pick(answer / 100);
-        drill->ComboBox4->pick(answer / 10 % 10);
-        QCoreApplication::processEvents();
-        QElapsedTimer step;
-        step.start();
-        drill->ComboBox3->pick(answer % 10);  // the row is committed when this returns
-        commits.push_back(double(step.nsecsElapsed()) / 1e6);
-        QCoreApplication::processEvents();
-        drill->repaint();
-        steps.push_back(double(step.nsecsElapsed()) / 1e6);
-        drill->CuteButton4->click();
+    std::mt19937 dice(7);
+    StepTimes steps;
+    if (!answerSteps(drill, t.program->data(), answers, dice, &steps)) {
+        std::fprintf(stderr, "no answer was logged\n");
+        return 1;
     }
     const int rows = drill->DBGrid1->model()->rowCount();
     if (!t.dialogs.asked.isEmpty() || rows != logged + answers) {
@@ -71,9 +57,6 @@ int main(int argc, char **argv)
 
     std::printf("start-up, all screens created:      %8.2f ms (%d screens)\n", startupMs,
                 int(t.program->forms().size()));
-    std::printf("answer step, %d answers on %d rows: median %.2f ms, p99 %.2f ms, max %.2f ms\n", answers, logged,
-                percentile(steps, 0.5), percentile(steps, 0.99), *std::max_element(steps.begin(), steps.end()));
-    std::printf("  of which the pick up to the committed row: median %.2f ms, p99 %.2f ms\n", percentile(commits, 0.5),
-                percentile(commits, 0.99));
+    steps.print(qPrintable(QStringLiteral("answer step, %1 answers on %2 rows").arg(answers).arg(logged)));
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "store/datamodule.h"
 #include "store/logtables.h"
 #include "store/record.h"
+#include "drivers.h"
 #include "testprogram.h"
 
 #include <QProcess>
@@ -103,6 +104,8 @@ private slots:
     void stopFinishesTheSessionAsTheResultsShow();
     void divisionRemaindersAreRecorded();
     void lessonTestMarksAreRecorded();
+    void lessonTestAnswerIsRecordedFromTheLesson();
+    void lockedFileKeepsTheTestsAnswersWaiting();
     void logRowAndAnswerRowGoTogether_data();
     void logRowAndAnswerRowGoTogether();
     void killedDrillLosesNothingMarked_data();
@@ -272,6 +275,107 @@ void TestRecord::lessonTestMarksAreRecorded()
     t.open(3);
     lesson->RecordMark(right);
     QCOMPARE(count(folder, QStringLiteral("sessions")), 2);
+}
+
+namespace {
+// The mental-arithmetic lesson (たし算) in test mode, its next problem
+// 65 + 78 posed by "つぎへ".
+void poseSum(LessonDriver &d)
+{
+    d.t.random.script({55, 67});
+    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton4")));
+}
+
+// An answer of the sum through its pickers: the ones place marks it.
+void answerSum(LessonDriver &d, int value)
+{
+    if (value >= 100)
+        QVERIFY(d.pick(QStringLiteral("百"), value / 100 - 1));
+    QVERIFY(d.pick(QStringLiteral("十"), value / 10 % 10));
+    QVERIFY(d.pick(QStringLiteral("一"), value % 10));
+}
+}  // namespace
+
+void TestRecord::lessonTestAnswerIsRecordedFromTheLesson()
+{
+    LessonDriver d(3);
+    TestProgram &t = d.t;
+    // Study mode marks nothing in the record: answers there are practice.
+    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton3")));  // テスト
+    t.clock.advance(30);  // the pupil reads the screen: not part of any answer's time
+    poseSum(d);
+    t.clock.advanceMs(4500);
+    answerSum(d, 153);
+    QCOMPARE(TestProgram::caption(d.s, QStringLiteral("Label6")), QStringLiteral("×"));
+    t.clock.advanceMs(2000);
+    answerSum(d, 143);  // the same problem put right
+    QCOMPARE(TestProgram::caption(d.s, QStringLiteral("Label6")), QStringLiteral("○"));
+    t.clock.advance(5);
+    poseSum(d);
+    t.clock.advanceMs(1200);
+    answerSum(d, 143);
+    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton2")));  // もくじへ: the visit ends
+
+    const QString folder = t.dataDir.path();
+    const auto s = TestProgram::storedRows(
+        folder, QStringLiteral("select screen, mode, problems, right_answers, score, finished from sessions"));
+    QCOMPARE(s, (QList<QVariantList>{{3, QStringLiteral("test"), 2, 2, 100, 1}}));
+    const auto a = TestProgram::storedRows(
+        folder, QStringLiteral("select problem_no, kind, a, b, right_answer, given_answer, correct, ms, shown,"
+                               " right_remainder is null and c is null from answers order by seq"));
+    const QString kind = QStringLiteral("form3:%1").arg(int(0));  // the lesson's own kind of problem: addition
+    QCOMPARE(a.size(), 3);
+    QCOMPARE(a[0].mid(0, 8), (QVariantList{1, kind, 65, 78, 143, 153, 0, 4500}));
+    QCOMPARE(a[1].mid(0, 8), (QVariantList{1, kind, 65, 78, 143, 143, 1, 6500}));
+    QCOMPARE(a[2].mid(0, 8), (QVariantList{2, kind, 65, 78, 143, 143, 1, 1200}));
+    QVERIFY2(a[0][8].toString().startsWith(QStringLiteral("65 + 78")), qPrintable(a[0][8].toString()));
+    QCOMPARE(a[0][9].toInt(), 1);  // no remainder, no third operand
+}
+
+void TestRecord::lockedFileKeepsTheTestsAnswersWaiting()
+{
+    // Another program holds the write lock while a pupil answers a lesson's
+    // test. The record's rows, with no log row beside them, wait in line as
+    // log rows do and reach the file in order once the lock is gone; the
+    // pupil hears of the lock once and never that the record failed.
+    LessonDriver d(3);
+    TestProgram &t = d.t;
+    const QString folder = t.dataDir.path();
+    QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton3")));
+    poseSum(d);
+    answerSum(d, 143);
+    QCOMPARE(count(folder, QStringLiteral("answers")), 1);
+
+    const QString name = QStringLiteral("other-program");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        other.setDatabaseName(folder + QStringLiteral("/kyozai"));
+        QVERIFY(other.open());
+        QSqlQuery hold(other);
+        QVERIFY(hold.exec(QStringLiteral("begin immediate")));
+        poseSum(d);
+        answerSum(d, 153);
+        answerSum(d, 143);
+        QCOMPARE(count(folder, QStringLiteral("answers")), 1);
+        QCOMPARE(t.program->data()->waitingWrites(), 2);
+        QCOMPARE(t.dialogs.asked.size(), 1);
+        QVERIFY2(t.dialogs.asked[0].text.contains(QStringLiteral("いま かきこめません")),
+                 qPrintable(t.dialogs.asked[0].text));
+        QVERIFY(hold.exec(QStringLiteral("commit")));
+        hold.finish();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+
+    poseSum(d);
+    answerSum(d, 143);
+    QCOMPARE(t.program->data()->waitingWrites(), 0);
+    QCOMPARE(t.dialogs.asked.size(), 1);
+    const auto a = TestProgram::storedRows(folder, QStringLiteral("select seq, problem_no, given_answer from answers"
+                                                                  " order by seq"));
+    QCOMPARE(a, (QList<QVariantList>{{1, 1, 143}, {2, 2, 153}, {3, 2, 143}, {4, 3, 143}}));
+    QCOMPARE(one(folder, QStringLiteral("select problems || ' ' || right_answers from sessions")).toString(),
+             QStringLiteral("3 3"));
 }
 
 void TestRecord::logRowAndAnswerRowGoTogether_data()

@@ -376,7 +376,7 @@ void TDrillScreen::DrawProblem()
         Label3->setCaption(QStringLiteral("もんだい：%1").arg(LessonState.ProblemNo));
     PoseProblem();
     posed_ = true;
-    posedAt_ = services().clock->now();
+    posedMs_ = services().clock->monotonicMs();
 }
 
 void TDrillScreen::ShowResults()

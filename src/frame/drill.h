@@ -304,7 +304,7 @@ private:
 
     TDrill drill_;
     SessionRecorder recorder_;
-    QDateTime posedAt_;  // when the problem on screen was posed
+    qint64 posedMs_ = -1;  // when the problem on screen was posed, on the monotonic clock
     QList<TComboBox *> pickers_;
     TStatusBar *bar_ = nullptr;
     bool posed_ = false;         // see ProblemOnScreen

@@ -7,6 +7,7 @@ TLessonScreen::TLessonScreen(const Services &services, const TLesson &lesson)
 {
     static const int registered = qRegisterMetaType<LessonAnswer>();
     Q_UNUSED(registered);
+    connect(this, &TLessonScreen::answerMarked, this, &TLessonScreen::recordMarked);
 }
 
 TLabel *TLessonScreen::addTitle(const QString &name)
@@ -43,7 +44,7 @@ void TLessonScreen::setMarkLabel(TLabel *mark)
 
 TCuteButton *TLessonScreen::addNextButton(const QString &name)
 {
-    next_ = addButton(name, QStringLiteral("つぎへ"), Look::Next, lesson_.geometry.next);
+    setNextButton(addButton(name, QStringLiteral("つぎへ"), Look::Next, lesson_.geometry.next));
     return next_;
 }
 
@@ -89,8 +90,10 @@ TMemo *TLessonScreen::addMemo(const QString &name, const QStringList &lines, con
     return memo;
 }
 
-void TLessonScreen::Mark(const LessonAnswer &answer, const QString &prompt)
+void TLessonScreen::Mark(const LessonAnswer &marked, const QString &prompt)
 {
+    LessonAnswer answer = marked;
+    numberProblem(answer);
     const bool right = answer.correct();
     Q_ASSERT(mark_);  // a lesson that marks names its mark label
     mark_->setCaption(right ? QStringLiteral("○") : QStringLiteral("×"));

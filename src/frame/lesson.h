@@ -22,6 +22,10 @@ struct LessonAnswer {
     int given = 0;         // the pupil's answer
     int remainder = 0;     // a division's remainder, and the pupil's
     int givenRemainder = 0;
+    // Filled in by the frame: the problem's number in this visit (from 1)
+    // and when it was posed, in ms of the monotonic clock (-1: not known).
+    int problemNo = 0;
+    qint64 posedMs = -1;
     bool correct() const { return given == right && givenRemainder == remainder; }
 };
 Q_DECLARE_METATYPE(LessonAnswer)
@@ -80,7 +84,7 @@ protected:
     // Parts a lesson builds in a place of its own.
     void setProblemLine(TLabel *line) { problem_ = line; }
     void setMarkLabel(TLabel *mark);
-    void setNextButton(TCuteButton *next) { next_ = next; }
+    void setNextButton(TCuteButton *next) { next_ = next, watchPosing(next); }
     void setPromptLabel(TLabel *prompt) { prompt_ = prompt; }
 
     TLabel *problemLine() const { return problem_; }
@@ -104,6 +108,18 @@ protected:
     void restoreMenu();
 
 private:
+    // A marked answer's number and posing time, and its record in a test
+    // (frame/recording.cpp).
+    void watchPosing(TCuteButton *next);
+    void numberProblem(LessonAnswer &answer);
+    void recordMarked(const LessonAnswer &answer);
+    struct Posing {
+        int number = 0;
+        qint64 at = -1;
+        bool anew = true;  // "つぎへ" since the last mark
+        LessonAnswer last;
+    } posing_;
+
     TLesson lesson_;
     TLabel *prompt_ = nullptr;
     TLabel *problem_ = nullptr;

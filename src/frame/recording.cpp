@@ -4,6 +4,7 @@
 // drill left without "ストップ" or the end of its time stays unfinished, with
 // the counts of its last answer.
 #include "frame/drill.h"
+#include "frame/lesson.h"
 
 #include "frame/lessonstate.h"
 #include "store/datamodule.h"
@@ -29,10 +30,11 @@ void TDrillScreen::recordStart()
 
 SessionCounts TDrillScreen::recordCounts(bool finished) const
 {
-    const QDateTime now = services().clock->now();
-    const int elapsed = DrillElapsed(StartSeconds, SecondsOfDay(now.time()));
+    // The time taken as the results show it: on the monotonic clock, so a
+    // wall clock set back or forward changes nothing.
     return {LessonState.ProblemNo, LessonState.CorrectCount,
-            DrillScore(LessonState.CorrectCount, LessonState.ProblemNo), elapsed, now, finished};
+            DrillScore(LessonState.CorrectCount, LessonState.ProblemNo), elapsedSeconds(), services().clock->now(),
+            finished};
 }
 
 QList<BoundWrite> TDrillScreen::recordAnswer(bool right, const DrillLogRow &row)
@@ -57,9 +59,8 @@ QList<BoundWrite> TDrillScreen::recordAnswer(bool right, const DrillLogRow &row)
     a.rightRemainder = row.correctRemainder;
     a.givenRemainder = row.givenRemainder;
     a.right = right;
-    const QDateTime now = services().clock->now();
-    a.ms = posedAt_.isValid() ? posedAt_.msecsTo(now) : 0;
-    a.answeredAt = now;
+    a.ms = posedMs_ >= 0 ? services().clock->monotonicMs() - posedMs_ : 0;
+    a.answeredAt = services().clock->now();
     return recorder_.answerWrites(recordOf(services()), a, recordCounts(false));
 }
 
@@ -85,6 +86,56 @@ void TScreen::RecordMark(const RecordedAnswer &answer)
                          {ScreenForm(this), SessionMode::Test, LessonState.MenuChoice,
                           menu && menu->itemIndex() >= 0 ? menu->text().trimmed() : QString(), 0, now},
                          a);
+}
+
+// Every lesson's marks pass here: numbered, timed from their posing, and
+// recorded when the lesson is in test mode.
+void TLessonScreen::watchPosing(TCuteButton *next)
+{
+    // "つぎへ" poses the next problem on every lesson that has one.
+    if (next)
+        connect(next, &QAbstractButton::clicked, this, [this] {
+            posing_.at = services().clock->monotonicMs();
+            posing_.anew = true;
+        });
+}
+
+void TLessonScreen::numberProblem(LessonAnswer &answer)
+{
+    // A lesson that poses without "つぎへ" still numbers a problem anew
+    // when its data change.
+    const LessonAnswer &last = posing_.last;
+    if (posing_.anew || posing_.number == 0 || answer.kind != last.kind || answer.operands != last.operands
+        || answer.right != last.right || answer.remainder != last.remainder)
+        ++posing_.number;
+    posing_.anew = false;
+    answer.problemNo = posing_.number;
+    if (answer.posedMs < 0)
+        answer.posedMs = posing_.at;
+    posing_.last = answer;
+}
+
+void TLessonScreen::recordMarked(const LessonAnswer &answer)
+{
+    if (LessonState.LessonMode != 2)
+        return;  // study marks are practice, not a test
+    RecordedAnswer a;
+    a.problemNo = answer.problemNo;
+    a.shown = problemLine() ? problemLine()->caption() : QString();
+    const QList<int> &o = answer.operands;
+    auto operand = [&o](int i) { return i < o.size() ? QVariant(o[i]) : QVariant(); };
+    a.data = {QStringLiteral("form%1:%2").arg(ScreenForm(this)).arg(answer.kind), operand(0), operand(1), operand(2),
+              operand(3)};
+    a.rightAnswer = answer.right;
+    a.givenAnswer = answer.given;
+    if (answer.remainder != 0 || answer.givenRemainder != 0) {
+        a.rightRemainder = answer.remainder;
+        a.givenRemainder = answer.givenRemainder;
+    }
+    a.right = answer.correct();
+    if (answer.posedMs >= 0)
+        a.ms = services().clock->monotonicMs() - answer.posedMs;
+    RecordMark(a);
 }
 
 void TScreen::hideEvent(QHideEvent *event)

@@ -32,7 +32,7 @@ void SessionRecorder::finish(RecordStore *record, SessionCounts counts)
     if (!record || !active())
         return;
     counts.finished = finished_ = true;
-    record->write({record->countsWrite(session_, counts)});
+    record->post({record->countsWrite(session_, counts)});
 }
 
 void SessionRecorder::markTest(RecordStore *record, const SessionStart &start, RecordedAnswer answer)
@@ -54,19 +54,19 @@ void SessionRecorder::markTest(RecordStore *record, const SessionStart &start, R
         ++right_;
         lastCounted_ = true;
     }
-    if (answer.problemNo == 0)
-        answer.problemNo = problems_;
+    answer.problemNo = problems_;  // its number in this test
     const QDateTime now = start.startedAt;
     const SessionCounts counts{problems_, right_, DrillScore(right_, problems_),
-                               int(start_.startedAt.secsTo(now)), now, false};
-    record->write(answerWrites(record, answer, counts));
+                               int(qMax<qint64>(0, start_.startedAt.secsTo(now))), now, false};
+    record->post(answerWrites(record, answer, counts));
 }
 
 void SessionRecorder::endTest(RecordStore *record, const QDateTime &now)
 {
     if (!active())
         return;
-    finish(record, {problems_, right_, DrillScore(right_, problems_), int(start_.startedAt.secsTo(now)), now, true});
+    finish(record, {problems_, right_, DrillScore(right_, problems_), int(qMax<qint64>(0, start_.startedAt.secsTo(now))), now,
+                    true});
     forget();
 }
 

@@ -179,7 +179,7 @@ bool TQuery::clearTable()
     m_position = 0;
     // Waits in line with the rows, so a locked file never mixes the rows of
     // two drills: those logged before it are emptied with it.
-    return m_module->writeNow({TDataModule1::Write::Clear, m_table, {}, {}});
+    return m_module->writeNow({TDataModule1::Write::Clear, m_table, {}, {}, {}});
 }
 
 void TQuery::append()
@@ -222,20 +222,15 @@ void TQuery::setNewField(int position, const QVariant &value)
 
 bool TQuery::post(const QList<BoundWrite> &alongside)
 {
-    if (alongside.isEmpty())
-        return post();
-    return post([alongside](QSqlDatabase &db) {
-        QSqlQuery q(db);
-        for (const BoundWrite &write : alongside) {
-            if (!q.prepare(write.sql))
-                return false;
-            for (const QVariant &value : write.values)
-                q.addBindValue(value);
-            if (!q.exec())
-                return false;
-        }
-        return true;
-    });
+    if (!m_appending)
+        return false;
+    m_appending = false;
+    if (!m_module->m_usable)
+        return false;
+    if (!m_module->writeNow({TDataModule1::Write::Insert, m_table, m_newRow, {}, alongside}))
+        return false;
+    m_position = m_model->rowCount() - 1;  // on the new row
+    return true;
 }
 
 bool TQuery::post(const std::function<bool(QSqlDatabase &)> &alongside)
@@ -245,7 +240,7 @@ bool TQuery::post(const std::function<bool(QSqlDatabase &)> &alongside)
     m_appending = false;
     if (!m_module->m_usable)
         return false;
-    if (!m_module->writeNow({TDataModule1::Write::Insert, m_table, m_newRow, alongside}))
+    if (!m_module->writeNow({TDataModule1::Write::Insert, m_table, m_newRow, alongside, {}}))
         return false;
     m_position = m_model->rowCount() - 1;  // on the new row
     return true;
@@ -316,10 +311,17 @@ TDataModule1::TDataModule1(const QString &folder, QObject *parent)
     KukuQuery->setObjectName(QStringLiteral("KukuQuery"));
     KukuQuery->setStatement(QStringLiteral("select * from kuku"));
     m_record = new RecordStore([this] { return ensureOpen(); }, this);
+    m_record->setPoster([this](const QList<BoundWrite> &writes) { return postRecord(writes) != Posted::Failed; });
 }
 
 TDataModule1::~TDataModule1()
 {
+    // Writes still waiting for another program's lock get one last try.
+    if (m_usable && m_opened && !m_waiting.isEmpty()) {
+        QString detail;
+        if (writeWaiting(&detail) != Trouble::None)
+            qWarning("kyozai: %d writes not written: %s", int(m_waiting.size()), qUtf8Printable(detail));
+    }
     // The queries hold no statements between calls; once the last handle is
     // gone the connection can be removed.
     m_usable = false;
@@ -533,6 +535,16 @@ bool TDataModule1::countRows(const LogTable *table, int *rows, bool *othersWrote
     return true;
 }
 
+TDataModule1::Posted TDataModule1::postRecord(const QList<BoundWrite> &writes)
+{
+    if (!m_usable)
+        return Posted::Failed;
+    if (writes.isEmpty() || writeNow({Write::Record, nullptr, {}, {}, writes}))
+        return Posted::Written;
+    // Locked: kept in line; broken: told, and the line emptied.
+    return m_usable && !m_waiting.isEmpty() ? Posted::Waiting : Posted::Failed;
+}
+
 bool TDataModule1::writeNow(Write write)
 {
     m_waiting.append(std::move(write));
@@ -577,7 +589,7 @@ TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
         if (w.kind == Write::Clear) {
             if (!q.exec(w.table->clearStatement()))
                 return fail(q.lastError());
-        } else {
+        } else if (w.kind == Write::Insert) {
             if (!q.prepare(w.table->insertStatement()))
                 return fail(q.lastError());
             for (const QVariant &value : w.values)
@@ -591,6 +603,14 @@ TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
                 error = QSqlError(QStringLiteral("the rows written with the answer failed"));
             return fail(error);
         }
+        for (const BoundWrite &r : w.record) {
+            if (!q.prepare(r.sql))
+                return fail(q.lastError());
+            for (const QVariant &value : r.values)
+                q.addBindValue(value);
+            if (!q.exec())
+                return fail(q.lastError());  // a lock here waits as the log row's would
+        }
     }
     q.finish();
     if (!q.exec(QStringLiteral("release drill_log")))
@@ -599,6 +619,8 @@ TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
     // On disk: the grids follow.
     const QList<Write> written = std::exchange(m_waiting, {});
     for (const Write &w : written) {
+        if (w.kind == Write::Record)
+            continue;
         auto count = m_counts.find(w.table);
         if (w.kind == Write::Clear) {
             if (count != m_counts.end())

@@ -112,6 +112,14 @@ public:
     // own kept beside the log in the same file; invalid when it cannot open.
     QSqlDatabase connection();
 
+    // Statements of the pupil's record that go with no log row (a session
+    // begun or finished, a lesson test's answer): written in one
+    // transaction behind the log's waiting writes, and kept and retried
+    // with the next write as a log row is while another program holds the
+    // file.
+    enum class Posted { Written, Waiting, Failed };
+    Posted postRecord(const QList<BoundWrite> &writes);
+
     // How long one statement waits for another program's write before it
     // gives up (and the write waits for the next answer): short, so the
     // screen never stands still for long.
@@ -131,10 +139,11 @@ private:
     friend class TQuery;
     using Alongside = std::function<bool(QSqlDatabase &)>;
     struct Write {
-        enum Kind { Insert, Clear } kind;
-        const LogTable *table;
+        enum Kind { Insert, Clear, Record } kind;
+        const LogTable *table;   // none for Record
         QList<QVariant> values;  // Insert: the fields by position
         Alongside alongside;
+        QList<BoundWrite> record;  // the record's statements, after the row if any
     };
     enum class Trouble { None, Busy, Broken };
 

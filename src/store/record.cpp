@@ -129,7 +129,9 @@ Pupil readPupil(const QSqlQuery &q)
 
 // The wall-clock time of a local text, kept as it reads (marked as UTC): cheap
 // to make for thousands of chart points, where a local-time QDateTime looks
-// up the time zone for each.
+// up the time zone for each. The UTC time spec, not a UTC QTimeZone: a
+// date-time carrying a zone object works out its offset through the zone on
+// every conversion.
 QDateTime wallClock(const QVariant &v)
 {
     const QString t = v.toString();
@@ -137,7 +139,7 @@ QDateTime wallClock(const QVariant &v)
         return {};
     const QDate day(t.left(4).toInt(), t.mid(5, 2).toInt(), t.mid(8, 2).toInt());
     const QTime time(t.mid(11, 2).toInt(), t.mid(14, 2).toInt(), t.mid(17, 2).toInt());
-    return QDateTime(day, time, QTimeZone::utc());
+    return QDateTime(day, time, Qt::UTC);
 }
 
 SessionRow readSession(const QSqlQuery &q)
@@ -365,7 +367,14 @@ QString RecordStore::beginSession(const SessionStart &start)
     if (pupil.isEmpty())
         return {};
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    return write({sessionWrite(id, pupil, start)}) ? id : QString();
+    return post({sessionWrite(id, pupil, start)}) ? id : QString();
+}
+
+bool RecordStore::post(const QList<BoundWrite> &writes)
+{
+    if (!db())
+        return false;
+    return poster_ ? poster_(writes) : write(writes);
 }
 
 BoundWrite RecordStore::sessionWrite(const QString &id, const QString &pupil, const SessionStart &start)

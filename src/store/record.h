@@ -188,6 +188,13 @@ public:
     static BoundWrite sessionWrite(const QString &id, const QString &pupil, const SessionStart &start);
     // Writes the statements in one transaction; all or nothing.
     bool write(const QList<BoundWrite> &writes);
+    // The same for the rows of a drill or a test being recorded: handed to
+    // the drill log's line of writes, so that while another program holds
+    // the file they wait and are written, in order, with the next write.
+    // True when written or waiting; false when they cannot be kept.
+    using Poster = std::function<bool(const QList<BoundWrite> &)>;
+    void setPoster(Poster poster) { poster_ = std::move(poster); }
+    bool post(const QList<BoundWrite> &writes);
 
     // ---- reading
     int sessionCount(const QString &pupilId);
@@ -254,6 +261,7 @@ private:
     QString defaultPupil();
 
     std::function<bool()> open_;
+    Poster poster_;
     QSqlDatabase *db_ = nullptr;
     int version_ = -1;
     bool usable_ = true;
