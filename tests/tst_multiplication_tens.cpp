@@ -5,6 +5,7 @@
 // screen before its own menu is picked, and the layout in each state.
 #include "lessons/multiplication/tenshundreds.h"
 #include "frame/worksheet.h"
+#include "frame/look.h"
 #include "testprogram.h"
 
 #include <QListWidget>
@@ -122,6 +123,7 @@ private slots:
     void walkThrough_data();
     void walkThrough();
     void strokeStartsInPlaceForEveryProblem();
+    void carriesLookAsOnEveryWorksheet();
     void mentalTest_data();
     void mentalTest();
     void columnTest_data();
@@ -338,6 +340,36 @@ void MultiplicationTensTest::strokeStartsInPlaceForEveryProblem()
     for (const char *p : {"千:1", "百:2", "万:2", "千:1"})
         QVERIFY(w.pick(QString::fromUtf8(p)));
     QCOMPARE(w.stroke(), QStringLiteral("234"));
+}
+
+// The carries are written as on the other worksheets: red, each in a box
+// of its own clear of the multiplicand (not a small navy digit against its
+// ones, which read "65" with its carry as "65¹"), and the stroke over a
+// used carry lies on that carry's digit.
+void MultiplicationTensTest::carriesLookAsOnEveryWorksheet()
+{
+    Tens w(1);
+    w.t.random.script({3, 142, 2});  // 253 x 40: two carries, the first struck
+    QVERIFY(w.next());
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(w.step());
+    QCOMPARE(w.carries(), QStringLiteral("1|2"));
+    TestProgram::shot(w.s, QStringLiteral("multiplication-tens-carries"));
+    const QRect multiplicand(w.s->Label7->mapTo(w.s, QPoint(0, 0)), w.s->Label7->size());
+    QRect above;
+    for (TLabel *carry : {w.s->Label10, w.s->Label11}) {
+        QCOMPARE(carry->palette().color(QPalette::WindowText), Look::Red);
+        QVERIFY(!carry->font().bold());
+        const QRect box(carry->mapTo(w.s, QPoint(0, 0)), carry->size());
+        // Right of the multiplicand with a gap, in the carries' own column.
+        QVERIFY2(box.left() >= multiplicand.right() + 8, qPrintable(QString::number(box.left())));
+        QVERIFY(!box.intersects(above));
+        above = box;
+    }
+    QWidget *stroke = w.part("Shape2");
+    QVERIFY(stroke->isVisibleTo(w.s));
+    QVERIFY(w.s->Label10->rect().contains(stroke->geometry()));
+    w.fault();
 }
 
 // ---------------------------------------------------------------- tests

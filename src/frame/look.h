@@ -38,14 +38,16 @@ inline constexpr int ScreenHeight = 716;
 // The right edge the lessons' and drills' pickers and buttons keep, 20 pixels in.
 inline constexpr int RightEdge = ScreenWidth - 20;
 
-// A row of answer pickers standing at the right edge, the highest place on
-// the left: its top, the width of one picker and the gap between two.
+// A row of answer pickers standing at the right edge (or ending at `right`),
+// the highest place on the left: its top, the width of one picker and the
+// gap between two.
 struct PickerRow {
     int top;
     int width;
     int gap;
+    int right = RightEdge;
     // The left edge of the picker for `place` (0 the ones, the rightmost).
-    constexpr int x(int place) const { return RightEdge - width - place * (width + gap); }
+    constexpr int x(int place) const { return right - width - place * (width + gap); }
 };
 // The tops and widths of the lessons' picker rows, one set for all.
 namespace Pickers {
@@ -53,8 +55,8 @@ inline constexpr PickerRow Mental{130, 64, 10};      // mental addition and subt
 inline constexpr PickerRow Division{136, 80, 8};     // the quotient and the remainder
 inline constexpr PickerRow Sheet{150, 56, 8};        // column sheets, multiplying by 0, 10 and 100
 inline constexpr PickerRow Rules{150, 80, 8};        // the one answer of the multiplication rules
-inline constexpr PickerRow Product{150, 50, 6};      // column multiplication, five places        // the one answer of the multiplication rules
-inline constexpr PickerRow TensMental{196, 56, 8};   // tens and hundreds in the head
+inline constexpr PickerRow Product{150, 50, 6};      // column multiplication, five places
+inline constexpr PickerRow TensMental{196, 56, 8, 500};  // tens and hundreds: left of the column
 inline constexpr PickerRow Units{200, 60, 8};        // units of measure
 }  // namespace Pickers
 
@@ -75,6 +77,16 @@ struct LessonGeometry {
     int quitX = RightEdge - 290;   // "おわる", on the bottom row
     int backX = RightEdge - 190;   // "もくじへ"
     int toggleX = RightEdge - 90;  // the study/test toggle
+
+    // The two titles one under the other, `width` wide from `left` (-1:
+    // centred on the window): the title at `top`, 52 high, the lesson's
+    // title at `subtitleTop`, `subtitleHeight` high.
+    void setTitles(int left, int width, int top, int subtitleTop, int subtitleHeight)
+    {
+        const int x = left < 0 ? (ScreenWidth - width) / 2 : left;
+        title = QRect(x, top, width, 52);
+        subtitle = QRect(x, subtitleTop, width, subtitleHeight);
+    }
 };
 
 // The digits "０" … "９" of the lessons' answer pickers: the eighth item

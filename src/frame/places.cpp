@@ -38,7 +38,7 @@ TComboBox *TPlacePickers::picker(int place) const
 
 int TPlacePickers::left() const
 {
-    int x = Look::RightEdge;
+    int x = row_.right;
     for (const Entry &e : entries_)
         x = qMin(x, e.list->x());
     return x;
@@ -99,6 +99,12 @@ int TPlacePickers::digit(int place) const
     if (!e || e->list->itemIndex() < 0)
         return 0;
     return e->list->itemIndex() + e->row.first;
+}
+
+int TPlacePickers::kept(int place) const
+{
+    const Entry *e = entry(place);
+    return e ? slotDigit(*e) : 0;
 }
 
 int TPlacePickers::slotDigit(const Entry &e) const

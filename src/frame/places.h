@@ -61,6 +61,9 @@ public:
     int pick(const TComboBox *picker);
     // The digit on show in `place`'s picker (0 while nothing is picked).
     int digit(int place) const;
+    // The digit `place`'s slot keeps (its picker's own, where it keeps none):
+    // what was picked there, even once the picker has been cleared.
+    int kept(int place) const;
     // The answer the pickers give from `from` up: the picker of `from`
     // read directly, the places above it from their slots (or their
     // pickers, where they keep none), each at its weight, or at the weight

@@ -12,10 +12,7 @@ TLesson studyTestLesson(const StudyTestDesign &design)
     l.title = design.title;
     l.subtitle = design.subtitle;
     Look::LessonGeometry &g = l.geometry;
-    const int titleWidth = 560;
-    const int titleX = (Look::ScreenWidth - titleWidth) / 2;
-    g.title = QRect(titleX, 14, titleWidth, 52);
-    g.subtitle = QRect(titleX, 70, titleWidth, 40);
+    g.setTitles(-1, 560, 14, 70, 40);
     // The problem line across the left, the mark under it.
     g.problem = QRect(kLeft, 190, 580, 80);
     g.problemPixels = 40;

@@ -183,9 +183,6 @@ const QString &kStepPrompt = Prompts::StepTight;
 const QString &kMemoShownPrompt = Prompts::MemoShown;
 const QString &kMemoHiddenPrompt = Prompts::Menu;
 
-// The working area left of the pickers and buttons, between the titles and
-// the prompt line; the memo covers exactly this.
-const QRect kWorkArea(16, 144, 624, 476);
 constexpr int kButtonRowY = 540;
 
 TLesson sheetLesson(const TWorksheetLesson &lesson)
@@ -200,7 +197,7 @@ TLesson sheetLesson(const TWorksheetLesson &lesson)
 }  // namespace
 
 TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame)
-    : TLessonScreen(services, lesson)
+    : TLessonScreen(services, lesson), stepPromptBlinks_(frame.stepPromptBlinks), lastStepCloses_(frame.lastStepCloses)
 {
     Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, lesson.title);
     Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter, lesson.subtitle);
@@ -208,23 +205,35 @@ TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, cons
         sheetMenu_ = addPicker(QStringLiteral("ComboBox1"), frame.menuItems, {20, 14}, 130,
                                int(frame.menuItems.size()), frame.menuText);
 
-    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kWorkArea, frame.grid, this);
-    Label4 = Worksheet->addText(QStringLiteral("Label4"), frame.problemLine, 40, Look::Navy);
+    const QRect area = frame.workArea;
+    if (frame.problemInWindow)
+        Label4 = addLabel(QStringLiteral("Label4"), frame.problemLine, 40);
+    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), area, frame.grid, this);
+    if (!frame.problemInWindow)
+        Label4 = Worksheet->addText(QStringLiteral("Label4"), frame.problemLine, 40, Look::Navy);
 
     constexpr int right = Look::RightEdge;
-    CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
-                            {right - 285, kButtonRowY});
-    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer, {right - 185, kButtonRowY});
+    const int *column = frame.fromRight;
+    if (frame.memoButton)
+        CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"),
+                                              Look::SkyBlue, {right - column[0], kButtonRowY});
+    else
+        CuteButton6 = nullptr;
+    CuteButton5 = addButton(QStringLiteral("CuteButton5"),
+                            frame.stepCaption.isEmpty() ? StepCaption(1) : frame.stepCaption, Look::Answer,
+                            {right - column[1], kButtonRowY});
     CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {right - 90, kButtonRowY});
+                            {right - column[2], kButtonRowY});
     setNextButton(CuteButton4);
-    CuteButton1->move(right - 285, BottomRowY);
-    CuteButton2->move(right - 185, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {right - 90, BottomRowY});
+    CuteButton1->move(right - column[0], BottomRowY);
+    CuteButton2->move(right - column[1], BottomRowY);
+    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {right - column[2], BottomRowY});
 
+    const QRect memo = frame.memoArea.isEmpty() ? area : frame.memoArea;
+    memoHome_ = memo.topLeft();
     Memo1 = new TMemo(QStringLiteral("Memo1"), this);
-    Memo1->setGeometry(kWorkArea.x(), frame.memoDesignTop < 0 ? kWorkArea.y() : frame.memoDesignTop,
-                       kWorkArea.width(), kWorkArea.height());
+    Memo1->setGeometry(memo.x(), frame.memoDesignTop < 0 ? memo.y() : frame.memoDesignTop, memo.width(),
+                       memo.height());
     Memo1->setFont(Look::face(17));
     Memo1->setLines(frame.memoLines);
     Memo1->setVerticalScrollBarPolicy(frame.memoScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -234,7 +243,8 @@ TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, cons
     Label3 = addPromptLabel(QStringLiteral("Label3"));
     setPromptLabel(Label3);
     // Room for the two-line prompts of the columns.
-    Label3->setGeometry(Label3->x(), StatusBarY - 72, kWorkArea.right() + 1 - Label3->x(), 70);
+    const int promptRight = frame.promptRight < 0 ? area.right() + 1 : frame.promptRight;
+    Label3->setGeometry(Label3->x(), StatusBarY - 72, promptRight - Label3->x(), 70);
 }
 
 namespace {
@@ -395,13 +405,20 @@ void TSheetScreen::stepPressed(int steps)
     const bool last = LessonState.ColumnStep == steps;
     CuteButton5->setCaption(StepCaption(last ? 1 : LessonState.ColumnStep + 1));
     if (last) {
+        if (lastStepCloses_) {
+            LessonState.ColumnStep = 0;
+            CuteButton5->setEnabled(false);
+        }
         CuteButton4->setEnabled(true);
         PlayCue(Cue::Poon);
-        Prompt(kNextPrompt);
     } else {
         PlayCue(Cue::Bun);
-        Prompt(kStepPrompt);
     }
+    const QString &prompt = last ? kNextPrompt : kStepPrompt;
+    if (stepPromptBlinks_)
+        Prompt(prompt);
+    else
+        Label3->setCaption(prompt);
 }
 
 void TSheetScreen::memoPressed()
@@ -422,7 +439,7 @@ void TSheetScreen::memoPressed()
 void TSheetScreen::showMemo(bool shown)
 {
     if (shown) {
-        Memo1->move(Worksheet->pos());
+        Memo1->move(memoHome_);
         Memo1->show();
         Memo1->raise();
     } else {

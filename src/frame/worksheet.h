@@ -196,6 +196,20 @@ public:
         QStringList memoLines;       // the "ポイント" text
         bool memoScrollBar = false;  // the memo shows its scroll bar (always), or none
         int memoDesignTop = -1;      // where the hidden memo waits; -1 over the working area
+        // Where a sheet stands on a screen that places it elsewhere than the
+        // column lessons do.
+        QRect workArea{16, 144, 624, 476};  // the working area left of the pickers
+        bool problemInWindow = false;        // Label4 stands in the window at problemLine, not on the sheet
+        QRect memoArea;                      // where the shown memo stands; empty: over the working area
+        bool memoButton = true;              // "ポイント" on the step row
+        int fromRight[3] = {285, 185, 90};   // the columns of the step row and the bottom row, left of the right edge
+        QString stepCaption;                 // the step button until the screen is first shown; empty: "ステップ１"
+        int promptRight = -1;                // the prompt line's right edge; -1 the working area's
+        // The step button's walk: each press changes the prompt with a blink,
+        // or without one; the last step closes the walk (the step button off,
+        // ColumnStep back to 0), or leaves it to start again.
+        bool stepPromptBlinks = true;
+        bool lastStepCloses = false;
     };
 
 protected:
@@ -219,6 +233,11 @@ protected:
     // The memo over the working area, or hidden; what is written on the
     // sheet stays as it is.
     void showMemo(bool shown);
+
+private:
+    QPoint memoHome_;  // where the memo stands while it is shown
+    bool stepPromptBlinks_ = true;
+    bool lastStepCloses_ = false;
 };
 
 class TWorksheetScreen : public TSheetScreen {

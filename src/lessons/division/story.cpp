@@ -212,10 +212,7 @@ TLesson divisionLesson(const DivisionStory &story)
     l.subtitle = story.subtitle;
     Look::LessonGeometry &g = l.geometry;
     // The titles stand centred on the window, clear of the menu at the right.
-    const int titleLeft = 193;
-    const int titleWidth = 570;
-    g.title = QRect(titleLeft, 10, titleWidth, 52);
-    g.subtitle = QRect(titleLeft, 64, titleWidth, 36);
+    g.setTitles(193, 570, 10, 64, 36);
     g.problem = QRect(kLeft, 120, story.textWidth, 72);
     g.problemPixels = 44;
     g.mark = story.markPlace;

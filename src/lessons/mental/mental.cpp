@@ -118,8 +118,7 @@ TLesson mentalLesson(MentalOp op)
     l.title = QStringLiteral("あん算");
     l.subtitle = MentalSubtitle(op);
     Look::LessonGeometry &g = l.geometry;
-    g.title = QRect(0, 14, Look::ScreenWidth, 52);
-    g.subtitle = QRect(0, 70, Look::ScreenWidth, 36);
+    g.setTitles(0, Look::ScreenWidth, 14, 70, 36);
     g.problem = QRect(60, 170, 560, 72);
     g.mark = QRect(690, 470, 140, 140);
     g.next = QPoint(Look::RightEdge - 90, 470);

@@ -7,36 +7,6 @@
 
 // ---------------------------------------------------------------- arithmetic
 
-int PlaceDigit(int n, int place)
-{
-    for (int i = 0; i < place; ++i)
-        n /= 10;
-    return n % 10;
-}
-
-int Places(int n)
-{
-    int places = 1;
-    for (; n >= 10; n /= 10)
-        ++places;
-    return places;
-}
-
-QString ColumnProduct::text() const
-{
-    return QStringLiteral("%1 x %2").arg(a).arg(b);
-}
-
-QString ColumnProduct::line() const
-{
-    return text() + QStringLiteral(" = ?");
-}
-
-QString ColumnProduct::equation() const
-{
-    return text() + QStringLiteral(" = %1").arg(answer());
-}
-
 ColumnProduct DrawByOneDigit(int menu, Random &random)
 {
     random.reseed();
@@ -128,175 +98,6 @@ QString ByOneDigitPrompt(int column)
     return QString::fromUtf8(column == 0 ? kOnesPrompt : kColumnPrompt);
 }
 
-// ---------------------------------------------------------------- TProductSheetScreen
-
-namespace {
-const QString &kMenuPrompt = Prompts::MenuTight;
-const QString &kNextPrompt = Prompts::NextTight;
-const QString &kStepPrompt = Prompts::StepTight;
-
-TLesson productLesson(const TProductSheet &sheet)
-{
-    TLesson l;
-    l.title = sheet.title;
-    l.subtitle = sheet.subtitle;
-    l.quitQuestion = sheet.quitQuestion;
-    l.markedPrompt = sheet.markedPrompt;
-    return l;
-}
-}  // namespace
-
-TProductSheetScreen::TProductSheetScreen(const Services &services, const TProductSheet &sheet)
-    : TSheetScreen(services, productLesson(sheet),
-                   SheetFrame{sheet.grid, QRect(8, 0, 608, 56), {}, {}, sheet.memoLines, sheet.memoScrollBar,
-                              sheet.memoDesignTop}),
-      desc_(sheet)
-{
-    places_ = TPlacePickers(this, Look::Pickers::Product);
-}
-
-void TProductSheetScreen::placeSign(int places)
-{
-    const QRect box = Worksheet->cell(1, places);
-    sheet_.sign->setGeometry(box);
-    const QRect gap = Worksheet->gapBelow(1, places);
-    sheet_.rules.value(0)->setGeometry(gap.x(), gap.center().y(), gap.width() + 8, 2);
-}
-
-void TProductSheetScreen::ShowPickers()
-{
-    places_.show();
-    places_.enable(0);
-}
-
-void TProductSheetScreen::HideRedLines()
-{
-    for (TImage *line : std::as_const(sheet_.redLines))
-        line->hide();
-}
-
-void TProductSheetScreen::ResetScreen()
-{
-    LessonState.GridShown = 0;
-    LessonState.ColumnStep = 0;
-    LessonState.Entry1 = 0;
-    LessonState.Entry2 = 0;
-    LessonState.Entry3 = 0;
-    LessonState.Entry4 = 0;
-    walking_ = false;
-    posed_ = false;
-    marked_ = false;
-    for (int n = 4; n <= desc_.lastLabel; ++n)
-        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
-            l->setCaption(QString());
-    places_.hide();
-    HideRedLines();
-    for (int n = 1; n <= desc_.lastShape; ++n)
-        if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
-            s->hide();
-    CuteButton5->setEnabled(false);
-    // A problem set up afresh starts at its first step, and the button says so.
-    CuteButton5->setCaption(StepCaption(1));
-    showMemo(false);
-}
-
-void TProductSheetScreen::setProblem(const ColumnProduct &p)
-{
-    problem_ = p;
-    LessonState.OperandA = p.a;
-    LessonState.OperandB = p.b;
-    LessonState.Answer = p.answer();
-    Label4->setCaption(p.line());
-}
-
-void TProductSheetScreen::ShowColumnStep()
-{
-    sheet_.rows[0]->setCaption(QString::number(problem_.a));
-    sheet_.rows[1]->setCaption(QString::number(problem_.b));
-    sheet_.sign->setCaption(QStringLiteral("x"));
-    sheet_.rules[0]->show();
-    const ProductStep step = productStep(LessonState.ColumnStep);
-    Label5->setCaption(step.text);
-    HideRedLines();
-    if (TImage *line = sheet_.redLines.value(step.redLine))
-        line->show();
-    for (const auto &[row, digits] : step.rows)
-        if (TDigitRow *r = sheet_.rows.value(row))
-            r->setCaption(digits);
-    for (const auto &[index, digit] : step.carries)
-        if (TLabel *carry = sheet_.carries.value(index))
-            carry->setCaption(QString::number(digit));
-    for (int index : step.struck)
-        if (TShape *stroke = sheet_.strokes.value(index))
-            stroke->show();
-    for (int rule : step.rules)
-        if (TShape *r = sheet_.rules.value(rule))
-            r->show();
-    if (step.last)
-        Label4->setCaption(problem_.equation());
-}
-
-void TProductSheetScreen::MarkAnswer()
-{
-    Label4->setCaption(problem_.equation());
-    Mark({LessonState.MenuChoice, {problem_.a, problem_.b}, problem_.answer(), LessonState.GivenAnswer});
-}
-
-void TProductSheetScreen::FormCreate()
-{
-    takeBackMenu();
-    SetLessonMode(CuteButton3, 1);
-    ResetScreen();
-    CuteButton4->setEnabled(desc_.readyWhenShown);
-    CuteButton5->setEnabled(false);
-    Prompt(desc_.shownPrompt);
-    PlayCue(Cue::Poon);
-}
-
-void TProductSheetScreen::CuteButton3Click()
-{
-    LessonState.StepNo = 0;
-    if (SwitchLessonMode(CuteButton3) == 2) {
-        // "つぎへ" is ready at once, once there is something to pose.
-        CuteButton4->setEnabled(canPose());
-        CuteButton5->setEnabled(false);
-    }
-    ResetScreen();
-    PlayCue(Cue::Poon);
-}
-
-void TProductSheetScreen::CuteButton4Click()
-{
-    if (!canPose())
-        return;  // nothing to pose before this screen's menu is picked
-    ResetScreen();
-    if (desc_.stageInStepNo)
-        LessonState.StepNo = 0;
-    if (LessonState.LessonMode == 1) {
-        DrawProblem();
-        walking_ = true;
-        CuteButton4->setEnabled(false);
-        CuteButton5->setEnabled(true);
-        Prompt(kStepPrompt);
-    } else {
-        PoseTestProblem();
-        setPosed();
-    }
-    PlayCue(Cue::Pipo);
-}
-
-void TProductSheetScreen::CuteButton5Click()
-{
-    if (!walking_)
-        return;  // no problem drawn to work step by step
-    stepPressed(steps());
-}
-
-void TProductSheetScreen::CuteButton6Click()
-{
-    memoPressed();
-}
-
 // ---------------------------------------------------------------- TForm17
 
 namespace {
@@ -311,8 +112,8 @@ TProductSheet byOneDigitSheet()
     s.title = QStringLiteral("かけ算");
     s.subtitle = QStringLiteral("ひっ算１");
     s.quitQuestion = QStringLiteral("おわってもいいの？");
-    s.shownPrompt = kMenuPrompt;
-    s.markedPrompt = kNextPrompt;
+    s.shownPrompt = Prompts::MenuTight;
+    s.markedPrompt = Prompts::NextTight;
     s.memoScrollBar = true;
     s.memoDesignTop = 216;
     s.lastLabel = 13;
@@ -439,7 +240,7 @@ void TForm17::ComboBox1Change()
     LessonState.MenuChoice = menu_;
     SetLessonMode(CuteButton3, 1);
     CuteButton4->setEnabled(true);
-    Prompt(kNextPrompt);
+    Prompt(Prompts::NextTight);
     PlayCue(Cue::Poon);
 }
 

@@ -247,23 +247,14 @@ namespace {
 const QString kMenuPrompt = QStringLiteral("「メニュー」を えらんでね！");
 const QString kReadyPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
 const QString kStepPosedPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
-const QString kStepPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
 const QString kMarkedPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
 const QString kMentalPrompt = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
-
-constexpr int kRightEdge = Look::RightEdge;
-// The six pickers stand left of the column, under the problem line.
-constexpr int kPickerWidth = 56;
-constexpr int kPickerGap = 8;
-constexpr int kPickerRight = 500;
-constexpr int kPickerTop = 196;
-constexpr int kButtonsY = 540;
 
 // The column's working area and its grid, in the area's coordinates.
 // The multiplicand ends at the grid's right edge; the multiplier and the
 // product stand out to the right of it by the multiplier's zeros. The
-// carries stand beside the multiplicand, the first above the second, in
-// small bold digits; the red lines fill the gap under the multiplicand.
+// carries stand beside the multiplicand, each in its own box, the first
+// above the second; the red lines fill the gap under the multiplicand.
 const QRect kColumnArea(500, 200, 260, 230);
 constexpr int kCell = 31;
 constexpr int kRowHeight = 48;
@@ -271,7 +262,7 @@ constexpr int kCarryPixels = 24;
 constexpr int kMultiplicandTop = 231;  // in the window
 constexpr int kMultiplicandRight = TForm19::MultiplicandX + 120;
 constexpr int kRowGap = 19;  // room for a red line 17 pixels high
-constexpr int kCarryRaise = 8;  // the carries stand a little above the multiplicand's top
+constexpr int kCarryRaise = 8;  // the first carry stands a little above the multiplicand's top
 
 TWorksheet::Grid columnGrid()
 {
@@ -286,29 +277,63 @@ TWorksheet::Grid columnGrid()
     g.top = kMultiplicandTop - kColumnArea.y() - kCarryPixels - 2;
     return g;
 }
+
+TLesson tensLesson()
+{
+    TLesson l;
+    l.title = QStringLiteral("かけ算");
+    l.subtitle = QStringLiteral("何十、何百のかけ算");
+    l.markedPrompt = kMarkedPrompt;
+    return l;
+}
+
+// The six pickers, the ones at the right; each but the ones keeps its
+// digit in the slot the lesson's arithmetic reads.
+const PlaceRow kPickers[] = {
+    {"ComboBox2", 0, QStringLiteral("一"), 1},
+    {"ComboBox3", 1, QStringLiteral("十"), 10, &TLessonState::Entry4},
+    {"ComboBox4", 2, QStringLiteral("百"), 100, &TLessonState::Entry3},
+    {"ComboBox5", 3, QStringLiteral("千"), 1000, &TLessonState::Entry2},
+    {"ComboBox6", 4, QStringLiteral("万"), 10000, &TLessonState::Entry1},
+    {"ComboBox7", 5, QStringLiteral("十"), 100000, &TLessonState::Work7},
+};
 }  // namespace
 
-TForm19::TForm19(const Services &services)
-    : TLessonScreen(services, [] {
-          TLesson l;
-          l.markedPrompt = kMarkedPrompt;
-          return l;
-      }())
+// The column stands right of the explanation, the problem line above both;
+// the mental menu's memo covers the explanation and the column. No
+// "ポイント": the memo is the mental menu's study mode.
+TSheetScreen::SheetFrame TForm19::tensFrame()
 {
-    Label1 = addLabel(QStringLiteral("Label1"), QRect(200, 10, 555, 56), 40, Qt::AlignCenter, QStringLiteral("かけ算"));
-    Label2 = addLabel(QStringLiteral("Label2"), QRect(200, 70, 555, 40), 26, Qt::AlignCenter,
-                      QStringLiteral("何十、何百のかけ算"));
-    ComboBox1 = addPicker(QStringLiteral("ComboBox1"), {QStringLiteral(" あん算"), QStringLiteral(" ひっ算")}, {20, 14},
-                          130, 2, QStringLiteral("メニュー"));
+    TSheetScreen::SheetFrame f;
+    f.grid = columnGrid();
+    f.problemLine = QRect(24, 118, 620, 66);
+    f.problemInWindow = true;
+    f.menuItems = {QStringLiteral(" あん算"), QStringLiteral(" ひっ算")};
+    f.menuText = QStringLiteral("メニュー");
+    f.memoLines = TensMentalStudyText();
+    f.memoScrollBar = true;
+    f.workArea = kColumnArea;
+    f.memoArea = QRect(24, TForm19::MemoTop, 620, StatusBarY - 76 - TForm19::MemoTop);
+    f.memoButton = false;
+    f.fromRight[0] = 290;
+    f.fromRight[1] = 190;
+    f.stepCaption = QStringLiteral("ステップ");
+    f.promptRight = Look::RightEdge - 300;
+    f.stepPromptBlinks = false;
+    f.lastStepCloses = true;
+    return f;
+}
 
-    Label4 = addLabel(QStringLiteral("Label4"), QRect(24, 118, 620, 66), 40);
+TForm19::TForm19(const Services &services) : TSheetScreen(services, tensLesson(), tensFrame())
+{
+    ComboBox1 = sheetMenu_;
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Label5 = addLabel(QStringLiteral("Label5"), QRect(24, 196, 470, 330), 18, Qt::AlignLeft | Qt::AlignTop, QString(),
                       Look::Teal);
     Label6 = addLabel(QStringLiteral("Label6"), QRect(770, 300, 150, 150), 100, Qt::AlignCenter, QString(), Look::Red);
     setMarkLabel(Label6);
 
     // The column.
-    Worksheet = new TWorksheet(QStringLiteral("Worksheet"), kColumnArea, columnGrid(), this);
     Label7 = Worksheet->addRow(QStringLiteral("Label7"), 0, 3);
     Label8 = Worksheet->addRow(QStringLiteral("Label8"), 1, 3);
     Label9 = Worksheet->addRow(QStringLiteral("Label9"), 2, 6);
@@ -319,58 +344,28 @@ TForm19::TForm19(const Services &services)
     Image2 = Worksheet->addLink(QStringLiteral("Image2"), 0, 0, 0);
     Image3 = Worksheet->addLink(QStringLiteral("Image3"), 0, 1, 0);
     Image4 = Worksheet->addLink(QStringLiteral("Image4"), 0, 2, 0);
-    Label10 = Worksheet->addSideCarry(QStringLiteral("Label10"), 0, Look::Navy);
-    Label11 = Worksheet->addSideCarry(QStringLiteral("Label11"), 1, Look::Navy);
-    // The stroke's place (234) runs through the middle of the first carry's
-    // digit; its lower place (250) under that digit, still in the carry's
-    // box, where the second carry would otherwise stand beside it.
+    // The carries as every worksheet writes them: red, each in its own box
+    // half a box clear of the multiplicand. The first stands a little high,
+    // so the stroke's place (234) runs through the middle of its digit and
+    // its lower place (250) under that digit, still in the carry's box,
+    // where the second carry would otherwise stand beside it.
+    Label10 = Worksheet->addSideCarry(QStringLiteral("Label10"), 0, Look::Red);
+    Label11 = Worksheet->addSideCarry(QStringLiteral("Label11"), 1, Look::Red);
     for (TLabel *carry : {Label10, Label11}) {
-        carry->setFont(Look::face(kCarryPixels - 1, true));
+        carry->setFont(Look::face(kCarryPixels - 2));
         carry->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     Label10->setGeometry(Label10->x(), Label10->y() - kCarryRaise, Label10->width(), Label10->height() + kCarryRaise);
     Shape2 = Worksheet->addCarryStroke(QStringLiteral("Shape2"), Label10, QSize(22, 2));
     placeColumn(1);
 
-    // The pickers, the hundred-thousands at the left.
-    const QStringList digits = Look::digitItems();
-    const struct {
-        TComboBox **member;
-        const char *name;
-        const char *placeName;
-    } pickers[] = {{&ComboBox2, "ComboBox2", "一"}, {&ComboBox3, "ComboBox3", "十"}, {&ComboBox4, "ComboBox4", "百"},
-                   {&ComboBox5, "ComboBox5", "千"}, {&ComboBox6, "ComboBox6", "万"}, {&ComboBox7, "ComboBox7", "十"}};
-    for (int place = 0; place < 6; ++place) {
-        const int x = kPickerRight - kPickerWidth - place * (kPickerWidth + kPickerGap);
-        *pickers[place].member = addPicker(QString::fromLatin1(pickers[place].name), digits, {x, kPickerTop},
-                                           kPickerWidth, 10, QString::fromUtf8(pickers[place].placeName));
-        (*pickers[place].member)->hide();
-    }
+    places_ = TPlacePickers(this, Look::Pickers::TensMental);
+    TComboBox **members[] = {&ComboBox2, &ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7};
+    for (const PlaceRow &row : kPickers)
+        *members[row.place] = places_.add(row);
 
-    CuteButton5 = addButton(QStringLiteral("CuteButton5"), QStringLiteral("ステップ"), Look::Answer,
-                            {kRightEdge - 190, kButtonsY});
-    CuteButton4 = addButton(QStringLiteral("CuteButton4"), QStringLiteral("つぎへ"), Look::Next,
-                            {kRightEdge - 90, kButtonsY});
-    CuteButton1->move(kRightEdge - 290, BottomRowY);
-    CuteButton2->move(kRightEdge - 190, BottomRowY);
-    CuteButton3 = addModeToggle(QStringLiteral("CuteButton3"), {kRightEdge - 90, BottomRowY});
-    setNextButton(CuteButton4);
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
-
-    Memo1 = new TMemo(QStringLiteral("Memo1"), this);
-    Memo1->setFont(Look::face(17));
-    Memo1->setLines(TensMentalStudyText());
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setGeometry(24, MemoTop, 620, StatusBarY - 76 - MemoTop);
-    Memo1->hide();
-
-    Image1 = addPicture(QStringLiteral("Image1"));
-    Label3 = addPromptLabel(QStringLiteral("Label3"));
-    setPromptLabel(Label3);
-    // Room for the two-line prompts of the column test.
-    Label3->setGeometry(Label3->x(), StatusBarY - 72, kRightEdge - 300 - Label3->x(), 70);
 }
 
 void TForm19::placeColumn(int zeros)
@@ -386,31 +381,6 @@ void TForm19::placeColumn(int zeros)
     Label7->setGeometry(MultiplicandX - kColumnArea.x(), Label7->y(), 120, Label7->height());
     Label8->setGeometry(multiplierX, Label8->y(), right - multiplierX, Label8->height());
     Label9->setGeometry(productX, Label9->y(), right - productX, Label9->height());
-}
-
-TComboBox *TForm19::picker(int place) const
-{
-    switch (place) {
-    case 0: return ComboBox2;
-    case 1: return ComboBox3;
-    case 2: return ComboBox4;
-    case 3: return ComboBox5;
-    case 4: return ComboBox6;
-    case 5: return ComboBox7;
-    default: return nullptr;
-    }
-}
-
-int *TForm19::slot(int place)
-{
-    switch (place) {
-    case 1: return &LessonState.Entry4;
-    case 2: return &LessonState.Entry3;
-    case 3: return &LessonState.Entry2;
-    case 4: return &LessonState.Entry1;
-    case 5: return &LessonState.Work7;
-    default: return nullptr;
-    }
 }
 
 void TForm19::setCarry(int which, const QString &digit)
@@ -441,11 +411,7 @@ void TForm19::strikeFirstCarry(bool low)
 void TForm19::ResetScreen()
 {
     LessonState.ColumnStep = 0;
-    LessonState.Work7 = 0;
-    LessonState.Entry1 = 0;
-    LessonState.Entry2 = 0;
-    LessonState.Entry3 = 0;
-    LessonState.Entry4 = 0;
+    places_.reset();
     showMemo(false);
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
@@ -454,8 +420,6 @@ void TForm19::ResetScreen()
     for (int n = 4; n <= 12; ++n)
         if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
             l->setCaption(QString());
-    for (int place = 0; place < 6; ++place)
-        picker(place)->hide();
     HideRedLines();
     for (TImage *line : {Image2, Image3, Image4})
         line->move(line->x(), LinkTop - Worksheet->y());
@@ -469,30 +433,10 @@ void TForm19::ResetScreen()
     rowBeforeLast_.clear();
 }
 
-void TForm19::showMemo(bool shown)
-{
-    if (shown) {
-        Memo1->move(Memo1->x(), MemoTop);
-        Memo1->show();
-        Memo1->raise();
-    } else {
-        Memo1->hide();
-    }
-    // The memo stands over the column's area, which holds nothing then.
-    Worksheet->setVisible(!shown);
-}
-
 void TForm19::ShowPickers()
 {
-    for (int place = 0; place < 6; ++place) {
-        TComboBox *c = picker(place);
-        c->show();
-        c->setEnabled(true);
-        c->setItemIndex(-1);
-    }
-    const char *names[] = {"一", "十", "百", "千", "万", "十"};
-    for (int place = 0; place < 6; ++place)
-        picker(place)->setText(QString::fromUtf8(names[place]));
+    places_.show();
+    places_.enable(0);
 }
 
 void TForm19::DrawProblem()
@@ -555,8 +499,8 @@ void TForm19::FormCreate()
     SetLessonMode(CuteButton3, 1);
     // The shared menu field may hold another screen's item: this screen
     // goes on with the item its own menu shows.
-    if (menu_ > 0)
-        LessonState.MenuChoice = menu_;
+    if (MenuPicked() > 0)
+        restoreMenu();
     ResetScreen();
     PlayCue(Cue::Poon);
     Prompt(kMenuPrompt);
@@ -565,10 +509,9 @@ void TForm19::FormCreate()
 void TForm19::ComboBox1Change()
 {
     ResetScreen();
-    menu_ = ComboBox1->itemIndex() + 1;
-    LessonState.MenuChoice = menu_;
+    keepMenu(ComboBox1->itemIndex() + 1);
     SetLessonMode(CuteButton3, 1);
-    if (menu_ == 1) {
+    if (MenuPicked() == 1) {
         showMemo(true);
         Label3->setCaption(kMenuPrompt);
     } else {
@@ -624,42 +567,15 @@ void TForm19::CuteButton5Click()
 {
     if (!problem_ || LessonState.LessonMode != 1)
         return;
-    const int steps = TensSteps(problem_->a);
-    LessonState.ColumnStep = NextStep(LessonState.ColumnStep, steps);
-    ShowColumnStep();
-    // The step button changes the prompt without a blink.
-    if (LessonState.ColumnStep < steps) {
-        PlayCue(Cue::Bun);
-        Label3->setCaption(kStepPrompt);
-    } else {
-        LessonState.ColumnStep = 0;
-        CuteButton4->setEnabled(true);
-        CuteButton5->setEnabled(false);
-        PlayCue(Cue::Poon);
-        Label3->setCaption(kMarkedPrompt);
-    }
+    stepPressed(TensSteps(problem_->a));
 }
 
-void TForm19::ComboBox7Change() { placePicked(5); }
-void TForm19::ComboBox6Change() { placePicked(4); }
-void TForm19::ComboBox5Change() { placePicked(3); }
-void TForm19::ComboBox4Change() { placePicked(2); }
-void TForm19::ComboBox3Change() { placePicked(1); }
-void TForm19::ComboBox2Change() { placePicked(0); }
-
-void TForm19::enableOnly(TensPair pair)
+void TForm19::placePicked(TComboBox *picker)
 {
-    for (int place = 0; place < 6; ++place)
-        picker(place)->setEnabled(place == pair.left || place == pair.right);
-}
-
-void TForm19::placePicked(int place)
-{
-    const int digit = picker(place)->itemIndex();
-    if (digit < 0)
+    const int place = places_.pick(picker);
+    if (place < 0)
         return;
-    if (int *s = slot(place))
-        *s = digit;
+    const int digit = places_.digit(place);
     if (test_ == Test::Mental && place == 0) {
         markMental();
         return;
@@ -676,7 +592,7 @@ void TForm19::placePicked(int place)
         const int stage = LessonState.StepNo;
         const TensPair pair = TensStagePair(problem_->b, stage);
         if (place == pair.right) {
-            completeStage(stage, 10 * *slot(pair.left) + digit);
+            completeStage(stage, 10 * places_.kept(pair.left) + digit);
             return;
         }
     }
@@ -686,8 +602,7 @@ void TForm19::placePicked(int place)
 
 void TForm19::markMental()
 {
-    LessonState.GivenAnswer = ComboBox2->itemIndex() + 100000 * LessonState.Work7 + 10000 * LessonState.Entry1 +
-                              1000 * LessonState.Entry2 + 100 * LessonState.Entry3 + 10 * LessonState.Entry4;
+    LessonState.GivenAnswer = places_.value(0);
     Label4->setCaption(problem_->equation());
     Mark({ProblemKind, {LessonState.OperandA, LessonState.OperandB}, LessonState.Answer, LessonState.GivenAnswer},
          kReadyPrompt);
@@ -718,7 +633,7 @@ void TForm19::completeStage(int stage, int q)
 void TForm19::rewriteLastStage()
 {
     const TensPair pair = TensStagePair(problem_->b, TensStages(problem_->a));
-    const int q = 10 * *slot(pair.left) + *slot(pair.right);
+    const int q = 10 * places_.kept(pair.left) + places_.kept(pair.right);
     // The partial product whole in front of what the stages before wrote:
     // the row never holds more than the product's six places.
     Label9->setCaption(QString::number(q) + rowBeforeLast_);

@@ -7,15 +7,13 @@
 // line joining the two digits multiplied; test mode has the pupil pick each
 // partial product, carry included, two digits at a time, while the screen
 // writes the product row and the carries and marks the finished row.
-#include "frame/lesson.h"
+#include "frame/worksheet.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 class Random;
-class TDigitRow;
-class TWorksheet;
 
 // ---------------------------------------------------------------- the arithmetic
 
@@ -82,16 +80,17 @@ QStringList TensMentalStudyText();
 
 // ---------------------------------------------------------------- the screen
 
-class TForm19 : public TLessonScreen {
+class TForm19 : public TSheetScreen {
     Q_OBJECT
     Q_PROPERTY(int ProblemKind READ problemKind)
 public:
     explicit TForm19(const Services &services);
 
-    TLabel *Label1;            // chapter title "かけ算"
-    TLabel *Label2;            // lesson title
-    TLabel *Label3;            // prompt line beside the picture
-    TLabel *Label4;            // the problem, later the product whole
+    // Label1 the chapter title "かけ算", Label2 the lesson title, Label3 the
+    // prompt line, Label4 the problem (later the product whole), the toggle
+    // CuteButton3, "つぎへ" CuteButton4, the step button CuteButton5 of the
+    // column walk-through, Memo1 the mental menu's study text, Image1 and
+    // the column's working area Worksheet come with the sheet.
     TLabel *Label5;            // explanation of a study step
     TLabel *Label6;            // mark "○" or "×"
     TDigitRow *Label7;         // column: the multiplicand
@@ -112,12 +111,6 @@ public:
     TComboBox *ComboBox4;      // hundreds, "百"
     TComboBox *ComboBox3;      // tens, "十"
     TComboBox *ComboBox2;      // ones, "一"
-    TCuteButton *CuteButton3;  // study/test toggle
-    TCuteButton *CuteButton4;  // "つぎへ"
-    TCuteButton *CuteButton5;  // the step button of the column walk-through
-    TMemo *Memo1;              // the mental menu's study text
-    TImage *Image1;            // the 64 × 64 picture
-    TWorksheet *Worksheet;     // the column's working area
 
     int problemKind() const { return ProblemKind; }
     const std::optional<TensProblem> &problem() const { return problem_; }
@@ -132,7 +125,7 @@ public:
     void ResetScreen();
     void ShowPickers();
     void DrawProblem();
-    void ShowColumnStep();
+    void ShowColumnStep() override;
     void HideRedLines();
     void MarkAnswer();
 
@@ -142,12 +135,12 @@ public slots:
     void CuteButton3Click();
     void CuteButton4Click();
     void CuteButton5Click();
-    void ComboBox7Change();
-    void ComboBox6Change();
-    void ComboBox5Change();
-    void ComboBox4Change();
-    void ComboBox3Change();
-    void ComboBox2Change();
+    void ComboBox7Change() { placePicked(ComboBox7); }
+    void ComboBox6Change() { placePicked(ComboBox6); }
+    void ComboBox5Change() { placePicked(ComboBox5); }
+    void ComboBox4Change() { placePicked(ComboBox4); }
+    void ComboBox3Change() { placePicked(ComboBox3); }
+    void ComboBox2Change() { placePicked(ComboBox2); }
 
 protected:
     void shown() override { FormCreate(); }
@@ -155,16 +148,14 @@ protected:
 private:
     enum class Test { None, Mental, Column };
 
-    TComboBox *picker(int place) const;
-    static int *slot(int place);
-    void placePicked(int place);
+    static SheetFrame tensFrame();
+    void placePicked(TComboBox *picker);
     void markMental();
     void completeStage(int stage, int q);
     void rewriteLastStage();
-    void enableOnly(TensPair pair);
+    void enableOnly(TensPair pair) { places_.enableOnly({pair.left, pair.right}); }
     void setUpColumn();  // the numbers, "x", the line and the shift of the column
     void placeColumn(int zeros);
-    void showMemo(bool shown);
     void setCarry(int which, const QString &digit);
     void showLink(int link);
     void strikeFirstCarry(bool low);
@@ -175,5 +166,4 @@ private:
     Test test_ = Test::None;
     bool marked_ = false;
     QString rowBeforeLast_;  // the product row as it stood before the last stage
-    int menu_ = 0;           // the item last picked in this screen's own menu
 };

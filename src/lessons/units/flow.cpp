@@ -67,10 +67,7 @@ TLesson unitsLesson(const UnitsDesign &design)
     l.title = QStringLiteral("たんい の ある 計算");
     l.subtitle = design.title;
     Look::LessonGeometry &g = l.geometry;
-    const int titleWidth = 560;
-    const int titleX = (Look::ScreenWidth - titleWidth) / 2;
-    g.title = QRect(titleX, 14, titleWidth, 52);
-    g.subtitle = QRect(titleX, 70, titleWidth, 36);
+    g.setTitles(-1, 560, 14, 70, 36);
     g.problem = QRect(kLeft, 176, kMarkX + kMarkWidth - kLeft, 104);
     g.problemPixels = 32;
     g.mark = QRect(kMarkX, 400, kMarkWidth, 120);
