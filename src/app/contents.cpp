@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
@@ -277,6 +278,19 @@ void TForm1::addRecordMenus()
         QWidget *front = QApplication::activeModalWidget();
         services_.dialogs->message(front ? front : this, message);
     });
+}
+
+void TForm1::addServerSign(QWidget *sign)
+{
+    // The sign stands left of the pupil's name, both in the menu bar's corner.
+    auto *corner = new QWidget(MainMenu1);
+    auto *row = new QHBoxLayout(corner);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(12);
+    row->addWidget(sign);
+    MainMenu1->setCornerWidget(corner, Qt::TopRightCorner);
+    row->addWidget(PupilLabel);
+    PupilLabel->show();
 }
 
 QWidget *TForm1::recordWindow()
