@@ -5,15 +5,22 @@
 #include "server/outbox.h"
 #include "server/sender.h"
 #include "server/settings.h"
+#include "server/teacherview.h"
+#include "record/window.h"
+#include "testprogram.h"
 #include "store/datamodule.h"
 #include "store/record.h"
 #include "tools/pgcluster.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QTableView>
+#include <QTableWidget>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <array>
 #include <memory>
 
 namespace {
@@ -63,6 +70,27 @@ struct Machine {
         }
         return ids;
     }
+
+    // One finished drill of sums, each answer as given: (a, b, the pupil's sum).
+    void drill(const QDateTime &start, const QList<std::array<int, 3>> &sums, int screen = 5)
+    {
+        RecordStore *r = data->record();
+        const QString id = r->beginSession({screen, SessionMode::Drill, 1, QStringLiteral("たし算"), 0, start});
+        int right = 0, n = 0;
+        for (const auto &[a, b, given] : sums) {
+            RecordedAnswer x;
+            x.problemNo = ++n;
+            x.shown = QStringLiteral("%1 + %2").arg(a).arg(b);
+            x.data = {QStringLiteral("add"), a, b, {}, {}};
+            x.rightAnswer = a + b;
+            x.givenAnswer = given;
+            x.right = given == a + b;
+            right += x.right;
+            x.ms = 4000;
+            r->write(RecordStore::answerWrites(id, n, x,
+                                               {n, right, right * 100 / n, n * 4, start.addSecs(n * 4), n == sums.size()}));
+        }
+    }
 };
 
 ServerSettings settingsFor(const PgCluster &pg, const QString &className, const QString &login, const QString &pw)
@@ -94,6 +122,7 @@ private slots:
     void classLoginRefused_data();
     void classLoginRefused();
     void classLoginReadsItsOwnRosterOnly();
+    void teachersViewOfTheClass();
 
 private:
     bool needServer();
@@ -408,6 +437,108 @@ void TestServer::classLoginReadsItsOwnRosterOnly()
              QStringList{"2"});
     // A wrong password is no way in.
     QVERIFY(!pg_->connect(QStringLiteral("class_3_2"), QStringLiteral("kumi1")).isOpen());
+}
+
+// ---------------------------------------------------------------- the teacher's view
+
+void TestServer::teachersViewOfTheClass()
+{
+    NEED_SERVER();
+    // The week of Monday 7 December; the lesson is on the Wednesday.
+    const QDateTime lastWeek(QDate(2026, 11, 30), QTime(10, 0)), thisWeek(QDate(2026, 12, 7), QTime(10, 0));
+    Machine hana(QStringLiteral("はな"), kClass, 3), sora(QStringLiteral("そら"), kClass, 5),
+        kai(QStringLiteral("かい"), kClass, 8);
+    // Pupil 3: all right last week, two carries forgotten this week.
+    hana.drill(lastWeek, {{{27, 8, 35}}, {{12, 5, 17}}});
+    hana.drill(thisWeek, {{{27, 8, 25}}, {{36, 7, 33}}, {{12, 5, 17}}, {{40, 9, 49}}});
+    // Pupil 5: fewer mistakes than last week.
+    sora.drill(lastWeek, {{{27, 8, 25}}, {{12, 5, 18}}});
+    sora.drill(thisWeek, {{{45, 6, 41}}, {{12, 5, 17}}});
+    // Pupil 8: 100 on Monday, 50 on Tuesday on the same drill; another drill
+    // once; as many mistakes as last week.
+    kai.drill(lastWeek, {{{30, 4, 35}}});
+    kai.drill(thisWeek, {{{10, 5, 15}}, {{20, 5, 25}}});
+    kai.drill(thisWeek.addDays(1), {{{10, 5, 15}}, {{20, 5, 26}}});
+    kai.drill(thisWeek.addDays(1).addSecs(600), {{{10, 5, 15}}}, 8);
+    for (Machine *m : {&hana, &sora, &kai}) {
+        const OutboxState s = Outbox(settingsFor(*pg_, kClass, QStringLiteral("class_3_2"), QStringLiteral("kumi2")),
+                                     m->record(), m->marks())
+                                  .send();
+        QVERIFY2(s.allSent(), qPrintable(s.trouble));
+    }
+
+    FakeClock clock;
+    FakeRandom random;
+    FakeDialogs dialogs;
+    FakeCues cues;
+    FakeQuitter quitter;
+    FakeShower shower;
+    FakeHelp help;
+    const Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
+    clock.set(QDateTime(QDate(2026, 12, 9), QTime(11, 0)));
+    QSqlDatabase db = teacher();
+    QVERIFY(db.isOpen());
+    const auto name = [](int form) { return form == 5 ? QStringLiteral("あんざん") : QStringLiteral("ひっさん"); };
+    TeacherView view(db, kClass, seams, name);
+    QVERIFY2(view.view().trouble.isEmpty(), qPrintable(view.view().trouble));
+
+    // One row per pupil: the week's drills and time, latest／best per drill.
+    QTableWidget *list = view.ClassList;
+    QCOMPARE(list->rowCount(), 3);
+    auto text = [](QTableWidget *t, int row, int column) {
+        return t->item(row, column) ? t->item(row, column)->text() : QStringLiteral("(none)");
+    };
+    QCOMPARE(text(list, 0, 0), QStringLiteral("3"));
+    QCOMPARE(text(list, 0, 2), QStringLiteral("1"));
+    QCOMPARE(text(list, 2, 0), QStringLiteral("8"));
+    QCOMPARE(text(list, 2, 2), QStringLiteral("3"));
+    QCOMPARE(text(list, 2, 3), DurationText(8 + 8 + 4));
+    QCOMPARE(list->horizontalHeaderItem(4)->text(), QStringLiteral("あんざん\nさいご／いちばん"));
+    QCOMPARE(text(list, 2, 4), QStringLiteral("50／100"));
+    QCOMPARE(text(list, 2, 5), QStringLiteral("100／100"));
+    QCOMPARE(text(list, 0, 5), QString());  // pupil 3 never did that drill
+    QCOMPARE(text(list, 0, 6), QString());  // reviews due: not known on the server
+
+    // Only pupil 3's mistakes rose; their carries, and the class's.
+    QCOMPARE(view.StuckList->rowCount(), 1);
+    QCOMPARE(text(view.StuckList, 0, 0), QStringLiteral("3ばん"));
+    QCOMPARE(text(view.StuckList, 0, 1), QStringLiteral("2"));
+    QCOMPARE(text(view.StuckList, 0, 2), QStringLiteral("0"));
+    QCOMPARE(text(view.StuckList, 0, 3),
+             QStringLiteral("%1（2）").arg(ErrorName(ArithmeticError::CarryForgotten)));
+    QVERIFY(view.StumbleList->rowCount() >= 1);
+    QCOMPARE(text(view.StumbleList, 0, 0), ErrorName(ArithmeticError::CarryForgotten));
+    QCOMPARE(text(view.StumbleList, 0, 1), QStringLiteral("3"));
+    QCOMPARE(text(view.StumbleList, 0, 2), QStringLiteral("2"));
+
+    // A pupil's row opens their record as the きろく window shows it.
+    auto *record = qobject_cast<RecordWindow *>(view.openPupil(2));
+    QVERIFY(record);
+    record->reload();
+    auto *sessions = record->findChild<QTableView *>(QStringLiteral("SessionList"));
+    QVERIFY(sessions);
+    QCOMPARE(sessions->model()->rowCount(), 4);
+    QVERIFY(record->PupilBox->currentText().contains(QStringLiteral("8ばん")));
+    QVERIFY(!record->findChild<QWidget *>(QStringLiteral("ClassRecordButton")));
+    delete record;
+
+    // The class as CSV.
+    QTemporaryDir dir;
+    QVERIFY(view.exportCsv(dir.filePath(QStringLiteral("class.csv"))));
+    QFile csv(dir.filePath(QStringLiteral("class.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));  // for Excel
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[3].startsWith(QStringLiteral("8,\"\",3,20,50,100,100,100,")));
+
+    // A picture of it for the README, when asked for.
+    if (const QString folder = qEnvironmentVariable("MINUKA_SCREENSHOTS"); !folder.isEmpty()) {
+        view.resize(1000, 640);
+        view.grab().save(folder + QStringLiteral("/teacher-view.png"));
+    }
+    db.close();
 }
 
 QTEST_MAIN(TestServer)

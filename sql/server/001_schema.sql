@@ -79,9 +79,9 @@ create table minuka.answers (
 
 -- The classes of the login in use (session_user, so a SET ROLE changes
 -- nothing). Read by the policies below, which cannot read logins themselves.
-create function minuka.my_classes() returns text[]
+create function minuka.my_classes() returns setof text
     language sql stable security definer set search_path = minuka, pg_temp
-    as $$ select coalesce(array_agg(class), '{}') from minuka.logins where login = session_user $$;
+    as $$ select class from minuka.logins where login = session_user $$;
 
 -- Row-level security: a login sees only the rows of its own class, whatever
 -- it is granted on the tables.
@@ -89,11 +89,11 @@ alter table minuka.pupils enable row level security;
 alter table minuka.sessions enable row level security;
 alter table minuka.answers enable row level security;
 create policy own_class on minuka.pupils for select
-    using (class = any (minuka.my_classes()));
+    using (class in (select minuka.my_classes()));
 create policy own_class on minuka.sessions for select
-    using (class = any (minuka.my_classes()));
+    using (class in (select minuka.my_classes()));
 create policy own_class on minuka.answers for select
-    using (class = any (minuka.my_classes()));
+    using (class in (select minuka.my_classes()));
 
 -- A session with its answers as one machine sends it, in one call: the
 -- session is added, or brought up to date while it is unfinished, and its

@@ -4,6 +4,7 @@
 #include "record/chart.h"
 #include "record/csv.h"
 #include "record/pupils.h"
+#include "server/teacherview.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -264,6 +265,7 @@ RecordWindow::RecordWindow(RecordStore *record, const Services &services, std::f
     top->addWidget(PupilBox);
     top->addStretch(1);
     top->addWidget(CsvButton);
+    AddClassRecordButton(this, top, services_, screenName_);  // when a class's server is set
 
     auto *left = new QVBoxLayout;
     left->addWidget(heading(QStringLiteral("れんしゅうの きろく（あたらしい じゅん）"), this));
