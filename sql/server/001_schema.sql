@@ -76,6 +76,10 @@ create table minuka.answers (
     correct boolean not null,
     ms integer not null,
     primary key (session_id, seq));
+-- The wrong answers of a class's sessions, read from the index alone: the
+-- teacher's つまずき come from them.
+create index answers_wrong on minuka.answers (session_id)
+    include (class, kind, a, b, c, d, given_answer, given_remainder) where not correct;
 
 -- The classes of the login in use (session_user, so a SET ROLE changes
 -- nothing). Read by the policies below, which cannot read logins themselves.
