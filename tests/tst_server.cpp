@@ -5,6 +5,10 @@
 #include "server/outbox.h"
 #include "server/sender.h"
 #include "server/settings.h"
+#include "server/sign.h"
+#include "server/start.h"
+#include "app/contents.h"
+#include "app/program.h"
 #include "server/teacherview.h"
 #include "record/window.h"
 #include "testprogram.h"
@@ -14,6 +18,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QMenuBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QSqlError>
@@ -123,6 +128,7 @@ private slots:
     void classLoginRefused();
     void classLoginReadsItsOwnRosterOnly();
     void teachersViewOfTheClass();
+    void signBesideThePupilsName();
 
 private:
     bool needServer();
@@ -539,6 +545,47 @@ void TestServer::teachersViewOfTheClass()
         view.grab().save(folder + QStringLiteral("/teacher-view.png"));
     }
     db.close();
+}
+
+// ---------------------------------------------------------------- the sign
+
+void TestServer::signBesideThePupilsName()
+{
+    // No server needed: a port nobody listens on.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    ServerSettings s;
+    s.host = QStringLiteral("127.0.0.1");
+    s.port = probe.serverPort();
+    probe.close();
+    s.database = QStringLiteral("minuka");
+    s.className = kClass;
+    s.login = QStringLiteral("class_3_2");
+
+    TestProgram t;
+    TForm1 *contents = t.contents();
+    QVERIFY(!contents->findChild<ServerSign *>());  // no settings, no sign
+    const std::unique_ptr<ServerSender> sender = StartSending(s, t.program->data(), contents);
+    auto *sign = contents->findChild<ServerSign *>(QStringLiteral("ServerSign"));
+    QVERIFY(sign);
+    // Beside the pupil's name, both in the menu bar's corner.
+    QWidget *corner = contents->MainMenu1->cornerWidget(Qt::TopRightCorner);
+    QCOMPARE(sign->parentWidget(), corner);
+    QCOMPARE(contents->PupilLabel->parentWidget(), corner);
+    QVERIFY(!contents->PupilLabel->isHidden());
+
+    // Nothing practised yet: nothing waits.
+    QTRY_COMPARE_WITH_TIMEOUT(sign->text(), ServerSignText({0, true, {}, {}}), 10000);
+    // A pupil with a 出席番号 practises while the server cannot be reached.
+    RecordStore *record = t.program->data()->record();
+    record->setPupil(record->addPupil({{}, QStringLiteral("はな"), QStringLiteral("３年２組"), 4}));
+    QVERIFY(!record->beginSession({5, SessionMode::Drill, 1, QStringLiteral("たし算"), 60,
+                                   QDateTime(QDate(2026, 12, 7), QTime(9, 0))})
+                 .isEmpty());
+    sender->sendNow();
+    QTRY_VERIFY_WITH_TIMEOUT(sender->state().unsent == 1 && !sender->state().reached, 10000);
+    QCOMPARE(sign->text(), QStringLiteral("○ まだ おくれません"));
+    QVERIFY(sign->toolTip().contains(QStringLiteral("とどいていない きろく：1")));
 }
 
 QTEST_MAIN(TestServer)

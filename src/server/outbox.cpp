@@ -287,6 +287,13 @@ bool Outbox::mark(const Parcel &parcel)
 OutboxState Outbox::send(const std::function<bool()> &stop)
 {
     QString trouble;
+    if (!QFileInfo(record_).isFile()) {
+        // Nothing practised on this machine yet: nothing waits.
+        state_.unsent = 0;
+        state_.reached = true;
+        state_.trouble.clear();
+        return state_;
+    }
     if (!openLocal(&trouble)) {
         state_.trouble = trouble;
         return state_;
