@@ -57,7 +57,7 @@ void load(PgCluster &pg, qint64 first, qint64 last)
                 "  t, t, t + interval '5 min', t + interval '5 min', %2, r, r * 100 / %2, 300, true"
                 " from (select k, 1 + k %% %3 as p, r,"
                 "   timestamp '2026-12-10 15:00' - (k / %3) * interval '21 hours 50 minutes' - (k %% %3) * interval '1 second' as t"
-                "   from (select k, %2 - (k * 7919) %% 9 as r from generate_series(%4, %5) k) x) y")
+                "   from (select k, %2 - (k * 7919) %% 9 as r from generate_series(cast(%4 as bigint), %5) k) x) y")
                 .arg(kPerClass)
                 .arg(kAnswersPerSession)
                 .arg(kPupils)

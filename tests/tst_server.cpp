@@ -473,19 +473,12 @@ void TestServer::teachersViewOfTheClass()
         QVERIFY2(s.allSent(), qPrintable(s.trouble));
     }
 
-    FakeClock clock;
-    FakeRandom random;
-    FakeDialogs dialogs;
-    FakeCues cues;
-    FakeQuitter quitter;
-    FakeShower shower;
-    FakeHelp help;
-    const Services seams{&clock, &random, &dialogs, &cues, &quitter, &shower, &help, nullptr};
-    clock.set(QDateTime(QDate(2026, 12, 9), QTime(11, 0)));
+    TestProgram t;
+    t.clock.set(QDateTime(QDate(2026, 12, 9), QTime(11, 0)));
     QSqlDatabase db = teacher();
     QVERIFY(db.isOpen());
     const auto name = [](int form) { return form == 5 ? QStringLiteral("あんざん") : QStringLiteral("ひっさん"); };
-    TeacherView view(db, kClass, seams, name);
+    TeacherView view(db, kClass, t.program->services(), name);
     QVERIFY2(view.view().trouble.isEmpty(), qPrintable(view.view().trouble));
 
     // One row per pupil: the week's drills and time, latest／best per drill.

@@ -158,32 +158,27 @@ begin
 end $$;
 
 -- The administrator's commands: a class with its machines' login, and a
--- teacher's login for a class.
-create function minuka.add_class(class text, login name, password text) returns void
+-- teacher's login for a class. A login that is there already joins the
+-- group and gets the class.
+create function minuka.add_login(class text, login name, password text, teacher boolean) returns void
     language plpgsql set search_path = minuka, pg_temp
 as $$
+declare
+    grp name := case when teacher then 'minuka_teacher' else 'minuka_class' end;
 begin
     insert into minuka.classes values (class) on conflict do nothing;
     if not exists (select from pg_roles where rolname = login) then
-        execute format('create role %I login password %L in role minuka_class', login, password);
+        execute format('create role %I login password %L in role %I', login, password, grp);
     else
-        execute format('grant minuka_class to %I', login);
+        execute format('grant %I to %I', grp, login);
     end if;
-    insert into minuka.logins values (login, class, false) on conflict do nothing;
+    insert into minuka.logins values (login, class, teacher) on conflict do nothing;
 end $$;
 
+create function minuka.add_class(class text, login name, password text) returns void
+    language sql as $$ select minuka.add_login(class, login, password, false) $$;
 create function minuka.add_teacher(class text, login name, password text) returns void
-    language plpgsql set search_path = minuka, pg_temp
-as $$
-begin
-    insert into minuka.classes values (class) on conflict do nothing;
-    if not exists (select from pg_roles where rolname = login) then
-        execute format('create role %I login password %L in role minuka_teacher', login, password);
-    else
-        execute format('grant minuka_teacher to %I', login);
-    end if;
-    insert into minuka.logins values (login, class, true) on conflict do nothing;
-end $$;
+    language sql as $$ select minuka.add_login(class, login, password, true) $$;
 
 revoke all on all tables in schema minuka from public;
 revoke all on all functions in schema minuka from public;
