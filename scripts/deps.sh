@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev
+  postgresql libqt6sql6-psql
   gstreamer1.0-plugins-base
   fonts-motoya-l-maruberi fonts-noto-cjk
   xvfb xauth imagemagick

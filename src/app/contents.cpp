@@ -26,6 +26,7 @@
 #include <QWindow>
 #include <QLabel>
 #include <QMenu>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
@@ -301,6 +302,19 @@ void TForm1::addPrintMenu()
             sheetWindow_ = new SheetWindow(services_.data ? services_.data->record() : nullptr, services_, this);
         services_.shower->showModal(sheetWindow_);
     });
+}
+
+void TForm1::addServerSign(QWidget *sign)
+{
+    // The sign stands left of the pupil's name, both in the menu bar's corner.
+    auto *corner = new QWidget(MainMenu1);
+    auto *row = new QHBoxLayout(corner);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(12);
+    row->addWidget(sign);
+    MainMenu1->setCornerWidget(corner, Qt::TopRightCorner);
+    row->addWidget(PupilLabel);
+    PupilLabel->show();
 }
 
 QWidget *TForm1::recordWindow()

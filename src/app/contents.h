@@ -67,6 +67,9 @@ public:
     // Runs after the pupil chose a window size in "おおきさ": the program
     // starts again in that size. Unset (in tests) the choice is only kept.
     std::function<void()> restartForSize;
+    // The class server's sign, put beside the pupil's name (only when the
+    // settings name a server).
+    void addServerSign(QWidget *sign);
 
 public slots:
     void CuteButton2Click();

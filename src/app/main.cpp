@@ -8,6 +8,7 @@
 #include "frame/picture.h"
 #include "frame/look.h"
 #include "frame/platform_qt.h"
+#include "server/start.h"
 #include "store/datamodule.h"
 
 #include <QApplication>
@@ -82,6 +83,10 @@ int main(int argc, char *argv[])
             dialogs.message(program.contents(), fontMessage);
         }, Qt::QueuedConnection);
     }
+    // A class's server, when the settings name one: the record goes to it
+    // from a thread of its own, and a sign beside the pupil's name says
+    // whether it all got there. No settings, nothing started.
+    const std::unique_ptr<ServerSender> sender = StartSending(ReadServerSettings(), program.data(), program.contents());
     bool again = false;
     program.contents()->restartForSize = [&again, &quitter] { again = true, quitter.quit(); };
     const int code = app.exec();

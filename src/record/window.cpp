@@ -7,6 +7,7 @@
 #include "record/csv.h"
 #include "record/pupils.h"
 #include "record/reviewwindow.h"
+#include "server/teacherview.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -277,6 +278,7 @@ RecordWindow::RecordWindow(RecordStore *record, const Services &services, std::f
         w->setPupil(pupil_);
         services_.shower->showModal(w);
     });
+    AddClassRecordButton(this, top, services_, screenName_);  // when a class's server is set
 
     auto *left = new QVBoxLayout;
     left->addWidget(heading(QStringLiteral("れんしゅうの きろく（あたらしい じゅん）"), this));

@@ -51,7 +51,7 @@ QString SeedRecord(const QString &folder, const RecordSeed &seed)
         {
             RecordStore record([] { return false; });
             record.attach(&db);
-            pupil = record.addPupil({{}, seed.pupilName, QStringLiteral("３年１組"), 12});
+            pupil = record.addPupil({{}, seed.pupilName, seed.className, seed.number});
             record.detach();
         }
         std::mt19937 random(seed.seed);

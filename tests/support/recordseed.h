@@ -16,6 +16,8 @@ struct RecordSeed {
     int longerOfFive = 0;       // sessions in every five with one answer more
     int minutesApart = 30;      // between a day's sessions, from 16:00
     unsigned seed = 7;
+    QString className = QStringLiteral("３年１組");
+    int number = 12;  // 出席番号
 };
 
 // Opens (and if need be makes) the database in `folder`, adds the pupil and
