@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program under Xvfb, clicking
 # through it with xdotool as a pupil would: the contents screen, then mental
-# addition in test mode with a problem answered, then the mental-arithmetic
-# drill with five minutes on its clock, answered from the keyboard.
+# addition in test mode with a problem answered, column multiplication's
+# "ポイント" memo, then the mental-arithmetic drill with five minutes on its
+# clock, answered from the keyboard.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${1:-build/bin/minuka}
@@ -36,6 +37,19 @@ run() {
   import -window "$lesson" "$out/mental-addition-test.png"
   xdotool mousemove --window "$lesson" 790 647 click 1   # "もくじへ"
   sleep 1
+  # "ひっ算１" under "６．かけ算", its "ポイント" memo: the worked examples
+  # in their place columns.
+  xdotool mousemove --window "$contents" 797 236 click 1
+  sleep 1
+  local product
+  product=$(xdotool search --onlyvisible --name '^ミヌカ$' | grep -v "^$contents\$" | tail -1)
+  xdotool mousemove --window "$product" 695 555 click 1  # "ポイント"
+  sleep 0.5
+  xdotool mousemove --window "$product" 500 690
+  sleep 0.3
+  import -window "$product" "$out/column-multiplication-memo.png"
+  xdotool mousemove --window "$product" 790 647 click 1  # "もくじへ"
+  sleep 1
   # "ドリル" under "２．あん算".
   xdotool mousemove --window "$contents" 337 236 click 1
   sleep 1
@@ -58,4 +72,4 @@ if [ -z "${DISPLAY:-}" ] || [ "${MINUKA_SHOTS_INNER:-}" != 1 ]; then
   exit
 fi
 run
-echo "wrote $out/contents.png, $out/mental-addition-test.png and $out/mental-drill-keys.png"
+echo "wrote $out/contents.png, $out/mental-addition-test.png, $out/column-multiplication-memo.png and $out/mental-drill-keys.png"

@@ -361,6 +361,8 @@ TForm19::TForm19(const Services &services)
     Memo1 = new TMemo(QStringLiteral("Memo1"), this);
     Memo1->setFont(Look::face(17));
     Memo1->setLines(TensMentalStudyText());
+    // Each chain of "=" keeps its signs one under the other.
+    Memo1->setAlignedChains(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setGeometry(24, MemoTop, 620, StatusBarY - 76 - MemoTop);
