@@ -29,8 +29,8 @@ run() {
   xdotool mousemove --window "$lesson" 890 485 click 1   # "つぎへ"
   sleep 0.5
   xdotool mousemove --window "$lesson" 755 169 click 1   # hundreds "１"
-  xdotool mousemove --window "$lesson" 829 235 click 1   # tens "３"
-  xdotool mousemove --window "$lesson" 903 323 click 1   # ones "７"
+  xdotool mousemove --window "$lesson" 829 248 click 1   # tens "３"
+  xdotool mousemove --window "$lesson" 903 352 click 1   # ones "７"
   sleep 1.2
   xdotool mousemove --window "$lesson" 500 600
   sleep 0.3
@@ -57,7 +57,7 @@ run() {
   drill=$(xdotool search --onlyvisible --name '^ミヌカ$' | grep -v "^$contents\$" | tail -1)
   xdotool mousemove --window "$drill" 860 57 click 1     # menu "たし算"
   sleep 0.3
-  xdotool mousemove --window "$drill" 860 164 click 1    # time "５ふん"
+  xdotool mousemove --window "$drill" 860 178 click 1    # time "５ふん"
   sleep 0.3
   xdotool mousemove --window "$drill" 793 571 click 1    # "スタート"
   sleep 3.2
