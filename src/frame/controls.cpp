@@ -292,7 +292,11 @@ void TComboBox::showIndex()
 
 int TComboBox::rowHeight() const
 {
-    return QFontMetrics(font()).height() + Look::PickRowAir;
+    // The drills stack a menu, a time list, three answer lists and their
+    // buttons down one side and have no room to spare; every other screen
+    // gives its rows air between their characters.
+    const bool tight = parentWidget() && parentWidget()->inherits("TDrillScreen");
+    return QFontMetrics(font()).height() + (tight ? 2 : Look::PickRowAir);
 }
 
 int TComboBox::fieldHeight() const
