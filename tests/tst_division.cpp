@@ -589,8 +589,8 @@ void DivisionTest::memo_data()
                                          << 15 << "" << "" << "";
     QTest::newRow("22 clears a problem") << 22 << 0 << QStringList{"menu:1", "toggle", "next", "3:3", "2:1", "point"}
                                          << true << kMemoPrompt << 15 << "" << "" << "";
-    QTest::newRow("22 problem gone once hidden")
-        << 22 << 0 << QStringList{"menu:1", "toggle", "next", "point", "point"} << false << kMenuPrompt << 11 << ""
+    QTest::newRow("22 problem gone once hidden, つぎへ poses the next")
+        << 22 << 0 << QStringList{"menu:1", "toggle", "next", "point", "point"} << false << kNextPrompt << 11 << ""
         << "" << "";
     QTest::newRow("22 memo put away by the menu, one press shows it")
         << 22 << 0 << QStringList{"point", "menu:0", "point"} << true << kMemoPrompt << 15 << "" << "" << "";

@@ -5,7 +5,9 @@
 #include "testprogram.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QSettings>
+#include <QWidget>
 #include <QtTest>
 
 class WindowSizeTest : public QObject {
@@ -16,6 +18,10 @@ private slots:
     void startFactor();
     void fillingFactor_data();
     void fillingFactor();
+    void fullScreenFactor_data();
+    void fullScreenFactor();
+    void fullScreenKeys_data();
+    void fullScreenKeys();
     void menuKeepsTheChoice();
 
 private:
@@ -82,6 +88,55 @@ void WindowSizeTest::fillingFactor()
     QCOMPARE(FillingScaleFactor(QSize(955, 716), available), factor);
 }
 
+// The whole screen has no frame: the program fills its height (or width).
+void WindowSizeTest::fullScreenFactor_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("full HD") << QSize(1920, 1080) << 1.5;
+    QTest::newRow("4K") << QSize(3840, 2160) << 3.0;
+    QTest::newRow("a projector's 1024 x 768") << QSize(1024, 768) << 1.05;
+    QTest::newRow("a tall screen: the width decides") << QSize(1200, 1920) << 1.25;
+    QTest::newRow("smaller than the window") << QSize(800, 600) << 1.0;
+}
+
+void WindowSizeTest::fullScreenFactor()
+{
+    QFETCH(QSize, screen);
+    QFETCH(double, factor);
+    QCOMPARE(FullScreenScaleFactor(QSize(955, 716), screen), factor);
+}
+
+// F11 from any window asks for the whole screen or back; Esc asks to go
+// back only on the whole screen, and elsewhere stays the window's own key.
+void WindowSizeTest::fullScreenKeys_data()
+{
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("F11 in a window") << false << int(Qt::Key_F11) << true;
+    QTest::newRow("F11 on the whole screen") << true << int(Qt::Key_F11) << true;
+    QTest::newRow("Esc on the whole screen") << true << int(Qt::Key_Escape) << true;
+    QTest::newRow("Esc in a window") << false << int(Qt::Key_Escape) << false;
+    QTest::newRow("a digit on the whole screen") << true << int(Qt::Key_5) << false;
+}
+
+void WindowSizeTest::fullScreenKeys()
+{
+    QFETCH(bool, fullScreen);
+    QFETCH(int, key);
+    QFETCH(bool, asks);
+    int asked = 0;
+    FullScreenKeys keys(fullScreen, [&asked] { ++asked; });
+    QWidget w;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCOMPARE(keys.eventFilter(&w, &press), asks);
+    QCOMPARE(asked, asks ? 1 : 0);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QVERIFY(!keys.eventFilter(&w, &release));
+    QCOMPARE(asked, asks ? 1 : 0);
+}
+
 // A choice is kept at once and checked in the menu of the next start; the
 // pupil hears that the program opens again in it. F11 goes to the whole
 // screen, and F11 again back to the size before.
@@ -111,6 +166,7 @@ void WindowSizeTest::menuKeepsTheChoice()
     QCOMPARE(fill->shortcut(), QKeySequence(Qt::Key_F11));
     fill->trigger();
     QCOMPARE(SavedWindowSize(userSettings()), 0);
+    QVERIFY(KeptFullScreen(userSettings()));
     QVERIFY(StartScaleFactor(userSettings()) >= 1);
     fill->trigger();
     QCOMPARE(SavedWindowSize(userSettings()), 150);

@@ -389,10 +389,11 @@ void TForm1::chooseWindowSize(int percent)
     else if (percent == 0)
         settings.setValue(QStringLiteral("window/before"), kept);
     // The screen's pixels at factor 1: what it shows now times the factor now.
+    // The whole screen has no frame and no panel to leave room for.
     const QScreen *screen = this->screen();
     const double now = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1;
-    const QSize available = screen ? screen->availableGeometry().size() * (now > 0 ? now : 1) : QSize();
-    SaveWindowSize(settings, percent, FillingScaleFactor(size(), available));
+    const QSize whole = screen ? screen->geometry().size() * (now > 0 ? now : 1) : QSize();
+    SaveWindowSize(settings, percent, FullScreenScaleFactor(size(), whole));
     const QString name = findChild<QAction *>(percent ? QStringLiteral("WindowSize%1").arg(percent)
                                                       : QStringLiteral("WindowSizeFill"))
                              ->text();

@@ -11,6 +11,7 @@
 #include "server/start.h"
 #include "store/datamodule.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
@@ -72,12 +73,22 @@ int main(int argc, char *argv[])
     const QString fontMessage = undrawable.isEmpty() ? QString() : MissingFontMessage(undrawable);
     if (!fontMessage.isEmpty())
         std::fprintf(stderr, "minuka: %s\n", qPrintable(fontMessage));
+    // On the whole screen the windows stand on a backdrop, without frames.
+    const bool fullScreen = StartFullScreenStage();
+    PutOnStage(program.contents());
     program.contents()->show();
     // The pupil sees the contents screen at once; the lesson and drill
     // screens are made behind it, in their order, before any click is taken
     // (a click that comes meanwhile waits for them).
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     program.createScreens();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        PutOnStage(w);
+    // F11 (and Esc on the whole screen) from any window: the menu's choice.
+    app.installEventFilter(new FullScreenKeys(fullScreen, [&program] {
+        if (auto *fill = program.contents()->findChild<QAction *>(QStringLiteral("WindowSizeFill")))
+            fill->trigger();
+    }, &app));
     if (!fontMessage.isEmpty()) {
         QMetaObject::invokeMethod(program.contents(), [&dialogs, &program, fontMessage] {
             dialogs.message(program.contents(), fontMessage);

@@ -1,8 +1,15 @@
 #include "app/windowsize.h"
 
-#include <QCoreApplication>
+#include "frame/look.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
+#include <QWidget>
+#include <QWindow>
 #include <QtGlobal>
 #include <cmath>
 
@@ -65,6 +72,85 @@ double FillingScaleFactor(QSize window, QSize available)
     const double across = double(available.width()) / (window.width() + kFrameWidth);
     const double down = double(available.height()) / (window.height() + kFrameHeight);
     return qMax(1.0, std::floor(qMin(across, down) * 20) / 20);
+}
+
+double FullScreenScaleFactor(QSize window, QSize screen)
+{
+    const double across = double(screen.width()) / window.width();
+    const double down = double(screen.height()) / window.height();
+    return qMax(1.0, std::floor(qMin(across, down) * 20) / 20);
+}
+
+bool KeptFullScreen(const QSettings &settings)
+{
+    return SavedWindowSize(settings) == 0;
+}
+
+namespace {
+// The backdrop of this run on the whole screen; null in windows.
+QPointer<QWidget> stage;
+
+// Every window shown on the whole screen stays in front of the backdrop,
+// also one made later (the record, the help): a click on the backdrop
+// never hides the program behind it.
+class StageKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && stage && watched != stage && watched->isWidgetType()) {
+            auto *w = static_cast<QWidget *>(watched);
+            if (w->isWindow() && w->windowHandle() && !w->windowHandle()->transientParent())
+                w->windowHandle()->setTransientParent(stage->windowHandle());
+        }
+        return false;
+    }
+};
+}  // namespace
+
+bool StartFullScreenStage()
+{
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization(),
+                             SettingsApplication());
+    if (!KeptFullScreen(settings))
+        return false;
+    stage = new QWidget(nullptr, Qt::FramelessWindowHint);
+    stage->setObjectName(QStringLiteral("FullScreenStage"));
+    stage->setAttribute(Qt::WA_DeleteOnClose);
+    QPalette p = stage->palette();
+    p.setColor(QPalette::Window, Look::Background);
+    stage->setPalette(p);
+    stage->setAutoFillBackground(true);
+    stage->showFullScreen();
+    qApp->installEventFilter(new StageKeeper(stage.data()));
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, stage.data(), &QWidget::close);
+    return true;
+}
+
+void PutOnStage(QWidget *window)
+{
+    if (!stage || window == stage || !window->isWindow())
+        return;
+    window->setWindowFlag(Qt::FramelessWindowHint, true);
+    const QRect screen = stage->screen()->geometry();
+    window->move(screen.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+FullScreenKeys::FullScreenKeys(bool fullScreen, std::function<void()> toggle, QObject *parent)
+    : QObject(parent), fullScreen_(fullScreen), toggle_(std::move(toggle))
+{
+}
+
+bool FullScreenKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_F11 || (fullScreen_ && key == Qt::Key_Escape)) {
+        toggle_();
+        return true;
+    }
+    return false;
 }
 
 bool ApplySavedWindowSize()

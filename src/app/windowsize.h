@@ -4,12 +4,16 @@
 // Qt scales the whole program by one factor (QT_SCALE_FACTOR, read when the
 // application object is made): text, digit cells, frames and pictures
 // together, each drawn at the device pixels it gets, so all stays crisp.
-// The choice is kept in the user's settings and applies from the next start.
+// The choice is kept in the user's settings and applies from the next start;
+// the whole screen is a true full screen, without a window frame.
 #include <QList>
+#include <QObject>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 class QSettings;
+class QWidget;
 
 struct WindowSizeChoice {
     int percent;  // 0: as large as the screen allows
@@ -33,6 +37,35 @@ double StartScaleFactor(const QSettings &settings);
 // The largest factor, in steps of 0.05 and at least 1, at which a window
 // of `window` pixels with its frame fits `available` pixels of a screen.
 double FillingScaleFactor(QSize window, QSize available);
+
+// The factor at which a window of `window` pixels fills a whole screen of
+// `screen` pixels, no frame round it: in steps of 0.05, at least 1.
+double FullScreenScaleFactor(QSize window, QSize screen);
+// True when the kept choice is the whole screen.
+bool KeptFullScreen(const QSettings &settings);
+
+// The whole screen ("がめんいっぱい", F11). A backdrop in the screens'
+// colour covers the screen (showFullScreen, no frame); every window of the
+// program stands on it without a frame, centred, kept in front of it, and
+// scaled (from the start) to fill the screen's width or height.
+// After the application object is made: puts up the backdrop when the kept
+// choice is the whole screen. True if it did.
+bool StartFullScreenStage();
+// Puts a window made before it is shown onto the backdrop; nothing when the
+// program runs in windows.
+void PutOnStage(QWidget *window);
+// The keys of the whole screen, for every window of the program: F11 asks
+// for the whole screen or back (where no menu shortcut took it), and on the
+// whole screen Esc asks to go back. `toggle` does the asking.
+class FullScreenKeys : public QObject {
+public:
+    FullScreenKeys(bool fullScreen, std::function<void()> toggle, QObject *parent = nullptr);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool fullScreen_;
+    std::function<void()> toggle_;
+};
 
 // Before the application object is made: scales the program by the kept
 // choice, unless the environment names a factor already. True if it set one.

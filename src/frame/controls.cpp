@@ -9,6 +9,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStyledItemDelegate>
 #include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <algorithm>
 
@@ -290,7 +292,11 @@ void TComboBox::showIndex()
 
 int TComboBox::rowHeight() const
 {
-    return QFontMetrics(font()).height() + 2;
+    // The drills stack a menu, a time list, three answer lists and their
+    // buttons down one side and have no room to spare; every other screen
+    // gives its rows air between their characters.
+    const bool tight = parentWidget() && parentWidget()->inherits("TDrillScreen");
+    return QFontMetrics(font()).height() + (tight ? 2 : Look::PickRowAir);
 }
 
 int TComboBox::fieldHeight() const
@@ -528,6 +534,171 @@ void TMemo::setLines(const QStringList &lines)
 {
     lines_ = lines;
     setPlainText(lines.join(QLatin1Char('\n')));
+    restyle();
+}
+
+void TMemo::setFigureRows(const QList<FigureRow> &rows)
+{
+    figure_ = rows;
+    restyle();
+}
+
+void TMemo::setAlignedChains(bool aligned)
+{
+    chains_ = aligned;
+    restyle();
+}
+
+int TMemo::cellWidth() const
+{
+    // Room for a digit and the air a written sum keeps between columns.
+    return qRound(QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')) * 1.6);
+}
+
+namespace {
+int firstInk(const QString &line)
+{
+    for (int i = 0; i < line.size(); ++i)
+        if (!line.at(i).isSpace())
+            return i;
+    return -1;
+}
+}  // namespace
+
+int TMemo::chainColumn(int line) const
+{
+    if (!chains_ || line <= 0 || line >= lines_.size())
+        return -1;
+    const int ink = firstInk(lines_.at(line));
+    if (ink < 0 || lines_.at(line).at(ink) != QLatin1Char('='))
+        return -1;
+    // The chain opens on the nearest line above that is no continuation.
+    for (int k = line - 1; k >= 0; --k) {
+        const QString &head = lines_.at(k);
+        const int headInk = firstInk(head);
+        if (headInk >= 0 && head.at(headInk) == QLatin1Char('='))
+            continue;
+        const int eq = head.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            return -1;
+        QTextCursor at(document()->findBlockByNumber(k));
+        at.setPosition(at.block().position() + eq);
+        return cursorRect(at).x();
+    }
+    return -1;
+}
+
+bool TMemo::drawnHere(int line) const
+{
+    return std::any_of(figure_.cbegin(), figure_.cend(), [line](const FigureRow &r) { return r.line == line; })
+        || chainColumn(line) >= 0;
+}
+
+QList<TMemo::Piece> TMemo::pieces(int line) const
+{
+    QList<Piece> out;
+    const QTextBlock block = document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return out;
+    const QRect row = blockBoundingGeometry(block).translated(contentOffset()).toAlignedRect();
+    for (const FigureRow &r : figure_) {
+        if (r.line != line)
+            continue;
+        const int cell = cellWidth();
+        const int left = cursorRect(QTextCursor(block)).x();
+        for (int i = 0; i < r.cells.size(); ++i) {
+            const QChar c = r.cells.at(i);
+            if (c.isSpace())
+                continue;
+            QRect box(left + i * cell, row.top(), cell, row.height());
+            if (c == QLatin1Char('-')) {
+                int end = i;
+                while (end + 1 < r.cells.size() && r.cells.at(end + 1) == QLatin1Char('-'))
+                    ++end;
+                box.setRight(left + (end + 1) * cell - 1);
+                out.append({box, QString(), false});
+                i = end;
+                continue;
+            }
+            out.append({box, QString(c), r.redFrom >= 0 && i >= r.redFrom});
+        }
+        return out;
+    }
+    const int x = chainColumn(line);
+    if (x < 0)
+        return out;
+    const QString &text = lines_.at(line);
+    const QString chain = text.mid(text.indexOf(QLatin1Char('=')));
+    const QFontMetrics fm(font());
+    for (int i = 0; i < chain.size(); ++i) {
+        if (chain.at(i).isSpace())
+            continue;
+        const int from = x + fm.horizontalAdvance(chain.left(i));
+        out.append({QRect(from, row.top(), fm.horizontalAdvance(chain.at(i)), row.height()), QString(chain.at(i)), false});
+    }
+    return out;
+}
+
+QList<QRect> TMemo::glyphBoxes(int line) const
+{
+    QList<QRect> boxes;
+    if (line < 0 || line >= lines_.size())
+        return boxes;
+    if (drawnHere(line)) {
+        for (const Piece &p : pieces(line))
+            boxes.append(p.box);
+        return boxes;
+    }
+    const QTextBlock block = document()->findBlockByNumber(line);
+    const QRect row = blockBoundingGeometry(block).translated(contentOffset()).toAlignedRect();
+    const QString &text = lines_.at(line);
+    QTextCursor at(block);
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i).isSpace())
+            continue;
+        at.setPosition(block.position() + i);
+        const int from = cursorRect(at).x();
+        at.setPosition(block.position() + i + 1);
+        boxes.append(QRect(from, row.top(), cursorRect(at).x() - from, row.height()));
+    }
+    return boxes;
+}
+
+void TMemo::restyle()
+{
+    // The lines drawn here keep their text, unseen, so the memo scrolls and
+    // copies as before; the drawing stands over it.
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        QTextCursor c(b);
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat f;
+        f.setForeground(drawnHere(b.blockNumber()) ? QBrush(Qt::transparent) : palette().text());
+        c.mergeCharFormat(f);
+    }
+    viewport()->update();
+}
+
+void TMemo::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    if (figure_.isEmpty() && !chains_)
+        return;
+    QPainter p(viewport());
+    p.setFont(font());
+    for (QTextBlock b = firstVisibleBlock(); b.isValid(); b = b.next()) {
+        if (blockBoundingGeometry(b).translated(contentOffset()).top() > viewport()->height())
+            break;
+        if (!drawnHere(b.blockNumber()))
+            continue;
+        for (const Piece &piece : pieces(b.blockNumber())) {
+            if (piece.text.isEmpty()) {  // the rule, two pixels through the middle of its cells
+                p.fillRect(QRect(piece.box.left() + 2, piece.box.center().y(), piece.box.width() - 4, 2), Look::Navy);
+                continue;
+            }
+            p.setPen(piece.red ? Look::Red : palette().color(QPalette::Text));
+            p.drawText(piece.box, Qt::AlignCenter, piece.text);
+        }
+    }
 }
 
 // ---------------------------------------------------------------- TShape

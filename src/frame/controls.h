@@ -128,15 +128,56 @@ private:
 };
 
 // Read-only text whose lines are exactly the program's lines.
+//
+// Worked examples in a memo are typed with spaces, which no proportional face
+// lines up. The memo can draw such lines itself, over the text it keeps:
+// - a figure row: each character of `cells` stands in a cell of one digit's
+//   width (a space is an empty cell), so the digits of a written sum stand in
+//   their place columns; a run of "-" is the rule; cells from `redFrom` on
+//   are the carries, red as on the worksheet;
+// - a chain of "=": a line that starts (after its spaces) with "=" is drawn
+//   with that "=" under the first "=" of the line that opens the chain.
+// lines() stays the program's text whatever is drawn.
 class TMemo : public QPlainTextEdit {
     Q_OBJECT
 public:
+    struct FigureRow {
+        int line;        // the memo line drawn as a figure row
+        QString cells;   // one character per cell, from the memo's left edge
+        int redFrom = -1;
+    };
+
     TMemo(const QString &name, QWidget *parent);
     QStringList lines() const { return lines_; }
     void setLines(const QStringList &lines);
+    void setFigureRows(const QList<FigureRow> &rows);
+    void setAlignedChains(bool aligned);
+
+    // Where the characters of `line` stand on screen, one box for each that
+    // draws something (a figure's rule is one box), left to right, in the
+    // memo's viewport coordinates. Empty for a line out of range.
+    QList<QRect> glyphBoxes(int line) const;
+    // The width of one figure cell.
+    int cellWidth() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    // A line the memo draws itself: its pieces and where each stands.
+    struct Piece {
+        QRect box;
+        QString text;  // empty for a rule
+        bool red = false;
+    };
+    QList<Piece> pieces(int line) const;
+    int chainColumn(int line) const;  // x of the "=" a continuation stands under; -1 for none
+    bool drawnHere(int line) const;
+    void restyle();
+
     QStringList lines_;
+    QList<FigureRow> figure_;
+    bool chains_ = false;
 };
 
 // A filled rectangle with an outline: rules, strokes and frames.

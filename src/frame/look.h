@@ -32,6 +32,7 @@ inline const QColor PickAsleep{0xF1, 0xF1, 0xF5};   // a list that rests
 inline const QColor PickAsleepInk{0xA0, 0xA0, 0xAC};
 inline constexpr int PickRadius = 7;                // corners of the frame and the picked row
 inline constexpr qreal PickGlyphGrowth = 1.3;       // digits painted up to this much larger than the face
+inline constexpr int PickRowAir = 6;                // a row's height over the face's: room between the digits
 
 inline constexpr int ScreenWidth = 955;
 inline constexpr int ScreenHeight = 716;

@@ -201,4 +201,8 @@ void TProductSheetScreen::CuteButton5Click()
 void TProductSheetScreen::CuteButton6Click()
 {
     memoPressed();
+    // The memo of the column products opens a little higher than the
+    // working area, at 136 from the top.
+    if (!Memo1->isHidden())
+        Memo1->move(Memo1->x(), 136);
 }

@@ -19,15 +19,15 @@ const SubtractionExample kThreePlaces[] = {
     {1002, 27, "【千の位から くり下がりが つづく もんだい】", {C::OnesFromThousands, C::TensNine, C::HundredsCopyNine}},
 };
 // Four places: the borrows of the three-place lessons with a thousands
-// column above them, under the headings these examples have always had.
+// column above them; each heading names the example under it.
 const SubtractionExample kFourPlaces[] = {
-    {3125, 1082, "【３けた - ２けた ： くり下がりの もんだい】",
+    {3125, 1082, "【４けた - ４けた ： くり下がりの もんだい】",
      {C::OnesPlain, C::TensBorrow, C::HundredsAfterLending, C::ThousandsLast}},
-    {5132, 2094, "【２けた - １けた ： くり下がりが ２かいの もんだい】",
+    {5132, 2094, "【４けた - ４けた ： くり下がりが ２かいの もんだい】",
      {C::OnesBorrow, C::TensBorrowAfterLending, C::HundredsAfterLending, C::ThousandsLast}},
-    {4106, 1008, "【２けた - ２けた ： 百のくらいからの くり下がりの もんだい】",
+    {4106, 1008, "【４けた - ４けた ： 百のくらいからの くり下がりの もんだい】",
      {C::OnesThroughZero, C::TensNine, C::HundredsAfterLending, C::ThousandsLast}},
-    {6102, 2036, "【２けた - ２けた ： 百のくらいからの くり下がりの もんだい】",
+    {6102, 2036, "【４けた - ４けた ： 百のくらいからの くり下がりの もんだい】",
      {C::OnesThroughZero, C::TensNine, C::HundredsAfterLending, C::ThousandsLast}},
 };
 

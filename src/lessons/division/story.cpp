@@ -440,7 +440,13 @@ void TDivisionLesson::CuteButton6Click()
         PlayCue(Cue::Sharan);
     } else {
         showMemo(false);
-        Prompt(Prompts::Menu);
+        if (story_.memoClears && LessonState.LessonMode == 2) {
+            // The memo cleared the problem: "つぎへ" poses the next one.
+            CuteButton4->setEnabled(true);
+            Prompt(Prompts::Next);
+        } else {
+            Prompt(Prompts::Menu);
+        }
         PlayCue(Cue::Pipo);
     }
 }

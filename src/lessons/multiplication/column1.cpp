@@ -201,6 +201,26 @@ TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOne
     s.strokes = {Shape2, Shape3};
     s.mark = Label13;
 
+    // The memo's worked examples drawn in place columns: 234 over the 5 (its
+    // ones over the ones), the rule under both, each partial answer under
+    // its place, the carries at the right.
+    const QString row234 = spaces(20) + QStringLiteral("234");
+    const QString byFive = spaces(18) + QStringLiteral("x   5");
+    const QString rule = spaces(18) + QStringLiteral("-----");
+    Memo1->setFigureRows({
+        {5, spaces(6) + QStringLiteral("234 x 5  →    234")},
+        {6, byFive},
+        {7, rule},
+        {13, row234 + QStringLiteral("  2"), 23},
+        {14, byFive},
+        {15, rule},
+        {16, spaces(22) + QStringLiteral("0")},
+        {24, row234 + QStringLiteral("  2"), 23},
+        {25, byFive + QStringLiteral("  1"), 23},
+        {26, rule},
+        {27, spaces(21) + QStringLiteral("70")},
+    });
+
     ComboBox6 = places_.add({"ComboBox6", 4, QStringLiteral("万")});
     ComboBox5 = places_.add({"ComboBox5", 3, QStringLiteral("千")});
     ComboBox4 = places_.add({"ComboBox4", 2, QStringLiteral("百")});

@@ -366,6 +366,8 @@ TForm19::TForm19(const Services &services) : TSheetScreen(services, tensLesson()
 
     CuteButton4->setEnabled(false);
     CuteButton5->setEnabled(false);
+    // Each chain of "=" in the memo keeps its signs one under the other.
+    Memo1->setAlignedChains(true);
 }
 
 void TForm19::placeColumn(int zeros)

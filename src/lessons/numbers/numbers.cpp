@@ -25,7 +25,7 @@ constexpr int kKanjiDiamond = 13;
 constexpr int kRightEdge = Look::ScreenWidth - 20;
 constexpr int kMenuTop = 14;
 constexpr int kNextTop = 588;
-constexpr int kListTop = 124;
+constexpr int kListTop = 134;  // clear of the menu above
 constexpr int kQuestionX = 40;
 constexpr int kQuestionTop = 96;
 constexpr int kQuestionWidth = 410;
@@ -33,14 +33,20 @@ constexpr int kQuestionPx = 26;
 constexpr int kAnswerColumnX = 462;  // answer column; the pupil's right of it
 constexpr int kColumnWidth = 40;
 constexpr int kColumnGap = 12;
+constexpr int kColumnTitlePx = 16;
+const QString kAnswerTitle = QStringLiteral("こたえ");
+const QString kPupilTitle = QStringLiteral("きみ");
 constexpr int kDigitPickerWidth = 52;
 constexpr int kDigitPickerGap = 6;
-constexpr int kPlaceListX = 856;  // "位", with "数" at its right
-constexpr int kPlaceListWidth = 50;
-constexpr int kCountListX = kPlaceListX + kPlaceListWidth + 3;
-constexpr int kCountListWidth = 42;
-constexpr int kKanjiListX = 905;  // "字"
-constexpr int kKanjiListWidth = 44;
+// The lists keep the right edge of the other lists and buttons, and a gap
+// between "位" and "数".
+constexpr int kListGap = 10;
+constexpr int kCountListWidth = 46;
+constexpr int kCountListX = kRightEdge - kCountListWidth;
+constexpr int kPlaceListWidth = 54;
+constexpr int kPlaceListX = kCountListX - kListGap - kPlaceListWidth;  // "位", with "数" at its right
+constexpr int kKanjiListWidth = 50;
+constexpr int kKanjiListX = kRightEdge - kKanjiListWidth;  // "字"
 
 // Where the ones picker of menu 2 stands; the others follow to its left.
 QPoint digitPickerAt(int place)
@@ -82,6 +88,15 @@ TForm2::TForm2(const Services &services)
                                        QRect(kAnswerColumnX + kColumnWidth + kColumnGap, y, kColumnWidth, pitch),
                                        kQuestionPx, Qt::AlignCenter);
     }
+    // Over the two columns, in their colours: the right answer and the
+    // pupil's own, so a pupil can tell after the mark which digits are theirs.
+    const int titleY = kQuestionTop + (PlacesFirstLine - 1) * pitch;
+    answerTitle_ = addLabel(QStringLiteral("AnswerColumnTitle"),
+                            QRect(kAnswerColumnX - kColumnGap / 2, titleY, kColumnWidth + kColumnGap, pitch),
+                            kColumnTitlePx, Qt::AlignHCenter | Qt::AlignBottom, QString(), Look::Red);
+    pupilTitle_ = addLabel(QStringLiteral("PupilColumnTitle"),
+                           QRect(kAnswerColumnX + kColumnWidth + kColumnGap / 2, titleY, kColumnWidth + kColumnGap, pitch),
+                           kColumnTitlePx, Qt::AlignHCenter | Qt::AlignBottom);
     Label6 = answerColumn_[0], Label7 = answerColumn_[1], Label8 = answerColumn_[2], Label9 = answerColumn_[3];
     Label10 = answerColumn_[4], Label11 = answerColumn_[5], Label12 = answerColumn_[6], Label13 = answerColumn_[7];
     Label14 = pupilColumn_[0], Label15 = pupilColumn_[1], Label16 = pupilColumn_[2], Label17 = pupilColumn_[3];
@@ -174,7 +189,7 @@ void TForm2::ResetScreen()
     for (int place = 0; place < PlaceCount; ++place)
         Contribution(place) = 0;
     LessonState.GivenAnswer = 0;
-    for (TLabel *l : {Label2, Label3, Label4, Label5, Label22, Label23, Label24})
+    for (TLabel *l : {Label2, Label3, Label4, Label5, Label22, Label23, Label24, answerTitle_, pupilTitle_})
         l->setCaption(QString());
     for (int place = 0; place < PlaceCount; ++place) {
         answerColumn_[place]->setCaption(QString());
@@ -224,6 +239,7 @@ void TForm2::DrawProblem()
     case 1:
         DrawNumber();
         Label3->setCaption(PlacesQuestion(LessonState.Answer));
+        pupilTitle_->setCaption(kPupilTitle);
         break;
     case 2:
         DrawNumber();
@@ -336,6 +352,7 @@ void TForm2::ComboBox10Change()
     const std::array<int, PlaceCount> d = NumberDigits(LessonState.Answer);
     for (int place = 0; place < PlaceCount; ++place)
         answerColumn_[place]->setCaption(d[place] > 0 ? QString::number(d[place]) : QString());
+    answerTitle_->setCaption(kAnswerTitle);
     LessonState.GivenAnswer = ContributionSum();
     MarkNumber(LessonState.GivenAnswer == LessonState.Answer);
     AskToGoOn();

@@ -85,6 +85,8 @@ private:
 
     std::array<TLabel *, 8> answerColumn_{};
     std::array<TLabel *, 8> pupilColumn_{};
+    TLabel *answerTitle_ = nullptr;  // "こたえ" over the answer column
+    TLabel *pupilTitle_ = nullptr;   // "きみ" over the pupil's column
     std::array<TComboBox *, 8> digitPickers_{};  // ten-millions first
     bool kanjiMarked_ = false;  // menu 3: "◆" has marked this problem
 };
