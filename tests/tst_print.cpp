@@ -6,6 +6,7 @@
 #include "print/paper.h"
 #include "print/problems.h"
 #include "print/report.h"
+#include "record/stumbles.h"
 #include "print/sheetwindow.h"
 #include "app/contents.h"
 #include "record/pupils.h"
@@ -582,6 +583,14 @@ void PrintTest::reportNamesTheFigures()
                                      QStringLiteral("\\d+%1てん%2てん").arg(it.value().first).arg(it.value().second));
         QVERIFY2(row.match(text).hasMatch(), qPrintable(it.key()));
     }
+    // The month's most frequent つまずき, by the names the pupil's list gives.
+    const QList<Stumble> stumbles = LoadStumbles(*record, hana, QDate(2026, 3, 1), QDate(2026, 3, 31));
+    if (stumbles.isEmpty())
+        QVERIFY(text.contains(squeezed(QStringLiteral("この きかんには ありません"))));
+    for (qsizetype i = 0; i < std::min<qsizetype>(3, stumbles.size()); ++i)
+        QVERIFY2(text.contains(squeezed(ErrorName(stumbles.at(i).error))), qPrintable(ErrorName(stumbles.at(i).error)));
+    if (const QString keep = qEnvironmentVariable("MINUKA_KEEP_REPORT"); !keep.isEmpty())
+        QFile::copy(pdf, keep);  // for a look at the page
 }
 
 // Week, month and term, both ends included.
