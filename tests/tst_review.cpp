@@ -138,7 +138,8 @@ void TestReview::scheduleByDays()
         QVERIFY2(e, qPrintable(step));
         QVERIFY(record->write({ReviewMove(pupil, *e, step.endsWith(QLatin1Char('R')), t.clock.now().date())}));
     }
-    const ReviewEntry *e = entryOf(record->reviewBox(pupil), key);
+    const QList<ReviewEntry> boxed = record->reviewBox(pupil);  // kept: e points into it
+    const ReviewEntry *e = entryOf(boxed, key);
     QVERIFY(e);
     QCOMPARE(e->box, box);
     if (dueDay < 0) {
