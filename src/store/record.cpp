@@ -129,7 +129,7 @@ Pupil readPupil(const QSqlQuery &q)
 
 // The wall-clock time of a local text, kept as it reads (marked as UTC): cheap
 // to make for thousands of chart points, where a local-time QDateTime looks
-// up the time zone for each. The UTC time spec, not a UTC QTimeZone: a
+// up the time zone for each. Plain Qt::UTC, not a UTC QTimeZone: a
 // date-time carrying a zone object works out its offset through the zone on
 // every conversion.
 QDateTime wallClock(const QVariant &v)
