@@ -20,6 +20,8 @@ private slots:
     void fillingFactor();
     void fullScreenFactor_data();
     void fullScreenFactor();
+    void screenFactor_data();
+    void screenFactor();
     void fullScreenKeys_data();
     void fullScreenKeys();
     void menuKeepsTheChoice();
@@ -109,6 +111,39 @@ void WindowSizeTest::fullScreenFactor()
 
 // F11 from any window asks for the whole screen or back; Esc asks to go
 // back only on the whole screen, and elsewhere stays the window's own key.
+// A start on another screen than the choice was made on: too large a
+// size is made as large as fits, the whole screen fills the screen it is on.
+void WindowSizeTest::screenFactor_data()
+{
+    QTest::addColumn<QVariant>("size");
+    QTest::addColumn<QVariant>("fill");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<double>("factor");
+    QTest::newRow("200 % on full HD: as large as fits") << QVariant(200) << QVariant() << QSize(1920, 1080) << 1.35;
+    QTest::newRow("150 % on 4K: kept") << QVariant(150) << QVariant() << QSize(3840, 2160) << 1.5;
+    QTest::newRow("125 % on a small laptop") << QVariant(125) << QVariant() << QSize(1366, 768) << 1.0;
+    QTest::newRow("nothing kept") << QVariant() << QVariant() << QSize(1366, 768) << 1.0;
+    QTest::newRow("whole screen kept on 4K, now full HD") << QVariant(0) << QVariant(3.0) << QSize(1920, 1080) << 1.5;
+    QTest::newRow("whole screen kept on a laptop, now 4K") << QVariant(0) << QVariant(1.05) << QSize(3840, 2160) << 3.0;
+}
+
+void WindowSizeTest::screenFactor()
+{
+    QFETCH(QVariant, size);
+    QFETCH(QVariant, fill);
+    QFETCH(QSize, screen);
+    QFETCH(double, factor);
+    QSettings settings = userSettings();
+    settings.clear();
+    if (size.isValid())
+        settings.setValue(QStringLiteral("window/size"), size);
+    if (fill.isValid())
+        settings.setValue(QStringLiteral("window/fillFactor"), fill);
+    // A desktop's panel takes 40 pixels of the screen's height.
+    const QSize available(screen.width(), screen.height() - 40);
+    QCOMPARE(ScreenScaleFactor(settings, QSize(955, 716), screen, available), factor);
+}
+
 void WindowSizeTest::fullScreenKeys_data()
 {
     QTest::addColumn<bool>("fullScreen");

@@ -39,6 +39,13 @@ int main(int argc, char *argv[])
     case OneProgram::Start::Unknown:
         break;
     }
+    // A size kept on another screen (a projector's, a larger monitor's) that
+    // this screen cannot hold, or cannot fill: once, start again fitted.
+    if (const double fit = RefitForScreen(scaled)) {
+        one.release();
+        StartAgainAt(scaled, fit);
+        return 0;
+    }
 
     QtClock clock;
     QtRandom random;

@@ -19,6 +19,10 @@ const QString kFillKey = QStringLiteral("window/fillFactor");
 // A window's frame and title bar, at factor 1, as most desktops draw them.
 constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 48;
+// The factor of one run started again for its screen, handed to that run
+// alone (never kept, never handed further).
+constexpr char kRunFactor[] = "MINUKA_SCREEN_FACTOR";
+bool startedForScreen = false;
 }  // namespace
 
 const QList<WindowSizeChoice> &WindowSizeChoices()
@@ -81,6 +85,13 @@ double FullScreenScaleFactor(QSize window, QSize screen)
     return qMax(1.0, std::floor(qMin(across, down) * 20) / 20);
 }
 
+double ScreenScaleFactor(const QSettings &settings, QSize window, QSize screen, QSize available)
+{
+    if (KeptFullScreen(settings))
+        return FullScreenScaleFactor(window, screen);
+    return qMin(StartScaleFactor(settings), FillingScaleFactor(window, available));
+}
+
 bool KeptFullScreen(const QSettings &settings)
 {
     return SavedWindowSize(settings) == 0;
@@ -121,6 +132,10 @@ bool StartFullScreenStage()
     p.setColor(QPalette::Window, Look::Background);
     stage->setPalette(p);
     stage->setAutoFillBackground(true);
+    // Covers the screen also where no window manager makes it full screen
+    // (a kiosk's bare X session).
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        stage->setGeometry(screen->geometry());
     stage->showFullScreen();
     qApp->installEventFilter(new StageKeeper(stage.data()));
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, stage.data(), &QWidget::close);
@@ -155,6 +170,13 @@ bool FullScreenKeys::eventFilter(QObject *watched, QEvent *event)
 
 bool ApplySavedWindowSize()
 {
+    const QByteArray forScreen = qgetenv(kRunFactor);
+    qunsetenv(kRunFactor);
+    if (!forScreen.isEmpty() && forScreen.toDouble() >= 1 && forScreen.toDouble() <= 8) {
+        startedForScreen = true;
+        qputenv("QT_SCALE_FACTOR", forScreen);
+        return true;
+    }
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         return false;
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization(),
@@ -164,6 +186,34 @@ bool ApplySavedWindowSize()
         return false;
     qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 4));
     return true;
+}
+
+double RefitForScreen(bool factorSetHere)
+{
+    // A factor the user's environment names is theirs; a run started again
+    // for its screen is right by then.
+    if (startedForScreen || (!factorSetHere && qEnvironmentVariableIsSet("QT_SCALE_FACTOR")))
+        return 0;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 0;
+    const double now = factorSetHere ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1;
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization(), SettingsApplication());
+    const QSize window(Look::ScreenWidth, Look::ScreenHeight);
+    const double fit =
+        ScreenScaleFactor(settings, window, screen->geometry().size() * now, screen->availableGeometry().size() * now);
+    if (std::abs(fit - now) < 0.001)
+        return 0;
+    if (KeptFullScreen(settings))
+        settings.setValue(kFillKey, fit);
+    return fit;
+}
+
+void StartAgainAt(bool factorSetHere, double factor)
+{
+    qputenv(kRunFactor, QByteArray::number(factor, 'g', 4));
+    StartAgain(factorSetHere);
+    qunsetenv(kRunFactor);
 }
 
 void StartAgain(bool factorSetHere)

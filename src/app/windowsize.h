@@ -41,6 +41,12 @@ double FillingScaleFactor(QSize window, QSize available);
 // The factor at which a window of `window` pixels fills a whole screen of
 // `screen` pixels, no frame round it: in steps of 0.05, at least 1.
 double FullScreenScaleFactor(QSize window, QSize screen);
+// The factor this start should scale by on a screen of `screen` pixels
+// (`available` of them free of panels), both at factor 1: the kept choice
+// where it fits, else the largest size that fits (a choice made at a
+// projector or a large screen, now on a laptop's); the whole screen is
+// filled anew, whatever screen it was kept on.
+double ScreenScaleFactor(const QSettings &settings, QSize window, QSize screen, QSize available);
 // True when the kept choice is the whole screen.
 bool KeptFullScreen(const QSettings &settings);
 
@@ -73,3 +79,11 @@ bool ApplySavedWindowSize();
 // After the event loop ended for a new size: starts the program again, in
 // the size now kept (a factor this program set is not handed down).
 void StartAgain(bool factorSetHere);
+// Right after the application object is made: when the kept size does not
+// suit the screen the program starts on (too large for it, or the whole
+// screen of another screen), keeps the whole screen's new factor and
+// returns the factor to start again at; 0 when this start is right. Once
+// per start: a copy started again for the screen never asks again.
+double RefitForScreen(bool factorSetHere);
+// Starts the program again at `factor`, for that one run.
+void StartAgainAt(bool factorSetHere, double factor);
