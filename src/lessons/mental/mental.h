@@ -74,7 +74,6 @@ public slots:
 
 protected:
     TMentalLesson(const Services &services, MentalOp op);
-    void shown() override { FormCreate(); }
 
     // The pickers at the right edge, the highest place on the left: the
     // tens keep their value in Entry4, the hundreds (addition) in Entry3.

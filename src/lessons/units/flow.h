@@ -77,11 +77,12 @@ std::pair<int, int> DrawPairUntil(DrawPair draw, Fits fits, std::pair<int, int> 
 // How a units lesson differs from the others in the flow.
 struct UnitsDesign {
     QString title;             // Label2, the lesson's sub-title
-    QString menuText;          // ComboBox1's field before a pick
-    QStringList menuItems;     // menu 1 is always the study text
-    QStringList studyText;     // Memo1's lines
+    QString menuText = QStringLiteral("メニュー");  // ComboBox1's field before a pick
+    // Menu 1 is always the study text, then the exercise kinds.
+    QStringList menuItems{QStringLiteral("たんい"), QStringLiteral("へんかん"), QStringLiteral("計算")};
+    QStringList studyText;     // Memo1's lines (texts.cpp)
     int memoTop = 400;         // where Memo1 stands until the study text is picked
-    QList<int> studyOnlyMenus; // menus besides the study text refused in test mode
+    QList<int> studyOnlyMenus{}; // menus besides the study text refused in test mode
     // After test mode is refused on the study text: true asks for another
     // menu with a blink and a cue; false leaves the prompt empty and silent.
     bool promptAfterRefusal = false;

@@ -191,17 +191,8 @@ UnitsDesign timeDesign()
     UnitsDesign d;
     d.title = QStringLiteral("時間と時こく");
     d.menuText = QStringLiteral(" メニュー");
-    d.menuItems = {QStringLiteral("たんい"), QStringLiteral("へんかん"), QStringLiteral("計算"),
-                   QStringLiteral("ぶんしょう")};
-    d.studyText = {
-        QStringLiteral(""),
-        QStringLiteral("　秒と 分と 時間は、時間の「たんい」で、"),
-        QStringLiteral("　これらの かんけいは、つぎの とおりだよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　   １分 ＝ ６０秒"),
-        QStringLiteral("　　　１時間 ＝ ６０分"),
-    };
-    d.memoTop = 400;
+    d.menuItems.append(QStringLiteral("ぶんしょう"));  // the word problems, studied only
+    d.studyText = TimeStudyText();
     d.studyOnlyMenus = {4};
     d.promptAfterRefusal = true;
     return d;

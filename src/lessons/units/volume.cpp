@@ -213,29 +213,10 @@ UnitsProblem DrawVolumeCalculation(Random &random)
 
 // ---------------------------------------------------------------- the screen
 
-namespace {
-UnitsDesign volumeDesign()
+TForm9::TForm9(const Services &services)
+    : TMetricUnitsLesson(services, {.title = QStringLiteral("かさ"), .studyText = VolumeStudyText(), .memoTop = 576})
 {
-    UnitsDesign d;
-    d.title = QStringLiteral("かさ");
-    d.menuText = QStringLiteral("メニュー");
-    d.menuItems = {QStringLiteral("たんい"), QStringLiteral("へんかん"), QStringLiteral("計算")};
-    d.studyText = {
-        QStringLiteral(""),
-        QStringLiteral("　ｍｌ（ミリリットル）と ｄｌ（デシリットル）と"),
-        QStringLiteral("　 ｌ（リットル）は、かさ の「たんい」で、"),
-        QStringLiteral("　これらの かんけいは、つぎの とおりだよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　１ｄｌ  ＝     １００ｍｌ"),
-        QStringLiteral("　　　１ｌ    ＝　１０００ｍｌ"),
-        QStringLiteral("　　　１ｌ    ＝         １０ｄｌ"),
-    };
-    d.memoTop = 576;
-    return d;
 }
-}  // namespace
-
-TForm9::TForm9(const Services &services) : TMetricUnitsLesson(services, volumeDesign()) {}
 
 void TForm9::DrawConversionProblem()
 {
