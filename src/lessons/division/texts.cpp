@@ -1,6 +1,7 @@
 // The texts of the division lessons: the titles, the picture story and its
 // two steps, the times-table method and the "ポイント" memo, line by line as
 // the screens show them.
+#include "frame/prompts.h"
 #include "lessons/division/remainder.h"
 #include "lessons/division/timestable.h"
 
@@ -104,6 +105,6 @@ DivisionTexts RemainderTexts()
             QStringLiteral(""),
             QStringLiteral("　4 x 3 + 1 = 13"),
         },
-        .posedPrompt = QStringLiteral("「答え」→「あまり」の じゅんに えらんでね！"),
+        .posedPrompt = Prompts::QuotientThenRemainder,
     };
 }

@@ -23,15 +23,16 @@ enum UnitsPlace { Ones = 0, Tens = 1, Hundreds = 2, Thousands = 3 };
 
 // One problem of a units lesson as drawn: its form, its operands, the answer
 // in the smaller unit, every text the screen shows of it, and how the
-// pupil's picks are read.
+// pupil's picks are read. A draw writes {kind, a, b, c, d, answer}, then
+// the texts.
 struct UnitsProblem {
     int kind = 0;                    // ProblemKind: the roll that chose the form
     int a = 0, b = 0, c = 0, d = 0;  // OperandA … OperandD
     int answer = 0;                  // in the smaller unit
-    QString text;                    // the question, in Label4
-    QString testPrompt;              // how to answer it with the pickers
-    QString equation;                // the worked equation, in place of the question
-    QString hint;                    // the working in words, under it (study mode)
+    QString text{};                  // the question, in Label4
+    QString testPrompt{};            // how to answer it with the pickers
+    QString equation{};              // the worked equation, in place of the question
+    QString hint{};                  // the working in words, under it (study mode)
     // What one step of each place's picker counts, ones first: 100 for the
     // hundreds of a plain number, 60 where the hundreds carry whole minutes
     // or hours beside the tens and ones of what is left.

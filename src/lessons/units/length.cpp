@@ -49,11 +49,7 @@ UnitsProblem MetricConversion(const MetricUnitsTexts &units, int kind, int a, in
 {
     const MetricUnitsTexts::Conversion &f = kind <= 4 ? units.toBoth : units.toSmaller;
     const UnitsValues v{{"A", a}, {"10B", 10 * b}, {"1000A", 1000 * a}, {"1000A+10B", 1000 * a + 10 * b}};
-    UnitsProblem p;
-    p.kind = kind;
-    p.a = a;
-    p.b = b;
-    p.answer = v["1000A+10B"];
+    UnitsProblem p{kind, a, b, 0, 0, v["1000A+10B"]};
     p.text = v.fill(f.question);
     p.testPrompt = u(f.testPrompt);
     p.equation = v.fill(f.equation);
@@ -109,13 +105,7 @@ UnitsProblem MetricCalculation(const MetricUnitsTexts &units, int kind, int p, i
     const MetricUnitsTexts::Working &w = t.working[regroup ? 1 : 0];
     const QString terms = v.fill(t.terms);
 
-    UnitsProblem problem;
-    problem.kind = kind;
-    problem.a = p;
-    problem.b = q;
-    problem.c = c;
-    problem.d = d;
-    problem.answer = f.sum ? 1000 * p + q + second : 1000 * p + q - second;
+    UnitsProblem problem{kind, p, q, c, d, f.sum ? 1000 * p + q + second : 1000 * p + q - second};
     problem.text = terms + QLatin1Char('\r') + kUnderTerms + u(t.asked);
     problem.testPrompt = u(units.answerPrompt);
     problem.equation = terms + QLatin1Char('\r') + kUnderTerms + QStringLiteral("= ") + v.fill(w.result);
