@@ -28,8 +28,8 @@ struct HiddenStep {
     const char *mark;  // "1" a carry, "-1" a borrow; "" for none
 };
 
-// The reasoning in words of each step of an example, lines joined by "\r"
-// (texts.cpp).
+// The reasoning in words of each step of an example, lines joined by "\r",
+// without the step's heading (texts.cpp).
 using HiddenStepTexts = std::array<const char *, HiddenSteps>;
 extern const HiddenStepTexts HiddenAdditionSteps;
 extern const HiddenStepTexts HiddenSubtractionSteps;

@@ -141,7 +141,7 @@ void TForm14::ShowStep()
         markLabel(s.markPlace)->setCaption(QString::fromUtf8(s.mark));
     // The step button names the step its next press shows.
     CuteButton5->setCaption(StepCaption(NextStep(step, HiddenSteps)));
-    Label2->setCaption(QString::fromUtf8((*example->explanations)[step - 1]));
+    Label2->setCaption(StepText(step, {QString::fromUtf8((*example->explanations)[step - 1])}));
 }
 
 void TForm14::SetUpExample()
