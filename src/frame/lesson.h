@@ -61,12 +61,25 @@ public:
     // picked. MenuChoice is shared by every screen; this one is the screen's own.
     int MenuPicked() const { return menu_; }
 
+public slots:
+    // The handlers every lesson's designed controls are wired to: the screen
+    // shown, its menu picked, the study/test toggle, "つぎへ", and the step
+    // or answer button. A lesson overrides those its controls have; the
+    // others do nothing.
+    virtual void FormCreate() {}
+    virtual void ComboBox1Change() {}
+    virtual void CuteButton3Click() {}
+    virtual void CuteButton4Click() {}
+    virtual void CuteButton5Click() {}
+
 signals:
     // Every marked answer of the lesson, after its mark is shown.
     void answerMarked(const LessonAnswer &answer);
 
 protected:
     TLessonScreen(const Services &services, const TLesson &lesson);
+    // Each time the screen is shown it starts as when it was created.
+    void shown() override { FormCreate(); }
 
     // The parts, each under its designed name, where the geometry puts them.
     TLabel *addTitle(const QString &name);

@@ -13,5 +13,6 @@ inline const QString Step = QStringLiteral("「ステップ」ボタンで す�
 inline const QString StepTight = QStringLiteral("「ステップ」ボタンですすめてね！");
 inline const QString AnswerButton = QStringLiteral("「こたえ」ボタンを おしてね！");
 inline const QString HighestPlaceFirst = QStringLiteral("答えは 大きい位から じゅんに えらんでね！");
+inline const QString QuotientThenRemainder = QStringLiteral("「答え」→「あまり」の じゅんに えらんでね！");
 inline const QString MemoShown = QStringLiteral("もういちど「ポイント」ボタンを おせば きえるよ！");
 }  // namespace Prompts

@@ -51,7 +51,6 @@ public slots:
 
 protected:
     TStudyTestLesson(const Services &services, const StudyTestDesign &design);
-    void shown() override { FormCreate(); }
 
     // The answer is complete: the equation whole in the problem line, the
     // mark for GivenAnswer against Answer, "つぎへ" ready. Only for a

@@ -7,7 +7,8 @@
 // pick marks the pair and shows the completed division and its check.
 #include "lessons/division/story.h"
 
-// The lesson's texts and pictures.
+// The lesson's texts, and with them its pictures.
+DivisionTexts RemainderTexts();
 DivisionStory RemainderStory();
 
 class TForm22 : public TDivisionLesson {

@@ -86,21 +86,25 @@ private:
 
 // ---------------------------------------------------------------- the lesson
 
-// What one division lesson tells; the screen below does the rest.
-struct DivisionStory {
+// What one division lesson says (each lesson's are in texts.cpp).
+struct DivisionTexts {
     QString subtitle;          // Label2
     QStringList menuItems;     // ComboBox1: the story, then the times-table method
-    int rowApples = 12;        // apples in the long tray, Image2 on
-    int leftOver = 0;          // apples beside the last box once the boxes are full
     // Label4's texts, one string per line.
     QStringList storyStart, step1, step2, method;
     QStringList memo;          // Memo1, the "ポイント" text
+    QString posedPrompt;       // the prompt once "つぎへ" has posed a problem
+};
+
+// What one division lesson tells and shows; the screen below does the rest.
+struct DivisionStory : DivisionTexts {
+    int rowApples = 12;        // apples in the long tray, Image2 on
+    int leftOver = 0;          // apples beside the last box once the boxes are full
     int memoDesignedTop = 0;   // where the memo waits, hidden
     bool memoClears = false;   // "ポイント" clears the lesson area before the memo
-    QString posedPrompt;       // the prompt once "つぎへ" has posed a problem
     // Places of the texts that vary between the lessons.
     int textWidth = 440;       // Label4 and Label5
-    QRect markPlace;           // Label6
+    QRect markPlace{};         // Label6
     int memoLeft = 24;         // Memo1
 };
 
@@ -149,17 +153,17 @@ public:
     static constexpr int TestProblemTop = 220;
     static constexpr int MemoShownTop = 152;
 
+    void FormCreate() override;        // study mode, the screen cleared
+    void ComboBox1Change() override;   // the story or the times-table method
+    void CuteButton3Click() override;  // study/test, refused on the story
+    void CuteButton4Click() override;  // a new problem with its pickers
+    void CuteButton5Click() override;  // the story's next step
+
 public slots:
-    void FormCreate();
-    void ComboBox1Change();
-    void CuteButton3Click();
-    void CuteButton4Click();
-    void CuteButton5Click();
     void CuteButton6Click();
 
 protected:
     TDivisionLesson(const Services &services, const DivisionStory &story);
-    void shown() override { FormCreate(); }
 
     // The answer pickers at the right, `place` 0 the rightmost.
     TPlacePickers places_;

@@ -6,7 +6,8 @@
 // from one picker, and the pick is marked with the fact and the division.
 #include "lessons/division/story.h"
 
-// The lesson's texts and pictures.
+// The lesson's texts, and with them its pictures.
+DivisionTexts TimesTableTexts();
 DivisionStory TimesTableStory();
 
 class TForm21 : public TDivisionLesson {

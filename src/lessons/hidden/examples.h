@@ -16,32 +16,36 @@ struct HiddenCell {
     bool operator==(const HiddenCell &) const = default;
 };
 
-// One step of an example: the box whose digit it finds, the carry or borrow
-// mark it writes above the next column (if any), the step button's caption
-// after it (the name of the next step) and the reasoning in words.
+inline constexpr int HiddenRows = 3;
+inline constexpr int HiddenPlaces = 4;
+inline constexpr int HiddenSteps = 4;
+
+// One step of an example: the box whose digit it finds and the carry or
+// borrow mark it writes above the next column (if any).
 struct HiddenStep {
     HiddenCell box;
-    int markPlace;            // the column the mark stands above; -1 for none
-    const char *mark;         // "1" a carry, "-1" a borrow; "" for none
-    const char *caption;      // the step button's caption after this step
-    const char *explanation;  // lines joined by "\r"
+    int markPlace;     // the column the mark stands above; -1 for none
+    const char *mark;  // "1" a carry, "-1" a borrow; "" for none
 };
+
+// The reasoning in words of each step of an example, lines joined by "\r",
+// without the step's heading (texts.cpp).
+using HiddenStepTexts = std::array<const char *, HiddenSteps>;
+extern const HiddenStepTexts HiddenAdditionSteps;
+extern const HiddenStepTexts HiddenSubtractionSteps;
 
 struct HiddenExample {
     const char *menuItem;       // as the menu lists it
     const char *sign;           // "+" or "-", left of the second number
     std::array<int, 3> numbers; // the completed rows: first, second, result
-    std::array<HiddenStep, 4> steps;  // ones, tens, hundreds, thousands
+    std::array<HiddenStep, HiddenSteps> steps;  // ones, tens, hundreds, thousands
+    const HiddenStepTexts *explanations;        // what each step says
 
     // The digit that stands in a cell of the completed calculation.
     int digitAt(HiddenCell cell) const;
     // Whether a box hides the digit of this cell until its step.
     bool hidden(HiddenCell cell) const;
 };
-
-inline constexpr int HiddenRows = 3;
-inline constexpr int HiddenPlaces = 4;
-inline constexpr int HiddenSteps = 4;
 
 // The example of a menu choice: 1 the addition, 2 the subtraction; nullptr
 // for any other choice.

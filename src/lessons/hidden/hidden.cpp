@@ -2,13 +2,10 @@
 
 #include "frame/lessonstate.h"
 #include "frame/look.h"
+#include "frame/prompts.h"
+#include "frame/worksheet.h"
 
 namespace {
-const QString kMenuPrompt = QStringLiteral("「メニュー」をえらんでね！");
-const QString kReadyPrompt = QStringLiteral("「ステップ」ボタンですすめてね！");
-const QString kStepPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
-const QString kDonePrompt = QStringLiteral("「メニュー」を えらんでね！");
-const QString kFirstStep = QStringLiteral("ステップ１");
 
 // The grid on the 955 × 716 window: four columns of digit cells, the sign
 // left of the second number, the marks above the first.
@@ -91,7 +88,7 @@ TForm14::TForm14(const Services &services)
 
     ComboBox1 = addPicker(QStringLiteral("ComboBox1"), {QStringLiteral(" たし算"), QStringLiteral(" ひき算")},
                           {700, kFirstRowY}, 170, 2, QStringLiteral("メニュー"));
-    CuteButton5 = addButton(QStringLiteral("CuteButton5"), kFirstStep, Look::Answer, {740, rowY(2)});
+    CuteButton5 = addButton(QStringLiteral("CuteButton5"), StepCaption(1), Look::Answer, {740, rowY(2)});
     CuteButton6 = addButton(QStringLiteral("CuteButton6"), QStringLiteral("ポイント"), Look::SkyBlue,
                             {740, rowY(2) + 44});
     CuteButton5->setEnabled(false);
@@ -111,7 +108,7 @@ void TForm14::ResetScreen()
     CuteButton5->setEnabled(false);
     CuteButton6->setEnabled(false);
     // Whatever step was shown last, the next example starts at step 1.
-    CuteButton5->setCaption(kFirstStep);
+    CuteButton5->setCaption(StepCaption(1));
 }
 
 void TForm14::DrawProblem()
@@ -142,8 +139,9 @@ void TForm14::ShowStep()
     digitLabel(s.box)->setCaption(QString::number(example->digitAt(s.box)));
     if (s.markPlace > 0)
         markLabel(s.markPlace)->setCaption(QString::fromUtf8(s.mark));
-    CuteButton5->setCaption(QString::fromUtf8(s.caption));
-    Label2->setCaption(QString::fromUtf8(s.explanation));
+    // The step button names the step its next press shows.
+    CuteButton5->setCaption(StepCaption(NextStep(step, HiddenSteps)));
+    Label2->setCaption(StepText(step, {QString::fromUtf8((*example->explanations)[step - 1])}));
 }
 
 void TForm14::SetUpExample()
@@ -151,14 +149,14 @@ void TForm14::SetUpExample()
     ResetScreen();
     DrawProblem();
     CuteButton5->setEnabled(true);
-    Prompt(kReadyPrompt);
+    Prompt(Prompts::StepTight);
     PlayCue(Cue::Poon);
 }
 
 void TForm14::FormCreate()
 {
     ResetScreen();
-    Prompt(kMenuPrompt);
+    Prompt(Prompts::MenuTight);
     PlayCue(Cue::Poon);
 }
 
@@ -179,9 +177,9 @@ void TForm14::CuteButton5Click()
     ShowStep();
     if (LessonState.ColumnStep < HiddenSteps) {
         PlayCue(Cue::Bun);
-        Prompt(kStepPrompt);
+        Prompt(Prompts::Step);
     } else {
         PlayCue(Cue::Poon);
-        Prompt(kDonePrompt);
+        Prompt(Prompts::Menu);
     }
 }

@@ -57,8 +57,6 @@ public slots:
     void ComboBox1Change();
     void CuteButton5Click();
 
-protected:
-    void shown() override { FormCreate(); }
 
 private:
     // Clears the grid and sets up the example of MenuChoice with its boxes

@@ -7,26 +7,6 @@
 // ---------------------------------------------------------------- arithmetic
 
 namespace {
-// The words of each lesson, in the order the explanation uses them:
-// "78 を 70 と 8 に わけ、 " / "65 と 70 を たした 135 に" / "8 を たせば いいよ。"
-struct MentalWords {
-    const char *subtitle;
-    const char *sign;    // between the numbers
-    const char *with;    // a <with> tens
-    const char *did;     // the tens <did> result
-    const char *onto;    // result <onto>
-    const char *finish;  // ones <finish>
-};
-const MentalWords kWords[] = {
-    {"たし算", " + ", " と ", " を たした ", " に", " を たせば いいよ。"},
-    {"ひき算", " - ", " から ", " を ひいた ", " から", " を ひけば いいよ。"},
-};
-
-const MentalWords &words(MentalOp op)
-{
-    return kWords[op == MentalOp::Add ? 0 : 1];
-}
-
 QString u(const char *text)
 {
     return QString::fromUtf8(text);
@@ -83,18 +63,18 @@ MentalProblem DrawMental(MentalOp op, Random &random)
 
 QString MentalProblemLine(MentalOp op, int a, int b)
 {
-    return QString::number(a) + u(words(op).sign) + QString::number(b) + QStringLiteral(" = ?");
+    return QString::number(a) + u(MentalWordsOf(op).sign) + QString::number(b) + QStringLiteral(" = ?");
 }
 
 QString MentalEquation(MentalOp op, int a, int b)
 {
-    return QString::number(a) + u(words(op).sign) + QString::number(b) + QStringLiteral(" = ") +
+    return QString::number(a) + u(MentalWordsOf(op).sign) + QString::number(b) + QStringLiteral(" = ") +
            QString::number(MentalAnswer(op, a, b));
 }
 
 QString MentalWorking(MentalOp op, int a, int b)
 {
-    const MentalWords &w = words(op);
+    const MentalWords &w = MentalWordsOf(op);
     const int tens = (b / 10) * 10;
     const int ones = b % 10;
     return QString::number(b) + QStringLiteral(" を ") + QString::number(tens) + QStringLiteral(" と ") +
@@ -106,7 +86,7 @@ QString MentalWorking(MentalOp op, int a, int b)
 
 QString MentalSubtitle(MentalOp op)
 {
-    return u(words(op).subtitle);
+    return u(MentalWordsOf(op).subtitle);
 }
 
 // ---------------------------------------------------------------- the screen

@@ -12,6 +12,19 @@
 // the words of the explanation.
 enum class MentalOp { Add, Subtract };
 
+// The words of each lesson, in the order the explanation uses them:
+// "78 を 70 と 8 に わけ、 " / "65 と 70 を たした 135 に" / "8 を たせば いいよ。"
+struct MentalWords {
+    const char *subtitle;
+    const char *sign;    // between the numbers
+    const char *with;    // a <with> tens
+    const char *did;     // the tens <did> result
+    const char *onto;    // result <onto>
+    const char *finish;  // ones <finish>
+};
+// The words of a lesson (texts.cpp).
+const MentalWords &MentalWordsOf(MentalOp op);
+
 struct MentalProblem {
     int a = 0;       // OperandA: the first number
     int b = 0;       // OperandB: the number added or taken away
@@ -74,7 +87,6 @@ public slots:
 
 protected:
     TMentalLesson(const Services &services, MentalOp op);
-    void shown() override { FormCreate(); }
 
     // The pickers at the right edge, the highest place on the left: the
     // tens keep their value in Entry4, the hundreds (addition) in Entry3.

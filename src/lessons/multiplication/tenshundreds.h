@@ -129,21 +129,19 @@ public:
     void HideRedLines();
     void MarkAnswer();
 
+    void FormCreate() override;        // study mode, this screen's own menu
+    void ComboBox1Change() override;   // the memo or the exercises
+    void CuteButton3Click() override;  // study/test
+    void CuteButton4Click() override;  // a problem: steps in study, pickers in test
+    void CuteButton5Click() override;  // the next step of the working
+
 public slots:
-    void FormCreate();
-    void ComboBox1Change();
-    void CuteButton3Click();
-    void CuteButton4Click();
-    void CuteButton5Click();
     void ComboBox7Change() { placePicked(ComboBox7); }
     void ComboBox6Change() { placePicked(ComboBox6); }
     void ComboBox5Change() { placePicked(ComboBox5); }
     void ComboBox4Change() { placePicked(ComboBox4); }
     void ComboBox3Change() { placePicked(ComboBox3); }
     void ComboBox2Change() { placePicked(ComboBox2); }
-
-protected:
-    void shown() override { FormCreate(); }
 
 private:
     enum class Test { None, Mental, Column };

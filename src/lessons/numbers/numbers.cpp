@@ -2,13 +2,12 @@
 
 #include "frame/lessonstate.h"
 #include "frame/look.h"
+#include "frame/prompts.h"
 #include "lessons/numbers/places.h"
 
 #include <QPainter>
 
 namespace {
-const QString kChooseMenu = QStringLiteral("「メニュー」を えらんでね！");
-const QString kGoOn = QStringLiteral("「つぎへ」ボタンで すすめてね！");
 const QString kPlacesPrompt =
     QStringLiteral("大きな位から じゅんに「位」と「数」を えらんで、\rさいごに「◆」を えらんでね！");
 const QString kDigitsPrompt = QStringLiteral("こたえを おおきな「くらい」から じゅんに えらんでね！");
@@ -269,7 +268,7 @@ void TForm2::MarkNumber(bool right)
 void TForm2::AskToGoOn()
 {
     CuteButton4->setEnabled(true);
-    Prompt(kGoOn);
+    Prompt(Prompts::Next);
 }
 
 // ---------------------------------------------------------------- handlers
@@ -288,7 +287,7 @@ void TForm2::CuteButton3Click()
     ResetScreen();
     if (SwitchLessonMode(CuteButton3) == 2) {
         ComboBox1->show();
-        Prompt(kChooseMenu);
+        Prompt(Prompts::Menu);
         PlayCue(Cue::Poon);
     } else {
         Memo1->show();
@@ -301,7 +300,7 @@ void TForm2::ComboBox1Change()
     ResetScreen();
     ComboBox1->show();
     CuteButton4->setEnabled(true);
-    Prompt(kGoOn);
+    Prompt(Prompts::Next);
     PlayCue(Cue::Poon);
 }
 

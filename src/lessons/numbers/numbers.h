@@ -69,7 +69,6 @@ public slots:
     void ComboBox11Change();
 
 protected:
-    void shown() override { FormCreate(); }
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -23,15 +23,16 @@ enum UnitsPlace { Ones = 0, Tens = 1, Hundreds = 2, Thousands = 3 };
 
 // One problem of a units lesson as drawn: its form, its operands, the answer
 // in the smaller unit, every text the screen shows of it, and how the
-// pupil's picks are read.
+// pupil's picks are read. A draw writes {kind, a, b, c, d, answer}, then
+// the texts.
 struct UnitsProblem {
     int kind = 0;                    // ProblemKind: the roll that chose the form
     int a = 0, b = 0, c = 0, d = 0;  // OperandA … OperandD
     int answer = 0;                  // in the smaller unit
-    QString text;                    // the question, in Label4
-    QString testPrompt;              // how to answer it with the pickers
-    QString equation;                // the worked equation, in place of the question
-    QString hint;                    // the working in words, under it (study mode)
+    QString text{};                  // the question, in Label4
+    QString testPrompt{};            // how to answer it with the pickers
+    QString equation{};              // the worked equation, in place of the question
+    QString hint{};                  // the working in words, under it (study mode)
     // What one step of each place's picker counts, ones first: 100 for the
     // hundreds of a plain number, 60 where the hundreds carry whole minutes
     // or hours beside the tens and ones of what is left.
@@ -77,11 +78,12 @@ std::pair<int, int> DrawPairUntil(DrawPair draw, Fits fits, std::pair<int, int> 
 // How a units lesson differs from the others in the flow.
 struct UnitsDesign {
     QString title;             // Label2, the lesson's sub-title
-    QString menuText;          // ComboBox1's field before a pick
-    QStringList menuItems;     // menu 1 is always the study text
-    QStringList studyText;     // Memo1's lines
+    QString menuText = QStringLiteral("メニュー");  // ComboBox1's field before a pick
+    // Menu 1 is always the study text, then the exercise kinds.
+    QStringList menuItems{QStringLiteral("たんい"), QStringLiteral("へんかん"), QStringLiteral("計算")};
+    QStringList studyText;     // Memo1's lines (texts.cpp)
     int memoTop = 400;         // where Memo1 stands until the study text is picked
-    QList<int> studyOnlyMenus; // menus besides the study text refused in test mode
+    QList<int> studyOnlyMenus{}; // menus besides the study text refused in test mode
     // After test mode is refused on the study text: true asks for another
     // menu with a blink and a cue; false leaves the prompt empty and silent.
     bool promptAfterRefusal = false;

@@ -3,59 +3,6 @@
 #include "frame/lessonstate.h"
 #include "frame/platform.h"
 
-// ---------------------------------------------------------------- the words
-
-const MetricUnitsTexts LengthTexts{
-    "km は千の位で、m は 百～一の位で こたえてね！",
-    {"{1000A+10B} m = ? km  ? m", "{1000A+10B} m = {A} km  {10B} m", "{1000A} m を {A} km に かえれば いいよ。",
-     "km は千の位で、m は 百～一の位で こたえてね！"},
-    {"{A} km  {10B} m = ? m", "{A} km  {10B} m = {1000A+10B} m", "{A} km を {1000A} m に かえれば いいよ。",
-     "大きな位から じゅんに こたえてね！"},
-    {"{P} km  {Q} m + {R} km  {S} m ",
-     "= ? km  ? m ",
-     {{"{P+R} km  {Q+S} m ", "km は km どうしで、m は m どうしで\rたせば いいよ。"},
-      {"{P+R+1} km  {Q+S-1000} m ", "km は km どうしで、m は m どうしで たし、\r1000 m ぶんを 1 km に くり上げれば いいよ。"}}},
-    {"{P} km  {Q} m + {Y} m",
-     "= ? km  ? m",
-     {{"{P} km {Q+Y} m", "m は m どうしで たせば いいよ。"},
-      {"{P+K} km {(Q+Y)%1000} m", "m は m どうしで たし、{1000K} m ぶんを \r{K} km に くり上げれば いいよ。"}}},
-    {"{P} km  {Q} m - {R} km  {S} m ",
-     "= ? km  ? m ",
-     {{"{P-R} km  {Q-S} m ", "km は km どうしで、m は m どうしで\rひけば いいよ。"},
-      {"{P-R-1} km  {Q-S+1000} m ",
-       "km は km どうしで ひき、m どうしでは  \rひけないので、km から 1 (1000 m) を \rくり下げて ひけば いいよ。"}}},
-    {"{P} km  {Q} m - {Y} m ",
-     "= ? km  ? m",
-     {{"{P} km  {Q-Y} m", "m は m どうしで ひけば いいよ。"},
-      {"{P-1} km  {Q-Y+1000} m", "m どうしでは ひけないので、km から \r1 （1000 m） を くり下げて\rひけば いいよ。"}}},
-};
-
-const MetricUnitsTexts WeightTexts{
-    "kg は千の位で、g は 百～一の位で こたえてね！",
-    {"{1000A+10B} g = ? kg  ? g", "{1000A+10B} g = {A} kg  {10B} g", "{1000A} g を {A} kg に かえれば いいよ。",
-     "kg は千の位で、g は 百～一の位で こたえてね！"},
-    {"{A} kg  {10B} g = ? g", "{A} kg  {10B} g = {1000A+10B} g", "{A} kg を {1000A} g に かえれば いいよ。",
-     "大きな位から じゅんに こたえてね！"},
-    {"{P} kg  {Q} g + {R} kg  {S} g ",
-     "= ? kg  ? g ",
-     {{"{P+R} kg  {Q+S} g ", "kg は kg どうしで、g は g どうしで\rたせば いいよ。"},
-      {"{P+R+1} kg  {Q+S-1000} g ",
-       "kg は kg どうしで、g は g どうしで たし、\r1000 g （1 kg）ぶんを kg に くり上げれば \rいいよ。"}}},
-    {"{P} kg  {Q} g + {Y} g",
-     "= ? kg  ? g",
-     {{"{P} kg {Q+Y} g", "g は g どうしで たせば いいよ。"},
-      {"{P+K} kg {(Q+Y)%1000} g", "g は g どうしで たし、{1000K} g （{K} kg） \rぶんを kg に くり上げれば いいよ。"}}},
-    {"{P} kg  {Q} g - {R} kg  {S} g ",
-     "= ? kg  ? g ",
-     {{"{P-R} kg  {Q-S} g ", "kg は kg どうしで、g は g どうしで\rひけば いいよ。"},
-      {"{P-R-1} kg  {Q-S+1000} g ",
-       "kg は kg どうしで ひき、g どうしでは \rひけないので、 kg から 1 （1000 g）を\rくり下げて ひけば いいよ。"}}},
-    {"{P} kg  {Q} g - {Y} g ",
-     "= ? kg  ? g",
-     {{"{P} kg  {Q-Y} g", "g は g どうしで ひけば いいよ。"},
-      {"{P-1} kg  {Q-Y+1000} g", "g どうしでは ひけないので、 \rkg から 1 （1000 g）を くり下げて\rひけば いいよ。"}}},
-};
-
 // ---------------------------------------------------------------- the arithmetic
 
 namespace {
@@ -102,11 +49,7 @@ UnitsProblem MetricConversion(const MetricUnitsTexts &units, int kind, int a, in
 {
     const MetricUnitsTexts::Conversion &f = kind <= 4 ? units.toBoth : units.toSmaller;
     const UnitsValues v{{"A", a}, {"10B", 10 * b}, {"1000A", 1000 * a}, {"1000A+10B", 1000 * a + 10 * b}};
-    UnitsProblem p;
-    p.kind = kind;
-    p.a = a;
-    p.b = b;
-    p.answer = v["1000A+10B"];
+    UnitsProblem p{kind, a, b, 0, 0, v["1000A+10B"]};
     p.text = v.fill(f.question);
     p.testPrompt = u(f.testPrompt);
     p.equation = v.fill(f.equation);
@@ -162,13 +105,7 @@ UnitsProblem MetricCalculation(const MetricUnitsTexts &units, int kind, int p, i
     const MetricUnitsTexts::Working &w = t.working[regroup ? 1 : 0];
     const QString terms = v.fill(t.terms);
 
-    UnitsProblem problem;
-    problem.kind = kind;
-    problem.a = p;
-    problem.b = q;
-    problem.c = c;
-    problem.d = d;
-    problem.answer = f.sum ? 1000 * p + q + second : 1000 * p + q - second;
+    UnitsProblem problem{kind, p, q, c, d, f.sum ? 1000 * p + q + second : 1000 * p + q - second};
     problem.text = terms + QLatin1Char('\r') + kUnderTerms + u(t.asked);
     problem.testPrompt = u(units.answerPrompt);
     problem.equation = terms + QLatin1Char('\r') + kUnderTerms + QStringLiteral("= ") + v.fill(w.result);
@@ -209,40 +146,6 @@ UnitsProblem DrawMetricCalculation(const MetricUnitsTexts &units, Random &random
 
 // ---------------------------------------------------------------- the screens
 
-namespace {
-UnitsDesign lengthDesign()
-{
-    UnitsDesign d;
-    d.title = QStringLiteral("長さ");
-    d.menuText = QStringLiteral("メニュー");
-    d.menuItems = {QStringLiteral("たんい"), QStringLiteral("へんかん"), QStringLiteral("計算")};
-    d.studyText = {
-        QStringLiteral(""),
-        QStringLiteral("　ｍ（メートル）と ｋｍ（キロメートル）は"),
-        QStringLiteral("　長さ の「たんい」で、"),
-        QStringLiteral("　これらの かんけいは、つぎの とおりだよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　１ｋｍ ＝   １０００ｍ"),
-    };
-    return d;
-}
-
-UnitsDesign weightDesign()
-{
-    UnitsDesign d = lengthDesign();
-    d.title = QStringLiteral("重さ");
-    d.studyText = {
-        QStringLiteral(""),
-        QStringLiteral("　ｇ（グラム）と ｋｇ（キログラム）は"),
-        QStringLiteral("　重さ の「たんい」で、"),
-        QStringLiteral("　これらの かんけいは、つぎの とおりだよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　１ｋｇ ＝   １０００ｇ"),
-    };
-    return d;
-}
-}  // namespace
-
 TLengthLesson::TLengthLesson(const Services &services, const UnitsDesign &design, const MetricUnitsTexts &units)
     : TMetricUnitsLesson(services, design), units_(units)
 {
@@ -267,6 +170,12 @@ bool TLengthLesson::DrawProblem()
     }
 }
 
-TForm10::TForm10(const Services &services) : TLengthLesson(services, lengthDesign(), LengthTexts) {}
+TForm10::TForm10(const Services &services)
+    : TLengthLesson(services, {.title = QStringLiteral("長さ"), .studyText = LengthStudyText()}, LengthTexts)
+{
+}
 
-TForm12::TForm12(const Services &services) : TLengthLesson(services, weightDesign(), WeightTexts) {}
+TForm12::TForm12(const Services &services)
+    : TLengthLesson(services, {.title = QStringLiteral("重さ"), .studyText = WeightStudyText()}, WeightTexts)
+{
+}

@@ -41,6 +41,10 @@ struct MetricUnitsTexts {
 extern const MetricUnitsTexts LengthTexts;  // km and m
 extern const MetricUnitsTexts WeightTexts;  // kg and g
 
+// The study texts of "たんい" (texts.cpp).
+QStringList LengthStudyText();
+QStringList WeightStudyText();
+
 // Conversions ("へんかん"), by kind 0 … 8: 0–4 the number 1000a + 10b of the
 // smaller unit into both units, 5–8 a of the larger and 10b of the smaller
 // into the smaller unit. Names: {A}, {10B}, {1000A}, {1000A+10B}.

@@ -107,11 +107,7 @@ UnitsProblem TimeConversion(int kind, int a, int b)
         b = 0;
     const UnitsValues v{{"A", a},           {"B", b},           {"60A+B", 60 * a + b}, {"60A", 60 * a},
                         {"A/60", a / 60}, {"A%60", a % 60}, {"A/60*60", (a / 60) * 60}};
-    UnitsProblem p;
-    p.kind = kind;
-    p.a = a;
-    p.b = b;
-    p.answer = f.split ? a : 60 * a + b;
+    UnitsProblem p{kind, a, b, 0, 0, f.split ? a : 60 * a + b};
     p.text = v.fill(f.question);
     p.testPrompt = u(f.testPrompt);
     p.equation = v.fill(f.equation);
@@ -141,12 +137,7 @@ UnitsProblem TimeCalculation(int kind, int h, int m, int d)
     const UnitsValues v{{"H", h},           {"M", m},         {"D", d},
                         {"H+1", h + 1},     {"M+D", m + d},   {"M+D-60", m + d - 60},
                         {"H-1", h - 1},     {"M-D", m - d},   {"M-D+60", m - d + 60}};
-    UnitsProblem p;
-    p.kind = kind;
-    p.a = h;
-    p.b = m;
-    p.c = d;
-    p.answer = 60 * h + (sum ? m + d : m - d);
+    UnitsProblem p{kind, h, m, d, 0, 60 * h + (sum ? m + d : m - d)};
     p.text = v.fill(sum ? kSumQuestion : kDifferenceQuestion);
     p.testPrompt = u(kCalculationPrompt);
     p.equation = v.fill(f.equation);
@@ -191,17 +182,8 @@ UnitsDesign timeDesign()
     UnitsDesign d;
     d.title = QStringLiteral("時間と時こく");
     d.menuText = QStringLiteral(" メニュー");
-    d.menuItems = {QStringLiteral("たんい"), QStringLiteral("へんかん"), QStringLiteral("計算"),
-                   QStringLiteral("ぶんしょう")};
-    d.studyText = {
-        QStringLiteral(""),
-        QStringLiteral("　秒と 分と 時間は、時間の「たんい」で、"),
-        QStringLiteral("　これらの かんけいは、つぎの とおりだよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　   １分 ＝ ６０秒"),
-        QStringLiteral("　　　１時間 ＝ ６０分"),
-    };
-    d.memoTop = 400;
+    d.menuItems.append(QStringLiteral("ぶんしょう"));  // the word problems, studied only
+    d.studyText = TimeStudyText();
     d.studyOnlyMenus = {4};
     d.promptAfterRefusal = true;
     return d;

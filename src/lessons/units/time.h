@@ -7,6 +7,9 @@
 
 class Random;
 
+// The study text of "たんい" (texts.cpp).
+QStringList TimeStudyText();
+
 // Conversions ("へんかん"), by kind 0 … 8:
 // 0–2 minutes and seconds to seconds (a 分 b 秒), 3–4 seconds to minutes and
 // seconds (a 秒), 5–7 hours and minutes to minutes (a 時間 b 分), 8 minutes

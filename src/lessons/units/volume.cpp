@@ -115,11 +115,7 @@ UnitsProblem VolumeConversion(int kind, int a, int b)
         {"1000A", 1000 * a},
         {"100B", 100 * b},
     };
-    UnitsProblem p;
-    p.kind = kind;
-    p.a = a;
-    p.b = b;
-    p.answer = v[f.answer];
+    UnitsProblem p{kind, a, b, 0, 0, v[f.answer]};
     p.text = v.fill(f.question);
     p.testPrompt = u(f.testPrompt);
     p.equation = v.fill(f.equation);
@@ -169,13 +165,7 @@ UnitsProblem VolumeCalculation(int kind, int a, int b, int c, int d)
     };
     const bool regroup = f.litres && (f.sum ? b + d >= 10 : b < d);
     const Working &w = f.working[regroup ? 1 : 0];
-    UnitsProblem p;
-    p.kind = kind;
-    p.a = a;
-    p.b = b;
-    p.c = c;
-    p.d = d;
-    p.answer = v[f.answer];
+    UnitsProblem p{kind, a, b, c, d, v[f.answer]};
     p.text = v.fill(f.question);
     p.testPrompt = u(f.litres ? kLitresAndDecilitres : kBigPlaceFirst);
     p.equation = v.fill(w.equation);
@@ -213,29 +203,10 @@ UnitsProblem DrawVolumeCalculation(Random &random)
 
 // ---------------------------------------------------------------- the screen
 
-namespace {
-UnitsDesign volumeDesign()
+TForm9::TForm9(const Services &services)
+    : TMetricUnitsLesson(services, {.title = QStringLiteral("かさ"), .studyText = VolumeStudyText(), .memoTop = 576})
 {
-    UnitsDesign d;
-    d.title = QStringLiteral("かさ");
-    d.menuText = QStringLiteral("メニュー");
-    d.menuItems = {QStringLiteral("たんい"), QStringLiteral("へんかん"), QStringLiteral("計算")};
-    d.studyText = {
-        QStringLiteral(""),
-        QStringLiteral("　ｍｌ（ミリリットル）と ｄｌ（デシリットル）と"),
-        QStringLiteral("　 ｌ（リットル）は、かさ の「たんい」で、"),
-        QStringLiteral("　これらの かんけいは、つぎの とおりだよ。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　１ｄｌ  ＝     １００ｍｌ"),
-        QStringLiteral("　　　１ｌ    ＝　１０００ｍｌ"),
-        QStringLiteral("　　　１ｌ    ＝         １０ｄｌ"),
-    };
-    d.memoTop = 576;
-    return d;
 }
-}  // namespace
-
-TForm9::TForm9(const Services &services) : TMetricUnitsLesson(services, volumeDesign()) {}
 
 void TForm9::DrawConversionProblem()
 {

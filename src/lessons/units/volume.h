@@ -9,6 +9,9 @@
 
 class Random;
 
+// The study text of "たんい" (texts.cpp).
+QStringList VolumeStudyText();
+
 // Conversions ("へんかん"), by kind 0 … 8: 0–1 a l b dl to decilitres, 2–3 a dl
 // to litres and decilitres, 4–6 a ml to litres and decilitres, 7–8 a l b dl
 // to millilitres. Only the last form uses the tens and ones pickers.
