@@ -8,6 +8,7 @@
 #include "record/review.h"
 #include "record/reviewwindow.h"
 #include "record/stumbles.h"
+#include "record/tallies.h"
 #include "record/window.h"
 #include "store/datamodule.h"
 #include "store/record.h"
@@ -95,6 +96,8 @@ private slots:
     void kukuMapFromARecord();
     void kukuRowStartsAReview();
     void stumblesOverThirtyDays();
+    void countsKeptAgreeWithARecount_data();
+    void countsKeptAgreeWithARecount();
 };
 
 // Each step: a day (from day 0) and what happened: D a wrong answer in a
@@ -559,6 +562,104 @@ void TestReview::stumblesOverThirtyDays()
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines[1].contains(QStringLiteral(",3,\"61 - 25 → 44（せいかい 36）\"")));
     QVERIFY(lines[1].contains(today.toString(Qt::ISODate)));
+}
+
+// The counts kept as answers are recorded say what reading every answer
+// again says: for each pupil, over the last 30 days and over all time, and
+// when a file of the last version gains them from the answers it holds.
+void TestReview::countsKeptAgreeWithARecount_data()
+{
+    QTest::addColumn<bool>("migrated");
+    QTest::newRow("kept as answered") << false;
+    QTest::newRow("filled when the file gains them") << true;
+}
+
+void TestReview::countsKeptAgreeWithARecount()
+{
+    QFETCH(bool, migrated);
+    QTemporaryDir dir;
+    const QDate today = kDay0.addDays(40);
+    QString ken;
+    {
+        TestProgram t(dir.path());
+        RecordStore *record = recordOf(t);
+        recordFacts(t);
+        // Wrong answers on days either side of the 30 days' edge, some
+        // explained, one not, one of them a fact again.
+        const Answered mixed[] = {add(38, 27, 55), add(358, 267, 515), add(47, 38, 715), add(50, 20, 11),
+                                  {{QStringLiteral("sub"), 503, 48, {}, {}}, QStringLiteral("503 - 48 = ?"), 455, 545},
+                                  {{QStringLiteral("mul"), 4, 3, {}, {}}, QStringLiteral("4 x 3 = ?"), 12, 13}};
+        for (int back : {31, 30, 29, 1, 0}) {
+            t.clock.set(QDateTime(today.addDays(-back), QTime(23, 50)));
+            QList<Answered> day;
+            for (int i = 0; i <= back % 6; ++i)
+                day << mixed[(back + i) % 6];
+            day.last().ms = 1000 + 37 * back;
+            recordDrill(record, t.clock.now(), day);
+        }
+        // Another pupil's answers stay theirs.
+        ken = record->addPupil({{}, QStringLiteral("けん"), {}, 0});
+        record->setPupil(ken);
+        recordDrill(record, t.clock.now(), {add(38, 27, 55), {{QStringLiteral("mul"), 4, 3, {}, {}}, QStringLiteral("4 x 3 = ?"), 12, 12}});
+    }
+    if (migrated) {
+        const QString name = QStringLiteral("older-file");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(dir.filePath(QStringLiteral("kyozai")));
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("drop table stumble_days")));
+            QVERIFY(q.exec(QStringLiteral("drop table fact_times")));
+            QVERIFY(q.exec(QStringLiteral("pragma user_version = 2")));
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    TestProgram t(dir.path());
+    RecordStore *record = recordOf(t);
+    QVERIFY(record->recording());
+    QCOMPARE(record->fileVersion(), RecordStore::SchemaVersion);
+    QList<QString> pupils;
+    for (const Pupil &p : record->pupils())
+        pupils << p.id;
+    QCOMPARE(pupils.size(), 2);
+    for (const QString &pupil : pupils) {
+        for (const QDate &from : {StumblesFrom(today), kDay0.addDays(-400)}) {
+            StumbleCounter recount;
+            record->forEachWrongAnswer(pupil, from, today, [&](const WrongAnswer &w) { recount.add(w.answer); });
+            int wrong = 0, unexplained = 0;
+            const QList<Stumble> kept = LoadStumbles(*record, pupil, from, today, &wrong, &unexplained);
+            QVERIFY(recount.wrong() > 0);
+            QCOMPARE(wrong, recount.wrong());
+            QCOMPARE(unexplained, recount.unexplained());
+            const QList<Stumble> counted = recount.list();
+            QCOMPARE(kept.size(), counted.size());
+            for (int i = 0; i < kept.size(); ++i) {
+                QCOMPARE(kept[i].error, counted[i].error);
+                QCOMPARE(kept[i].count, counted[i].count);
+                QCOMPARE(kept[i].example, counted[i].example);
+            }
+        }
+        QList<FactAnswer> facts;
+        record->forEachFactAnswer(pupil, [&](FactAnswer a) {
+            a.ms = FactTimeMs(a.ms);
+            facts << a;
+        });
+        const KukuMap counted = MakeKukuMap(facts), kept = LoadKukuMap(*record, pupil);
+        QVERIFY(counted.answers() > 0);
+        for (int a = 1; a <= 9; ++a)
+            for (int b = 1; b <= 9; ++b) {
+                QCOMPARE(kept.at(a, b).answers, counted.at(a, b).answers);
+                QCOMPARE(kept.at(a, b).right, counted.at(a, b).right);
+                QCOMPARE(kept.at(a, b).medianMs, counted.at(a, b).medianMs);
+            }
+    }
+    // A pupil removed takes their counts along.
+    QVERIFY(record->removePupil(ken));
+    QCOMPARE(TestProgram::storedRows(dir.path(), QStringLiteral("select count(*) from stumble_days where pupil_id = '%1'"
+                                                                " union all select count(*) from fact_times"
+                                                                " where pupil_id = '%1'").arg(ken)),
+             (QList<QVariantList>{{0}, {0}}));
 }
 
 QTEST_MAIN(TestReview)

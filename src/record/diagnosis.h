@@ -109,3 +109,7 @@ std::optional<PupilAnswer> FaultyAnswer(const ProblemData &problem, ArithmeticEr
 QString ErrorHint(ArithmeticError error);
 // The error's name for the teacher or parent, as in the つまずき list.
 QString ErrorName(ArithmeticError error);
+// The error's key as the record keeps it ("carry-forgotten"), empty for
+// None; and the error of a key, None for one not known.
+QString ErrorKey(ArithmeticError error);
+ArithmeticError ErrorOfKey(const QString &key);

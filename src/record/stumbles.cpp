@@ -2,6 +2,7 @@
 
 #include "frame/look.h"
 #include "record/review.h"
+#include "record/tallies.h"
 #include "record/window.h"
 
 #include <QHeaderView>
@@ -39,6 +40,18 @@ void StumbleCounter::add(const RecordedAnswer &answer)
     }
     ++counts_[int(e)];
     examples_[int(e)] = answer;  // answers come oldest first: the latest stays
+    exampleTexts_[int(e)].clear();
+}
+
+void StumbleCounter::add(const StumbleDay &day)
+{
+    wrong_ += day.wrong;
+    if (day.error == ArithmeticError::None) {
+        unexplained_ += day.wrong;
+        return;
+    }
+    counts_[int(day.error)] += day.wrong;
+    exampleTexts_[int(day.error)] = day.example;  // days come oldest first: the latest stays
 }
 
 QList<Stumble> StumbleCounter::list() const
@@ -46,7 +59,8 @@ QList<Stumble> StumbleCounter::list() const
     QList<Stumble> out;
     for (int e = 1; e < kArithmeticErrorCount; ++e)
         if (counts_[e] > 0)
-            out.append({ArithmeticError(e), counts_[e], StumbleExample(examples_[e])});
+            out.append({ArithmeticError(e), counts_[e],
+                        exampleTexts_[e].isNull() ? StumbleExample(examples_[e]) : exampleTexts_[e]});
     std::stable_sort(out.begin(), out.end(), [](const Stumble &x, const Stumble &y) { return x.count > y.count; });
     return out;
 }
@@ -54,8 +68,9 @@ QList<Stumble> StumbleCounter::list() const
 QList<Stumble> LoadStumbles(RecordStore &record, const QString &pupilId, const QDate &from, const QDate &to,
                             int *wrong, int *unexplained)
 {
+    // Read from the counts kept day by day, not from the answers.
     StumbleCounter counter;
-    record.forEachWrongAnswer(pupilId, from, to, [&](const WrongAnswer &w) { counter.add(w.answer); });
+    ForEachStumbleDay(record, pupilId, from, to, [&](const StumbleDay &day) { counter.add(day); });
     if (wrong)
         *wrong = counter.wrong();
     if (unexplained)
