@@ -89,6 +89,8 @@ private slots:
     void recordOfTheLastVersionGainsTheBox();
     void recordedProblemsDiagnosed_data();
     void recordedProblemsDiagnosed();
+    void unitsAnswersDiagnosed_data();
+    void unitsAnswersDiagnosed();
     void columnWorkedOut_data();
     void columnWorkedOut();
     void posedAgain();
@@ -240,6 +242,52 @@ void TestReview::recordedProblemsDiagnosed()
     answer.givenAnswer = given;
     answer.givenRemainder = remainder;
     QCOMPARE(DiagnoseAnswer(answer), error);
+}
+
+// Units answers as the lessons' tests ("form<screen>:<form>") and the units
+// drill ("units:<subject>:<form>") record them: operands as the form draws
+// them, answers as one number of the smaller unit (millilitres for volumes).
+void TestReview::unitsAnswersDiagnosed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QList<int>>("operands");
+    QTest::addColumn<qint64>("right");
+    QTest::addColumn<qint64>("given");
+    QTest::addColumn<ArithmeticError>("error");
+    using E = ArithmeticError;
+    QTest::newRow("1 時間 20 分 → 120 分") << "form11:5" << QList<int>{1, 20, 0, 0} << qint64(80) << qint64(120)
+                                           << E::WrongUnitStep;
+    QTest::newRow("130 秒 → 1 分 30 秒") << "form11:3" << QList<int>{130, 0, 0, 0} << qint64(130) << qint64(90)
+                                          << E::WrongUnitStep;
+    QTest::newRow("a time, neither step nor slip") << "form11:5" << QList<int>{1, 20, 0, 0} << qint64(80) << qint64(95)
+                                                   << E::None;
+    QTest::newRow("2 時 10 分 - 30 分 → 1 時 80 分") << "units:3:6" << QList<int>{2, 10, 30, 0} << qint64(100)
+                                                  << qint64(140) << E::WrongUnitStep;
+    QTest::newRow("1 時 40 分 + 30 分 → 2 時 20 分, a slip") << "units:3:1" << QList<int>{1, 40, 30, 0} << qint64(130)
+                                                         << qint64(140) << E::DigitSlip;
+    QTest::newRow("2 km 300 m → 500 m") << "form10:6" << QList<int>{2, 30, 0, 0} << qint64(2300) << qint64(500)
+                                         << E::WrongUnitStep;
+    QTest::newRow("3 kg 450 g - 1 kg 500 g → 1 kg 50 g") << "units:4:5" << QList<int>{3, 450, 1, 500} << qint64(1950)
+                                                          << qint64(1050) << E::WrongUnitStep;
+    QTest::newRow("2 l 3 dl → 203 dl") << "form9:0" << QList<int>{2, 3, 0, 0} << qint64(2300) << qint64(20300)
+                                        << E::WrongUnitStep;
+    QTest::newRow("right") << "form11:5" << QList<int>{1, 20, 0, 0} << qint64(80) << qint64(80) << E::None;
+}
+
+void TestReview::unitsAnswersDiagnosed()
+{
+    QFETCH(QString, kind);
+    QFETCH(QList<int>, operands);
+    QFETCH(qint64, right);
+    QFETCH(qint64, given);
+    QFETCH(ArithmeticError, error);
+    RecordedAnswer answer;
+    answer.data = {kind, operands[0], operands[1], operands[2], operands[3]};
+    answer.rightAnswer = right;
+    answer.givenAnswer = given;
+    QCOMPARE(DiagnoseAnswer(answer), error);
+    if (error != ArithmeticError::None)  // and the つまずき list names it
+        QVERIFY(StumbleExample(answer).contains(QString::number(given)));
 }
 
 void TestReview::columnWorkedOut_data()

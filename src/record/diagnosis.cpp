@@ -480,6 +480,23 @@ QString ErrorName(ArithmeticError error)
     return QString::fromUtf8(kErrorWords[size_t(error)].name);
 }
 
+ArithmeticError DiagnoseInSmallerUnit(const ProblemData &p, std::int64_t given)
+{
+    if (p.kind == ProblemKind::UnitsToSmaller || !hasRemainder(p.kind) || p.kind == ProblemKind::Division)
+        return Diagnose(p, {given, 0});
+    const auto right = RightAnswer(p);
+    auto weighed = [&](const PupilAnswer &a) { return a.value * p.c + a.remainder; };
+    if (!right || given < 0 || given == weighed(*right))
+        return ArithmeticError::None;
+    for (int variant = 0; variant <= int(kUnitSteps.size()); ++variant) {
+        const auto written = FaultyAnswer(p, ArithmeticError::WrongUnitStep, variant);
+        if (written && weighed(*written) == given && weighed(*written) != weighed(*right))
+            return ArithmeticError::WrongUnitStep;
+    }
+    // Else as the pupil would have picked it, the smaller unit below the step.
+    return Diagnose(p, {given / p.c, given % p.c});
+}
+
 QString ErrorKey(ArithmeticError error)
 {
     if (size_t(error) >= std::size(kErrorWords))
