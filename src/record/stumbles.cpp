@@ -95,8 +95,12 @@ StumbleView::StumbleView(QWidget *parent) : QWidget(parent)
     StumbleList->setSelectionBehavior(QAbstractItemView::SelectRows);
     StumbleList->verticalHeader()->hide();
     StumbleList->horizontalHeader()->setStretchLastSection(true);
-    StumbleList->setWordWrap(false);
-    const int widths[] = {300, 50, 270};
+    // A long hint wraps onto a second line of its row rather than being cut
+    // at the window's width.
+    StumbleList->setWordWrap(true);
+    StumbleList->setTextElideMode(Qt::ElideNone);
+    StumbleList->verticalHeader()->setMinimumSectionSize(26);
+    const int widths[] = {300, 50, 230};
     for (int c = 0; c < 3; ++c)
         StumbleList->setColumnWidth(c, widths[c]);
     auto *layout = new QVBoxLayout(this);
@@ -123,4 +127,5 @@ void StumbleView::setList(const QList<Stumble> &list, int wrong, int unexplained
         StumbleList->setItem(r, 2, new QTableWidgetItem(s.example));
         StumbleList->setItem(r, 3, new QTableWidgetItem(ErrorHint(s.error)));
     }
+    StumbleList->resizeRowsToContents();
 }
