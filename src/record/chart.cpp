@@ -136,7 +136,10 @@ void PaintScoreChart(QPainter &painter, const QRectF &area, const QList<ChartPoi
             colour.setAlpha(60);
             painter.setPen(Qt::NoPen);
             painter.setBrush(colour);
+            // Whole pixels across: a band needs no antialiasing.
+            painter.setRenderHint(QPainter::Antialiasing, false);
             painter.drawPolygon(shape);
+            painter.setRenderHint(QPainter::Antialiasing, true);
         };
         band(paceHigh, paceLow, kPaceColour);
         band(scoreHigh, scoreLow, kScoreColour);
