@@ -26,6 +26,8 @@ private slots:
     void diagnose_data();
     void diagnose();
     void faultyAnswersAreDiagnosedInOrder();
+    void diagnoseInSmallerUnit_data();
+    void diagnoseInSmallerUnit();
 };
 
 void DiagnosisTest::diagnose_data()
@@ -134,6 +136,41 @@ void DiagnosisTest::diagnose()
     QCOMPARE(ErrorName(got), ErrorName(error));
     QCOMPARE(int(got), int(error));
     QCOMPARE(ErrorHint(got).isEmpty(), error == E::None);
+}
+
+// A units answer read as one number of the smaller unit, its larger unit's
+// place weighed by the problem's step: 1 h 80 min is 140 min.
+void DiagnosisTest::diagnoseInSmallerUnit_data()
+{
+    QTest::addColumn<ProblemKind>("kind");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("c");
+    QTest::addColumn<qint64>("given");
+    QTest::addColumn<ArithmeticError>("error");
+    auto row = [](const char *name, K kind, int a, int b, int c, qint64 given, E error) {
+        QTest::newRow(name) << kind << a << b << c << given << error;
+    };
+    row("1 h 20 min as 120 min", K::UnitsToSmaller, 1, 20, 60, 120, E::WrongUnitStep);
+    row("130 s as 1 min 30 s, weighing 90 s", K::UnitsToLarger, 130, 0, 60, 90, E::WrongUnitStep);
+    row("2 h 10 min - 30 min as 1 h 80 min, weighing 140 min", K::UnitsSubtraction, 130, 30, 60, 140,
+        E::WrongUnitStep);
+    row("3 kg 450 g - 1 kg 500 g as 1 kg 50 g", K::UnitsSubtraction, 3450, 1500, 1000, 1050, E::WrongUnitStep);
+    row("1 h 40 min + 30 min as 1 h 70 min weighs the right 130 min", K::UnitsAddition, 100, 30, 60, 130, E::None);
+    row("1 h 40 min + 30 min as 2 h 20 min, a slip", K::UnitsAddition, 100, 30, 60, 140, E::DigitSlip);
+    row("2 h 10 min - 30 min, unexplained", K::UnitsSubtraction, 130, 30, 60, 7, E::None);
+    row("a plain sum is diagnosed as it is", K::ColumnAddition, 358, 267, 0, 515, E::CarryForgotten);
+}
+
+void DiagnosisTest::diagnoseInSmallerUnit()
+{
+    QFETCH(ProblemKind, kind);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, c);
+    QFETCH(qint64, given);
+    QFETCH(ArithmeticError, error);
+    QCOMPARE(int(DiagnoseInSmallerUnit(ProblemData{kind, a, b, c}, given)), int(error));
 }
 
 // Over random problems of every kind, each faulty procedure's answer, where

@@ -454,9 +454,10 @@ void TestRecord::todaysDatabaseGainsTheRecordAndKeepsItsRows()
     QCOMPARE(TestProgram::storedRows(dir.path(), QStringLiteral("select name from sqlite_master where type = 'table'"
                                                                 " order by name")),
              (QList<QVariantList>{{QStringLiteral("answers")}, {QStringLiteral("dorill")},
-                                  {QStringLiteral("dorills")}, {QStringLiteral("kuku")},
-                                  {QStringLiteral("pupils")}, {QStringLiteral("reviews")},
-                                  {QStringLiteral("sessions")}}));
+                                  {QStringLiteral("dorills")}, {QStringLiteral("fact_times")},
+                                  {QStringLiteral("kuku")}, {QStringLiteral("pupils")},
+                                  {QStringLiteral("reviews")}, {QStringLiteral("sessions")},
+                                  {QStringLiteral("stumble_days")}}));
     QCOMPARE(TestProgram::storedRows(dir.path()),
              (QList<QVariantList>{{1, QStringLiteral("　12 + 30"), 42, 42, QStringLiteral(" ○")}}));
     QCOMPARE(count(dir.path(), QStringLiteral("dorills")), 1);

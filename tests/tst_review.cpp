@@ -8,6 +8,7 @@
 #include "record/review.h"
 #include "record/reviewwindow.h"
 #include "record/stumbles.h"
+#include "record/tallies.h"
 #include "record/window.h"
 #include "store/datamodule.h"
 #include "store/record.h"
@@ -64,6 +65,23 @@ void recordDrill(RecordStore *record, const QDateTime &at, const QList<Answered>
     }
 }
 
+// Turns the record file in `folder` back into one an older program left.
+bool asAnOlderProgramLeftIt(const QString &folder, const QStringList &statements)
+{
+    const QString name = QStringLiteral("older-file");
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(folder + QStringLiteral("/kyozai"));
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const QString &sql : statements)
+            ok = ok && q.exec(sql);
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
 Answered add(int a, int b, qint64 given)
 {
     return {{QStringLiteral("add"), a, b, {}, {}}, QStringLiteral("%1 + %2 = ?").arg(a).arg(b), a + b, given};
@@ -88,6 +106,8 @@ private slots:
     void recordOfTheLastVersionGainsTheBox();
     void recordedProblemsDiagnosed_data();
     void recordedProblemsDiagnosed();
+    void unitsAnswersDiagnosed_data();
+    void unitsAnswersDiagnosed();
     void columnWorkedOut_data();
     void columnWorkedOut();
     void posedAgain();
@@ -95,6 +115,8 @@ private slots:
     void kukuMapFromARecord();
     void kukuRowStartsAReview();
     void stumblesOverThirtyDays();
+    void countsKeptAgreeWithARecount_data();
+    void countsKeptAgreeWithARecount();
 };
 
 // Each step: a day (from day 0) and what happened: D a wrong answer in a
@@ -181,18 +203,7 @@ void TestReview::recordOfTheLastVersionGainsTheBox()
         TestProgram t(dir.path());
         recordDrill(recordOf(t), t.clock.now(), {add(38, 27, 55)});
     }
-    {
-        const QString name = QStringLiteral("older-file");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(dir.filePath(QStringLiteral("kyozai")));
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            QVERIFY(q.exec(QStringLiteral("drop table reviews")));
-            QVERIFY(q.exec(QStringLiteral("pragma user_version = 1")));
-        }
-        QSqlDatabase::removeDatabase(name);
-    }
+    QVERIFY(asAnOlderProgramLeftIt(dir.path(), {QStringLiteral("drop table reviews"), QStringLiteral("pragma user_version = 1")}));
     TestProgram t(dir.path());
     RecordStore *record = recordOf(t);
     QVERIFY(record->recording());
@@ -237,6 +248,52 @@ void TestReview::recordedProblemsDiagnosed()
     answer.givenAnswer = given;
     answer.givenRemainder = remainder;
     QCOMPARE(DiagnoseAnswer(answer), error);
+}
+
+// Units answers as the lessons' tests ("form<screen>:<form>") and the units
+// drill ("units:<subject>:<form>") record them: operands as the form draws
+// them, answers as one number of the smaller unit (millilitres for volumes).
+void TestReview::unitsAnswersDiagnosed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QList<int>>("operands");
+    QTest::addColumn<qint64>("right");
+    QTest::addColumn<qint64>("given");
+    QTest::addColumn<ArithmeticError>("error");
+    using E = ArithmeticError;
+    QTest::newRow("1 時間 20 分 → 120 分") << "form11:5" << QList<int>{1, 20, 0, 0} << qint64(80) << qint64(120)
+                                           << E::WrongUnitStep;
+    QTest::newRow("130 秒 → 1 分 30 秒") << "form11:3" << QList<int>{130, 0, 0, 0} << qint64(130) << qint64(90)
+                                          << E::WrongUnitStep;
+    QTest::newRow("a time, neither step nor slip") << "form11:5" << QList<int>{1, 20, 0, 0} << qint64(80) << qint64(95)
+                                                   << E::None;
+    QTest::newRow("2 時 10 分 - 30 分 → 1 時 80 分") << "units:3:6" << QList<int>{2, 10, 30, 0} << qint64(100)
+                                                  << qint64(140) << E::WrongUnitStep;
+    QTest::newRow("1 時 40 分 + 30 分 → 2 時 20 分, a slip") << "units:3:1" << QList<int>{1, 40, 30, 0} << qint64(130)
+                                                         << qint64(140) << E::DigitSlip;
+    QTest::newRow("2 km 300 m → 500 m") << "form10:6" << QList<int>{2, 30, 0, 0} << qint64(2300) << qint64(500)
+                                         << E::WrongUnitStep;
+    QTest::newRow("3 kg 450 g - 1 kg 500 g → 1 kg 50 g") << "units:4:5" << QList<int>{3, 450, 1, 500} << qint64(1950)
+                                                          << qint64(1050) << E::WrongUnitStep;
+    QTest::newRow("2 l 3 dl → 203 dl") << "form9:0" << QList<int>{2, 3, 0, 0} << qint64(2300) << qint64(20300)
+                                        << E::WrongUnitStep;
+    QTest::newRow("right") << "form11:5" << QList<int>{1, 20, 0, 0} << qint64(80) << qint64(80) << E::None;
+}
+
+void TestReview::unitsAnswersDiagnosed()
+{
+    QFETCH(QString, kind);
+    QFETCH(QList<int>, operands);
+    QFETCH(qint64, right);
+    QFETCH(qint64, given);
+    QFETCH(ArithmeticError, error);
+    RecordedAnswer answer;
+    answer.data = {kind, operands[0], operands[1], operands[2], operands[3]};
+    answer.rightAnswer = right;
+    answer.givenAnswer = given;
+    QCOMPARE(DiagnoseAnswer(answer), error);
+    if (error != ArithmeticError::None)  // and the つまずき list names it
+        QVERIFY(StumbleExample(answer).contains(QString::number(given)));
 }
 
 void TestReview::columnWorkedOut_data()
@@ -559,6 +616,95 @@ void TestReview::stumblesOverThirtyDays()
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines[1].contains(QStringLiteral(",3,\"61 - 25 → 44（せいかい 36）\"")));
     QVERIFY(lines[1].contains(today.toString(Qt::ISODate)));
+}
+
+// The counts kept as answers are recorded say what reading every answer
+// again says: for each pupil, over the last 30 days and over all time, and
+// when a file of the last version gains them from the answers it holds.
+void TestReview::countsKeptAgreeWithARecount_data()
+{
+    QTest::addColumn<bool>("migrated");
+    QTest::newRow("kept as answered") << false;
+    QTest::newRow("filled when the file gains them") << true;
+}
+
+void TestReview::countsKeptAgreeWithARecount()
+{
+    QFETCH(bool, migrated);
+    QTemporaryDir dir;
+    const QDate today = kDay0.addDays(40);
+    QString ken;
+    {
+        TestProgram t(dir.path());
+        RecordStore *record = recordOf(t);
+        recordFacts(t);
+        // Wrong answers on days either side of the 30 days' edge, some
+        // explained, one not, one of them a fact again.
+        const Answered mixed[] = {add(38, 27, 55), add(358, 267, 515), add(47, 38, 715), add(50, 20, 11),
+                                  {{QStringLiteral("sub"), 503, 48, {}, {}}, QStringLiteral("503 - 48 = ?"), 455, 545},
+                                  {{QStringLiteral("mul"), 4, 3, {}, {}}, QStringLiteral("4 x 3 = ?"), 12, 13}};
+        for (int back : {31, 30, 29, 1, 0}) {
+            t.clock.set(QDateTime(today.addDays(-back), QTime(23, 50)));
+            QList<Answered> day;
+            for (int i = 0; i <= back % 6; ++i)
+                day << mixed[(back + i) % 6];
+            day.last().ms = 1000 + 37 * back;
+            recordDrill(record, t.clock.now(), day);
+        }
+        // Another pupil's answers stay theirs.
+        ken = record->addPupil({{}, QStringLiteral("けん"), {}, 0});
+        record->setPupil(ken);
+        recordDrill(record, t.clock.now(), {add(38, 27, 55), {{QStringLiteral("mul"), 4, 3, {}, {}}, QStringLiteral("4 x 3 = ?"), 12, 12}});
+    }
+    if (migrated)  // as the last version left it: no counts kept
+        QVERIFY(asAnOlderProgramLeftIt(dir.path(), {QStringLiteral("drop table stumble_days"),
+                                                     QStringLiteral("drop table fact_times"),
+                                                     QStringLiteral("pragma user_version = 2")}));
+    TestProgram t(dir.path());
+    RecordStore *record = recordOf(t);
+    QVERIFY(record->recording());
+    QCOMPARE(record->fileVersion(), RecordStore::SchemaVersion);
+    QList<QString> pupils;
+    for (const Pupil &p : record->pupils())
+        pupils << p.id;
+    QCOMPARE(pupils.size(), 2);
+    for (const QString &pupil : pupils) {
+        for (const QDate &from : {StumblesFrom(today), kDay0.addDays(-400)}) {
+            StumbleCounter recount;
+            record->forEachWrongAnswer(pupil, from, today, [&](const WrongAnswer &w) { recount.add(w.answer); });
+            int wrong = 0, unexplained = 0;
+            const QList<Stumble> kept = LoadStumbles(*record, pupil, from, today, &wrong, &unexplained);
+            QVERIFY(recount.wrong() > 0);
+            QCOMPARE(wrong, recount.wrong());
+            QCOMPARE(unexplained, recount.unexplained());
+            const QList<Stumble> counted = recount.list();
+            QCOMPARE(kept.size(), counted.size());
+            for (int i = 0; i < kept.size(); ++i) {
+                QCOMPARE(kept[i].error, counted[i].error);
+                QCOMPARE(kept[i].count, counted[i].count);
+                QCOMPARE(kept[i].example, counted[i].example);
+            }
+        }
+        QList<FactAnswer> facts;
+        record->forEachFactAnswer(pupil, [&](FactAnswer a) {
+            a.ms = FactTimeMs(a.ms);
+            facts << a;
+        });
+        const KukuMap counted = MakeKukuMap(facts), kept = LoadKukuMap(*record, pupil);
+        QVERIFY(counted.answers() > 0);
+        for (int a = 1; a <= 9; ++a)
+            for (int b = 1; b <= 9; ++b) {
+                QCOMPARE(kept.at(a, b).answers, counted.at(a, b).answers);
+                QCOMPARE(kept.at(a, b).right, counted.at(a, b).right);
+                QCOMPARE(kept.at(a, b).medianMs, counted.at(a, b).medianMs);
+            }
+    }
+    // A pupil removed takes their counts along.
+    QVERIFY(record->removePupil(ken));
+    QCOMPARE(TestProgram::storedRows(dir.path(), QStringLiteral("select count(*) from stumble_days where pupil_id = '%1'"
+                                                                " union all select count(*) from fact_times"
+                                                                " where pupil_id = '%1'").arg(ken)),
+             (QList<QVariantList>{{0}, {0}}));
 }
 
 QTEST_MAIN(TestReview)

@@ -429,36 +429,38 @@ ArithmeticError Diagnose(const ProblemData &p, const PupilAnswer &answer)
 
 namespace {
 
-// Each error's name for the adult and hint for the pupil, in the errors' order.
+// Each error's key in the record, name for the adult and hint for the pupil,
+// in the errors' order. A key, once recorded, never changes.
 struct ErrorWords {
+    const char *key;
     const char *name;
     const char *hint;
 };
 constexpr ErrorWords kErrorWords[kArithmeticErrorCount] = {
-    {"", ""},  // None
-    {"くり上がりの わすれ",
+    {"", "", ""},  // None
+    {"carry-forgotten", "くり上がりの わすれ",
      "くり上がりを たすのを わすれたかな？"},
-    {"くらいの 和を そのまま 書いた",
+    {"column-sum-written", "くらいの 和を そのまま 書いた",
      "たして 2けたに なったら、1を となりの くらいへ くり上げようね。"},
-    {"くらいごとに 大きい 数から 小さい 数を ひいた",
+    {"smaller-from-larger", "くらいごとに 大きい 数から 小さい 数を ひいた",
      "上の 数が 小さくて ひけない ときは、となりの くらいから くり下げようね。"},
-    {"くり下げた くらいの へらしわすれ",
+    {"borrow-not-reduced", "くり下げた くらいの へらしわすれ",
      "くり下げた となりの くらいを 1 へらしたかな？"},
-    {"0を こえる くり下がりの まちがい",
+    {"borrow-across-zero", "0を こえる くり下がりの まちがい",
      "0を 9に したら、その 先の くらいも 1 へらそうね。"},
-    {"かけ算の くり上がりの わすれ",
+    {"multiply-carry-not-added", "かけ算の くり上がりの わすれ",
      "かけ算の くり上がりを たすのを わすれたかな？"},
-    {"くり上がりを かける 前に たした",
+    {"multiply-carry-first", "くり上がりを かける 前に たした",
      "くり上がりは、かけてから たそうね。"},
-    {"2だん目の 答えの ずらしわすれ",
+    {"partial-not-shifted", "2だん目の 答えの ずらしわすれ",
      "十の くらいを かけた 答えは、1つ 左に ずらして 書こうね。"},
-    {"あまりが わる数 以上",
+    {"remainder-too-large", "あまりが わる数 以上",
      "あまりが わる数より 小さく なって いるかな？"},
-    {"たんいの しくみの まちがい",
+    {"wrong-unit-step", "たんいの しくみの まちがい",
      "1時間は 60分、1mは 100cm、1kmは 1000m。たんいの かわりかたを たしかめようね。"},
-    {"計算の しゅるいの とりちがえ",
+    {"operation-mixed", "計算の しゅるいの とりちがえ",
      "＋、−、×の しるしを よく 見たかな？"},
-    {"1つの くらいの うっかりミス",
+    {"digit-slip", "1つの くらいの うっかりミス",
      "おしい！ 1つの くらいだけ ちがうよ。見なおして みようね。"},
 };
 
@@ -476,4 +478,36 @@ QString ErrorName(ArithmeticError error)
     if (size_t(error) >= std::size(kErrorWords))
         return {};
     return QString::fromUtf8(kErrorWords[size_t(error)].name);
+}
+
+ArithmeticError DiagnoseInSmallerUnit(const ProblemData &p, std::int64_t given)
+{
+    if (p.kind == ProblemKind::UnitsToSmaller || !hasRemainder(p.kind) || p.kind == ProblemKind::Division)
+        return Diagnose(p, {given, 0});
+    const auto right = RightAnswer(p);
+    auto weighed = [&](const PupilAnswer &a) { return a.value * p.c + a.remainder; };
+    if (!right || given < 0 || given == weighed(*right))
+        return ArithmeticError::None;
+    for (int variant = 0; variant <= int(kUnitSteps.size()); ++variant) {
+        const auto written = FaultyAnswer(p, ArithmeticError::WrongUnitStep, variant);
+        if (written && weighed(*written) == given && weighed(*written) != weighed(*right))
+            return ArithmeticError::WrongUnitStep;
+    }
+    // Else as the pupil would have picked it, the smaller unit below the step.
+    return Diagnose(p, {given / p.c, given % p.c});
+}
+
+QString ErrorKey(ArithmeticError error)
+{
+    if (size_t(error) >= std::size(kErrorWords))
+        return {};
+    return QString::fromLatin1(kErrorWords[size_t(error)].key);
+}
+
+ArithmeticError ErrorOfKey(const QString &key)
+{
+    for (size_t e = 1; e < std::size(kErrorWords); ++e)
+        if (key == QLatin1String(kErrorWords[e].key))
+            return ArithmeticError(e);
+    return ArithmeticError::None;
 }

@@ -97,6 +97,12 @@ std::optional<PupilAnswer> RightAnswer(const ProblemData &problem);
 // cannot be posed.
 ArithmeticError Diagnose(const ProblemData &problem, const PupilAnswer &answer);
 
+// The same for a units problem whose answer was read as one number of the
+// smaller unit, each picker's place weighed as the problem weighs it: an
+// answer in two units, 1 時間 80 分, is 1 × 60 + 80 = 140 分. A faulty
+// answer explains it when it weighs the same.
+ArithmeticError DiagnoseInSmallerUnit(const ProblemData &problem, std::int64_t given);
+
 // The answer the faulty procedure of `error` writes for the problem. Some
 // errors write more than one answer (a units step can be mistaken for each
 // of the others, a quotient can stop short by one or more): `variant` picks
@@ -109,3 +115,7 @@ std::optional<PupilAnswer> FaultyAnswer(const ProblemData &problem, ArithmeticEr
 QString ErrorHint(ArithmeticError error);
 // The error's name for the teacher or parent, as in the つまずき list.
 QString ErrorName(ArithmeticError error);
+// The error's key as the record keeps it ("carry-forgotten"), empty for
+// None; and the error of a key, None for one not known.
+QString ErrorKey(ArithmeticError error);
+ArithmeticError ErrorOfKey(const QString &key);

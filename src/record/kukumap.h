@@ -35,7 +35,8 @@ struct KukuMap {
 std::pair<int, int> FactOf(const FactAnswer &answer);
 // The map of a list of answers (the tests', the record's).
 KukuMap MakeKukuMap(const QList<FactAnswer> &answers);
-// The map of the pupil's whole record.
+// The map of the pupil's whole record, from the counts kept as answers are
+// recorded: its medians to the tenth of a second the map shows.
 KukuMap LoadKukuMap(RecordStore &record, const QString &pupilId);
 
 // A cell's shade: red to yellow to green as more answers are right, paler

@@ -80,10 +80,113 @@ std::optional<ProblemData> DiagnosisProblem(const RecordedProblem &p)
     return std::nullopt;
 }
 
+namespace {
+// The ways a units problem of a subject (1 volume, 2 length, 3 time, 4
+// weight) and form may have been posed, from its operands as recorded: a
+// conversion (the lessons' "へんかん") or a calculation (their "計算" and
+// the units drill). Volumes are worked in litres and decilitres and
+// recorded in millilitres: `scale` is the millilitres of a decilitre.
+struct UnitsReading {
+    ProblemData problem;
+    qint64 scale = 1;
+};
+
+QList<UnitsReading> unitsReadings(int subject, int form, qint64 a, qint64 b, qint64 c, qint64 d, bool conversions)
+{
+    using K = ProblemKind;
+    QList<UnitsReading> out;
+    auto add = [&](K kind, qint64 x, qint64 y, int step, qint64 scale = 1) {
+        out.append({{kind, int(x), int(y), step}, scale});
+    };
+    switch (subject) {
+    case 1:  // l, dl (and ml)
+        if (conversions && form <= 1)
+            add(K::UnitsToSmaller, a, b, 10, 100);  // A l B dl → dl
+        if (conversions && (form == 2 || form == 3))
+            add(K::UnitsToLarger, a, 0, 10, 100);  // A dl → l, dl
+        if (form <= 2)
+            add(K::UnitsAddition, 10 * a + b, 10 * c + d, 10, 100);
+        if (form >= 5 && form <= 7)
+            add(K::UnitsSubtraction, 10 * a + b, 10 * c + d, 10, 100);
+        break;
+    case 2:  // km, m
+    case 4:  // kg, g
+        if (conversions)
+            form <= 4 ? add(K::UnitsToLarger, 1000 * a + 10 * b, 0, 1000) : add(K::UnitsToSmaller, a, 10 * b, 1000);
+        if (form <= 2 || (form >= 5 && form <= 7))
+            add(form <= 2 ? K::UnitsAddition : K::UnitsSubtraction, 1000 * a + b, 1000 * c + d, 1000);
+        else
+            add(form <= 4 ? K::UnitsAddition : K::UnitsSubtraction, 1000 * a + b, c, 1000);
+        break;
+    case 3:  // 時間, 分, 秒
+        if (conversions)
+            form == 3 || form == 4 || form == 8 ? add(K::UnitsToLarger, a, 0, 60) : add(K::UnitsToSmaller, a, b, 60);
+        add(form <= 4 ? K::UnitsAddition : K::UnitsSubtraction, 60 * a + b, c, 60);
+        break;
+    default:
+        break;
+    }
+    return out;
+}
+
+// The answer of a problem in the smaller unit.
+std::optional<qint64> inSmallerUnit(const ProblemData &p)
+{
+    const auto right = RightAnswer(p);
+    if (!right)
+        return std::nullopt;
+    if (p.kind == ProblemKind::UnitsToSmaller)
+        return right->value;
+    return right->value * p.c + right->remainder;
+}
+
+// A units answer: the reading of its problem whose right answer is the one
+// recorded, and the pupil's answer read the same way.
+ArithmeticError diagnoseUnits(const RecordedAnswer &answer)
+{
+    const QStringList parts = answer.data.kind.split(QLatin1Char(':'));
+    if (parts.size() < 2 || !isSet(answer.rightAnswer))
+        return ArithmeticError::None;
+    int subject = 0;
+    bool conversions = false;
+    if (parts[0] == QLatin1String("units") && parts.size() == 3) {
+        subject = parts[1].toInt();  // the drill: calculations only
+    } else {
+        // A units lesson's test: 9 volume, 10 length, 11 time, 12 weight.
+        static const int subjects[] = {1, 2, 3, 4};
+        const int form = parts[0].startsWith(QLatin1String("form")) ? parts[0].mid(4).toInt() : 0;
+        if (form < 9 || form > 12)
+            return ArithmeticError::None;
+        subject = subjects[form - 9];
+        conversions = true;
+    }
+    const RecordedProblem &p = answer.data;
+    const qint64 right = answer.rightAnswer.toLongLong(), given = answer.givenAnswer.toLongLong();
+    for (const UnitsReading &r : unitsReadings(subject, parts.last().toInt(), p.a.toLongLong(), p.b.toLongLong(),
+                                               p.c.toLongLong(), p.d.toLongLong(), conversions)) {
+        const auto expected = inSmallerUnit(r.problem);
+        if (expected && *expected * r.scale == right && given % r.scale == 0)
+            return DiagnoseInSmallerUnit(r.problem, given / r.scale);
+    }
+    return ArithmeticError::None;
+}
+
+bool isUnitsAnswer(const RecordedAnswer &answer)
+{
+    const QString &kind = answer.data.kind;
+    if (kind.startsWith(QLatin1String("units:")))
+        return true;
+    const int form = kind.startsWith(QLatin1String("form")) ? kind.mid(4).section(QLatin1Char(':'), 0, 0).toInt() : 0;
+    return form >= 9 && form <= 12;
+}
+}  // namespace
+
 ArithmeticError DiagnoseAnswer(const RecordedAnswer &answer)
 {
     if (answer.right || !isSet(answer.givenAnswer))
         return ArithmeticError::None;
+    if (isUnitsAnswer(answer))
+        return diagnoseUnits(answer);
     const auto problem = DiagnosisProblem(answer.data);
     if (!problem)
         return ArithmeticError::None;

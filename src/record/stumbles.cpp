@@ -2,6 +2,7 @@
 
 #include "frame/look.h"
 #include "record/review.h"
+#include "record/tallies.h"
 #include "record/window.h"
 
 #include <QHeaderView>
@@ -39,6 +40,18 @@ void StumbleCounter::add(const RecordedAnswer &answer)
     }
     ++counts_[int(e)];
     examples_[int(e)] = answer;  // answers come oldest first: the latest stays
+    exampleTexts_[int(e)].clear();
+}
+
+void StumbleCounter::add(const StumbleDay &day)
+{
+    wrong_ += day.wrong;
+    if (day.error == ArithmeticError::None) {
+        unexplained_ += day.wrong;
+        return;
+    }
+    counts_[int(day.error)] += day.wrong;
+    exampleTexts_[int(day.error)] = day.example;  // days come oldest first: the latest stays
 }
 
 QList<Stumble> StumbleCounter::list() const
@@ -46,7 +59,8 @@ QList<Stumble> StumbleCounter::list() const
     QList<Stumble> out;
     for (int e = 1; e < kArithmeticErrorCount; ++e)
         if (counts_[e] > 0)
-            out.append({ArithmeticError(e), counts_[e], StumbleExample(examples_[e])});
+            out.append({ArithmeticError(e), counts_[e],
+                        exampleTexts_[e].isNull() ? StumbleExample(examples_[e]) : exampleTexts_[e]});
     std::stable_sort(out.begin(), out.end(), [](const Stumble &x, const Stumble &y) { return x.count > y.count; });
     return out;
 }
@@ -54,8 +68,9 @@ QList<Stumble> StumbleCounter::list() const
 QList<Stumble> LoadStumbles(RecordStore &record, const QString &pupilId, const QDate &from, const QDate &to,
                             int *wrong, int *unexplained)
 {
+    // Read from the counts kept day by day, not from the answers.
     StumbleCounter counter;
-    record.forEachWrongAnswer(pupilId, from, to, [&](const WrongAnswer &w) { counter.add(w.answer); });
+    ForEachStumbleDay(record, pupilId, from, to, [&](const StumbleDay &day) { counter.add(day); });
     if (wrong)
         *wrong = counter.wrong();
     if (unexplained)
@@ -80,8 +95,12 @@ StumbleView::StumbleView(QWidget *parent) : QWidget(parent)
     StumbleList->setSelectionBehavior(QAbstractItemView::SelectRows);
     StumbleList->verticalHeader()->hide();
     StumbleList->horizontalHeader()->setStretchLastSection(true);
-    StumbleList->setWordWrap(false);
-    const int widths[] = {300, 50, 270};
+    // A long hint wraps onto a second line of its row rather than being cut
+    // at the window's width.
+    StumbleList->setWordWrap(true);
+    StumbleList->setTextElideMode(Qt::ElideNone);
+    StumbleList->verticalHeader()->setMinimumSectionSize(26);
+    const int widths[] = {300, 50, 230};
     for (int c = 0; c < 3; ++c)
         StumbleList->setColumnWidth(c, widths[c]);
     auto *layout = new QVBoxLayout(this);
@@ -108,4 +127,5 @@ void StumbleView::setList(const QList<Stumble> &list, int wrong, int unexplained
         StumbleList->setItem(r, 2, new QTableWidgetItem(s.example));
         StumbleList->setItem(r, 3, new QTableWidgetItem(ErrorHint(s.error)));
     }
+    StumbleList->resizeRowsToContents();
 }

@@ -5,6 +5,7 @@
 // with its latest example. Plain data, so the window, the CSV file and a
 // printed report show the same list.
 #include "record/diagnosis.h"
+#include "record/tallies.h"
 #include "store/record.h"
 
 #include <QDate>
@@ -27,6 +28,8 @@ QDate StumblesFrom(const QDate &today);
 class StumbleCounter {
 public:
     void add(const RecordedAnswer &answer);
+    // A day's count as kept (record/tallies.h).
+    void add(const StumbleDay &day);
     // Worst first; errors of equal count in the diagnosis's order.
     QList<Stumble> list() const;
     int wrong() const { return wrong_; }
@@ -35,6 +38,7 @@ public:
 private:
     int counts_[kArithmeticErrorCount] = {};
     RecordedAnswer examples_[kArithmeticErrorCount];  // the latest of each; its text made for the list
+    QString exampleTexts_[kArithmeticErrorCount];     // or its text, as a day's count keeps it
     int wrong_ = 0;
     int unexplained_ = 0;
 };

@@ -212,8 +212,8 @@ QString CopyPupilRecord(QSqlDatabase db, const QString &className, int number, c
                           r.givenText = q.value(14).toString();
                           r.right = q.value(15).toBool();
                           r.ms = q.value(16).toLongLong();
-                          // The answer row alone: the session's counts came with it.
-                          writes << RecordStore::answerWrites(q.value(0).toString(), q.value(1).toInt(), r, {}).first();
+                          // The answer's rows alone: the session's counts came with it.
+                          writes << RecordStore::answerRowWrites(q.value(0).toString(), q.value(1).toInt(), r);
                       },
                       trouble);
     if (!ok || !into.write(writes)) {

@@ -1,5 +1,7 @@
 #include "store/record.h"
 
+#include "record/tallies.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -80,13 +82,36 @@ const char *const kVersion2[] = {
     "create index if not exists reviews_due on reviews (pupil_id, box, due_day)",
 };
 
+// The tallies the つまずき list and the 九九 map read (record/tallies.h):
+// kept with every answer, filled from the answers already recorded.
+const char *const kVersion3[] = {
+    "create table if not exists stumble_days ("
+    " pupil_id varchar(36) not null,"
+    " day varchar(10) not null,"
+    " error varchar(40) not null,"
+    " wrong integer not null,"
+    " example varchar(300) not null,"
+    " primary key (pupil_id, day, error))",
+    "create table if not exists fact_times ("
+    " pupil_id varchar(36) not null,"
+    " a integer not null, b integer not null,"
+    " ms integer not null,"
+    " answers integer not null,"
+    " right_answers integer not null,"
+    " primary key (pupil_id, a, b, ms))",
+};
+
 struct Migration {
     const char *const *statements;
     int count;
+    // Fills what the statements made from the rows already there; empty
+    // on success, else what failed.
+    QString (*fill)(RecordStore &record, QSqlDatabase &db) = nullptr;
 };
 const Migration kMigrations[] = {
     {kVersion1, int(std::size(kVersion1))},
     {kVersion2, int(std::size(kVersion2))},
+    {kVersion3, int(std::size(kVersion3)), RecountTallies},
 };
 static_assert(std::size(kMigrations) == RecordStore::SchemaVersion);
 
@@ -257,6 +282,8 @@ bool RecordStore::migrate()
             for (int i = 0; i < m.count && detail.isEmpty(); ++i)
                 if (!q.exec(QLatin1String(m.statements[i])))
                     detail = errorText(q.lastError());
+            if (detail.isEmpty() && m.fill)
+                detail = m.fill(*this, *db_);
         }
         if (detail.isEmpty() && !setSchemaVersion(SchemaVersion))
             detail = QStringLiteral("user_version");
@@ -352,6 +379,8 @@ bool RecordStore::removePupil(const QString &id)
     return write({
         {QStringLiteral("delete from answers where session_id in (select id from sessions where pupil_id = ?)"), {id}},
         {QStringLiteral("delete from reviews where pupil_id = ?"), {id}},
+        {QStringLiteral("delete from stumble_days where pupil_id = ?"), {id}},
+        {QStringLiteral("delete from fact_times where pupil_id = ?"), {id}},
         {QStringLiteral("delete from sessions where pupil_id = ?"), {id}},
         {QStringLiteral("delete from pupils where id = ?"), {id}},
     });
@@ -397,6 +426,16 @@ BoundWrite RecordStore::countsWrite(const QString &session, const SessionCounts 
 QList<BoundWrite> RecordStore::answerWrites(const QString &session, int seq, const RecordedAnswer &a,
                                             const SessionCounts &counts)
 {
+    QList<BoundWrite> out = answerRowWrites(session, seq, a);
+    out.append(countsWrite(session, counts));
+    const QDateTime at = a.answeredAt.isValid() ? a.answeredAt : counts.at;
+    if (!a.right && !a.data.kind.isEmpty() && at.isValid())
+        out.append(reviewWrite(session, a, at));
+    return out;
+}
+
+QList<BoundWrite> RecordStore::answerRowWrites(const QString &session, int seq, const RecordedAnswer &a)
+{
     BoundWrite answer{QStringLiteral("insert into answers (session_id, seq, problem_no, shown, kind, a, b, c, d,"
                                      " right_answer, given_answer, right_remainder, given_remainder,"
                                      " right_text, given_text, correct, ms)"
@@ -405,11 +444,7 @@ QList<BoundWrite> RecordStore::answerWrites(const QString &session, int seq, con
                        nullableInt(a.data.c), nullableInt(a.data.d), nullableInt(a.rightAnswer),
                        nullableInt(a.givenAnswer), nullableInt(a.rightRemainder), nullableInt(a.givenRemainder),
                        nullableText(a.rightText), nullableText(a.givenText), a.right ? 1 : 0, qMax<qint64>(0, a.ms)}};
-    QList<BoundWrite> out{answer, countsWrite(session, counts)};
-    const QDateTime at = a.answeredAt.isValid() ? a.answeredAt : counts.at;
-    if (!a.right && !a.data.kind.isEmpty() && at.isValid())
-        out.append(reviewWrite(session, a, at));
-    return out;
+    return QList<BoundWrite>{answer} + TallyWrites(session, a);
 }
 
 bool RecordStore::write(const QList<BoundWrite> &writes)
@@ -729,6 +764,22 @@ bool RecordStore::forEachWrongAnswer(const QString &pupilId, const QDate &from, 
                     if (day < from || day > to)
                         return;
                     each({day, q.value(1).toInt(), readAnswer(q, 2).answer});
+                });
+}
+
+bool RecordStore::forEachTallyAnswer(
+    const std::function<void(const QString &pupil, const QDate &day, const RecordedAnswer &)> &each)
+{
+    // Only what a tally counts: the wrong answers and those that may be on a fact.
+    return read(QStringLiteral("select s.pupil_id, s.started_local, %1 from sessions s"
+                               " join answers on answers.session_id = s.id"
+                               " where correct = 0 or kind in ('mul', 'div', 'divrem')"
+                               " order by s.started_utc, s.id, seq")
+                    .arg(QLatin1String(kAnswerColumns)),
+                {}, [&](const QSqlQuery &q) {
+                    const QString local = q.value(1).toString();
+                    const QDate day(local.left(4).toInt(), local.mid(5, 2).toInt(), local.mid(8, 2).toInt());
+                    each(q.value(0).toString(), day, readAnswer(q, 2).answer);
                 });
 }
 

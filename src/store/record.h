@@ -4,7 +4,7 @@
 // (answers). It lives in the drill log's database file, in tables of its
 // own, versioned with the file's user_version and migrated in one
 // transaction when the file is opened. This class owns every statement on
-// those tables; they are plain SQL that a class's PostgreSQL server runs as
+// those tables but the tallies (record/tallies.h); they are plain SQL that a class's PostgreSQL server runs as
 // well (text keys holding UUIDs, integers, no SQLite-only syntax), except
 // for the version, read and written in schemaVersion()/setSchemaVersion().
 #include "store/boundwrite.h"
@@ -147,7 +147,7 @@ class RecordStore : public QObject {
     Q_OBJECT
 public:
     // The version of the record's tables this program knows.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
 
     // `open` opens the database file (and calls attach()) if it is not open
     // yet; false when it cannot.
@@ -184,6 +184,9 @@ public:
     // write().
     static QList<BoundWrite> answerWrites(const QString &session, int seq, const RecordedAnswer &answer,
                                           const SessionCounts &counts);
+    // The answer's own rows: the answer and its tallies, without the
+    // session's counts (a record copied from elsewhere brings those).
+    static QList<BoundWrite> answerRowWrites(const QString &session, int seq, const RecordedAnswer &answer);
     static BoundWrite countsWrite(const QString &session, const SessionCounts &counts);
     static BoundWrite sessionWrite(const QString &id, const QString &pupil, const SessionStart &start);
     // Writes the statements in one transaction; all or nothing.
@@ -244,6 +247,14 @@ public:
     // 1 … 9 ("mul") and divisions whose divisor and quotient are 1 … 9
     // ("div", "divrem"), in no particular order.
     bool forEachFactAnswer(const QString &pupilId, const std::function<void(const FactAnswer &)> &each);
+    // Every pupil's wrong answers and answers that may be on a fact, with the
+    // pupil and the local day of their session, in the sessions' order: what
+    // the tallies count.
+    bool forEachTallyAnswer(
+        const std::function<void(const QString &pupil, const QDate &day, const RecordedAnswer &)> &each);
+
+    // Runs a select with bound values, calling `row` for each row read.
+    bool read(const QString &sql, const QList<QVariant> &values, const std::function<void(const QSqlQuery &)> &row);
 
 signals:
     // Once: the file is of a newer version, or the record could not be
@@ -252,8 +263,6 @@ signals:
 
 private:
     QSqlDatabase *db();
-    // Runs a select with bound values, calling `row` for each row read.
-    bool read(const QString &sql, const QList<QVariant> &values, const std::function<void(const QSqlQuery &)> &row);
     bool migrate();
     int schemaVersion();
     bool setSchemaVersion(int version);

@@ -1,6 +1,7 @@
 #include "recordseed.h"
 
 #include "store/logtables.h"
+#include "record/tallies.h"
 #include "store/record.h"
 
 #include <QSqlDatabase>
@@ -18,6 +19,7 @@ const SeedItem kItems[] = {
     {5, 1, "たし算", "add"}, {5, 2, "ひき算", "sub"}, {8, 1, "３けたの たし算", "add"},
     {20, 3, "２ けた x ２ けた", "mul"}, {23, 2, "あまり あり", "divrem"},
 };
+const SeedItem kKuku = {20, 1, "九九", "mul"};
 
 bool run(QSqlQuery &q, const BoundWrite &w)
 {
@@ -63,7 +65,10 @@ QString SeedRecord(const QString &folder, const RecordSeed &seed)
             if (seed.skipEvery > 0 && day % seed.skipEvery == seed.skipEvery - 1)
                 continue;
             for (int k = 0; ok && k < seed.sessionsPerDay; ++k, ++serial) {
-                const SeedItem &item = kItems[serial % std::size(kItems)];
+                const size_t items = std::size(kItems) + (seed.kuku ? 1 : 0);
+                const SeedItem &item =
+                    serial % items < std::size(kItems) ? kItems[serial % items] : kKuku;
+                const bool kuku = &item == &kKuku;
                 const QDateTime start(seed.firstDay.addDays(day), QTime(16, 0).addSecs(k * 60 * seed.minutesApart));
                 const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
                 ok = run(session, RecordStore::sessionWrite(
@@ -75,15 +80,16 @@ QString SeedRecord(const QString &folder, const RecordSeed &seed)
                 qint64 elapsed = 0;
                 const int problems = seed.answersPerSession + (serial % 5 < seed.longerOfFive ? 1 : 0);
                 for (int a = 1; ok && a <= problems; ++a) {
-                    const int x = 11 + int(random() % 88), y = 11 + int(random() % 88);
-                    const int correct = x + y;
+                    const int x = kuku ? 1 + int(random() % 9) : 11 + int(random() % 88);
+                    const int y = kuku ? 1 + int(random() % 9) : 11 + int(random() % 88);
+                    const int correct = kuku ? x * y : x + y;
                     const bool isRight = int(random() % 100) >= errorChance;
                     right += isRight;
                     const qint64 ms = 2000 + random() % 9000;
                     elapsed += ms;
                     RecordedAnswer r;
                     r.problemNo = a;
-                    r.shown = QStringLiteral("%1 + %2 = ?").arg(x).arg(y);
+                    r.shown = (kuku ? QStringLiteral("%1 x %2 = ?") : QStringLiteral("%1 + %2 = ?")).arg(x).arg(y);
                     r.data = {QString::fromLatin1(item.kind), x, y, {}, {}};
                     r.rightAnswer = correct;
                     r.givenAnswer = isRight ? correct : correct + 1 + int(random() % 9);
@@ -97,6 +103,18 @@ QString SeedRecord(const QString &folder, const RecordSeed &seed)
                                            id, {problems, right, problems ? right * 100 / problems : 0, seconds,
                                                 start.addSecs(seconds), true}));
             }
+        }
+        session.finish();
+        answer.finish();
+        counts.finish();
+        if (ok) {
+            RecordStore record([] { return false; });
+            record.attach(&db);
+            const QString failed = RecountTallies(record, db);
+            record.detach();
+            if (!failed.isEmpty())
+                qWarning("seed: %s", qUtf8Printable(failed));
+            ok = failed.isEmpty();
         }
         if (!ok) {
             qWarning("seed: %s", qUtf8Printable(db.lastError().text()));
