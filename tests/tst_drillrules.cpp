@@ -251,17 +251,17 @@ void DrillRulesTest::noMarkWithoutAProblem()
     QVERIFY(d.actAll(clear));
     QVERIFY(d.s->Label4->caption().isEmpty());
     QVERIFY(!d.s->ProblemOnScreen());
-    const QList<TDrillPlace> &places = d.s->drill().places;
-    for (const TDrillPlace &place : places)
+    const QList<PlaceRow> &places = d.s->drill().places;
+    for (const PlaceRow &place : places)
         if (slotsZeroed && place.slot)
             QCOMPARE(LessonState.*place.slot, 0);
-    for (const TDrillPlace &place : places) {
+    for (const PlaceRow &place : places) {
         QVERIFY(!TestProgram::pick(d.s, place.name, 5));
         QVERIFY(QMetaObject::invokeMethod(d.s, qPrintable(place.name + QStringLiteral("Change"))));
     }
     QVERIFY(d.act(QStringLiteral("timeup")));
     QCOMPARE(d.t.dialogs.asked.size(), 1);
-    for (const TDrillPlace &place : places)
+    for (const PlaceRow &place : places)
         QVERIFY(!TestProgram::pick(d.s, place.name, 5));
     QVERIFY(d.rows().isEmpty());
     QCOMPARE(LessonState.CorrectCount, 0);
