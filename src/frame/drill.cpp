@@ -462,10 +462,11 @@ void TDrillScreen::CuteButton3Click()
     LessonState.CorrectCount = 0;
     DrawProblem();
     ShowPickers();
-    // Each table holds the log of the latest drill only.
-    if (TQuery *log = logQuery(); log && reissueLog()) {
-        log->first();
+    // Each table holds the log of the latest drill only: emptied before it
+    // is opened again, so a long log is never counted only to be thrown away.
+    if (TQuery *log = logQuery()) {
         log->clearTable();
+        reissueLog();
     }
     recordStart();
     PlayCue(Cue::Poon);
