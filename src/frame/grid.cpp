@@ -25,21 +25,18 @@ TDBGridColumns::TDBGridColumns(QAbstractItemModel *rows, const QList<TDBGridColu
     };
     connect(rows, &QAbstractItemModel::modelAboutToBeReset, this, passOn([this] { beginResetModel(); }));
     connect(rows, &QAbstractItemModel::modelReset, this, passOn([this] { endResetModel(); }));
-    connect(rows, &QAbstractItemModel::rowsAboutToBeInserted, this,
-            [this](const QModelIndex &, int first, int last) {
-                if (following_)
-                    beginInsertRows(QModelIndex(), first, last);
-                else
-                    missed_ = true;
-            });
+    using Begin = void (TDBGridColumns::*)(const QModelIndex &, int, int);
+    const auto passOnRows = [this](Begin begin) {
+        return [this, begin](const QModelIndex &, int first, int last) {
+            if (following_)
+                (this->*begin)(QModelIndex(), first, last);
+            else
+                missed_ = true;
+        };
+    };
+    connect(rows, &QAbstractItemModel::rowsAboutToBeInserted, this, passOnRows(&TDBGridColumns::beginInsertRows));
     connect(rows, &QAbstractItemModel::rowsInserted, this, passOn([this] { endInsertRows(); }));
-    connect(rows, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this](const QModelIndex &, int first, int last) {
-                if (following_)
-                    beginRemoveRows(QModelIndex(), first, last);
-                else
-                    missed_ = true;
-            });
+    connect(rows, &QAbstractItemModel::rowsAboutToBeRemoved, this, passOnRows(&TDBGridColumns::beginRemoveRows));
     connect(rows, &QAbstractItemModel::rowsRemoved, this, passOn([this] { endRemoveRows(); }));
     connect(rows, &QAbstractItemModel::layoutAboutToBeChanged, this, passOn([this] { emit layoutAboutToBeChanged(); }));
     connect(rows, &QAbstractItemModel::layoutChanged, this, passOn([this] { emit layoutChanged(); }));
