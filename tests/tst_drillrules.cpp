@@ -34,6 +34,8 @@ private slots:
     void noMarkWithoutAProblem();
     void layout_data();
     void layout();
+    void answerPickersStandInARow_data();
+    void answerPickersStandInARow();
 };
 
 void DrillRulesTest::timeUp_data()
@@ -251,17 +253,17 @@ void DrillRulesTest::noMarkWithoutAProblem()
     QVERIFY(d.actAll(clear));
     QVERIFY(d.s->Label4->caption().isEmpty());
     QVERIFY(!d.s->ProblemOnScreen());
-    const QList<TDrillPlace> &places = d.s->drill().places;
-    for (const TDrillPlace &place : places)
+    const QList<PlaceRow> &places = d.s->drill().places;
+    for (const PlaceRow &place : places)
         if (slotsZeroed && place.slot)
             QCOMPARE(LessonState.*place.slot, 0);
-    for (const TDrillPlace &place : places) {
+    for (const PlaceRow &place : places) {
         QVERIFY(!TestProgram::pick(d.s, place.name, 5));
         QVERIFY(QMetaObject::invokeMethod(d.s, qPrintable(place.name + QStringLiteral("Change"))));
     }
     QVERIFY(d.act(QStringLiteral("timeup")));
     QCOMPARE(d.t.dialogs.asked.size(), 1);
-    for (const TDrillPlace &place : places)
+    for (const PlaceRow &place : places)
         QVERIFY(!TestProgram::pick(d.s, place.name, 5));
     QVERIFY(d.rows().isEmpty());
     QCOMPARE(LessonState.CorrectCount, 0);
@@ -344,6 +346,42 @@ void DrillRulesTest::layout()
     QCOMPARE(TestProgram::layoutFault(d.s), QString());
     QCOMPARE(d.s->DBGrid1->horizontalScrollBar()->maximum(), 0);  // the log's columns show whole
     TestProgram::shot(d.s, shot + QStringLiteral("-grid"));
+}
+
+void DrillRulesTest::answerPickersStandInARow_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("names");  // from the ones up
+    QTest::addColumn<int>("width");
+
+    const QStringList digits{"ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6", "ComboBox7", "ComboBox8"};
+    QTest::newRow("mental") << int(Mental) << digits.mid(0, 3) << 50;
+    QTest::newRow("column") << int(Column) << digits.mid(0, 4) << 50;
+    QTest::newRow("units") << int(Units) << digits.mid(0, 4) << 50;
+    QTest::newRow("multiplication") << int(Multiplication) << digits << 50;
+    QTest::newRow("division") << int(Division) << digits.mid(0, 2) << 64;
+}
+
+// A drill's answer pickers stand in one row under the time list, the ones
+// at the right edge and each higher place 8 pixels left of the one below.
+void DrillRulesTest::answerPickersStandInARow()
+{
+    QFETCH(int, form);
+    QFETCH(QStringList, names);
+    QFETCH(int, width);
+    DrillDriver d(form);
+    const int top = d.s->ComboBox2->geometry().bottom() + 16;
+    int right = Look::RightEdge;
+    for (const QString &name : names) {
+        auto *picker = TestProgram::control<TComboBox>(d.s, name);
+        QCOMPARE(picker->geometry().topLeft(), QPoint(right - width, top));
+        QCOMPARE(picker->width(), width);
+        QVERIFY(picker->isVisibleTo(d.s));
+        QVERIFY(!picker->isEnabled());
+        QVERIFY(picker->items().value(7).endsWith(QStringLiteral("７")));  // the bare digit, no space after it
+        right -= width + 8;
+    }
+    QCOMPARE(d.s->drill().places.size(), names.size());
 }
 
 QTEST_MAIN(DrillRulesTest)

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -54,6 +55,7 @@ private slots:
     void hanamaru_data();
     void hanamaru();
     void logGridShowsWholeRows();
+    void hiddenGridReadsTheLogWhenShown();
 };
 
 void DrillViewTest::timeLeftText_data()
@@ -172,6 +174,36 @@ void DrillViewTest::logGridShowsWholeRows()
     grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->value() - 1);
     grid->scrollToBottom();
     QCOMPARE(grid->rowViewportPosition(grid->rowAt(0)), 0);
+}
+
+// Answers logged behind the hidden grid cost it nothing: it takes no row
+// one by one, and reads the log as it stands when "けっか" shows it, a
+// second drill's emptied log too.
+void DrillViewTest::hiddenGridReadsTheLogWhenShown()
+{
+    Drill d(0);
+    TDBGrid *grid = d.s->DBGrid1;
+    for (int drill = 0; drill < 2; ++drill) {
+        const int answers = drill == 0 ? 12 : 3;
+        QSignalSpy inserted(grid->model(), &QAbstractItemModel::rowsInserted);
+        for (int i = 0; i < answers; ++i) {
+            d.answer(i % 2 == 0);
+            QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton4")));
+        }
+        d.answer(true);
+        QCoreApplication::processEvents();
+        QCOMPARE(inserted.count(), 0);
+        QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton5")));
+        QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton6")));
+        QVERIFY(grid->isVisible());
+        QCOMPARE(grid->model()->rowCount(), answers + 1);
+        QCOMPARE(grid->verticalHeader()->count(), answers + 1);  // the view, not only the model
+        QCOMPARE(grid->model()->index(answers, 0).data().toInt(), answers + 1);
+        QCOMPARE(grid->model()->index(answers, 4).data().toString(), QStringLiteral(" ○"));
+        QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton6")));
+        QVERIFY(grid->isHidden());
+        QVERIFY(TestProgram::click(d.s, QStringLiteral("CuteButton3")));  // the next drill empties the log
+    }
 }
 
 QTEST_MAIN(DrillViewTest)

@@ -118,12 +118,13 @@ const DigitPlace kDigitPlaces[] = {
 };
 }  // namespace
 
-QList<TDrillPlace> DrillDigitPlaces(int count, bool placeValues)
+QList<PlaceRow> DrillDigitPlaces(int count, bool placeValues)
 {
-    QList<TDrillPlace> places;
+    QList<PlaceRow> places;
     for (int i = 0; i < count && i < int(std::size(kDigitPlaces)); ++i) {
         const DigitPlace &p = kDigitPlaces[i];
-        places.append({QString::fromLatin1(p.name), QString::fromUtf8(p.placeName), placeValues ? p.value : 1, p.slot});
+        places.append({p.name, i, QString::fromUtf8(p.placeName), placeValues ? p.value : 1, p.slot, Keeps::Value,
+                       TComboBox::digits()});
     }
     return places;
 }
@@ -195,16 +196,12 @@ TDrillScreen::TDrillScreen(const Services &services, const TDrill &drill)
 
 void TDrillScreen::addAnswerPickers()
 {
-    const int top = ComboBox2->geometry().bottom() + 16;
-    int right = Look::RightEdge;
-    for (const TDrillPlace &place : std::as_const(drill_.places)) {
-        const QStringList items = place.items.isEmpty() ? TComboBox::digits() : place.items;
-        TComboBox *picker = addPicker(place.name, items, {right - place.width, top}, place.width, int(items.size()),
-                                      place.placeName);
-        picker->setEnabled(false);
-        pickers_.append(picker);
-        right -= place.width + 8;  // the gap between two pickers
-    }
+    // Under the time list, at the right edge; shown, and shut until a
+    // problem stands on screen.
+    places_ = TPlacePickers(this, {ComboBox2->geometry().bottom() + 16, 50, 8});
+    for (const PlaceRow &place : std::as_const(drill_.places))
+        places_.add(place)->setEnabled(false);
+    places_.setShown(true);
 }
 
 // Where the drill's layout puts a part elsewhere than most drills do.
@@ -219,8 +216,8 @@ void TDrillScreen::placeParts()
     const int titleWidth = qMin(kTitleWidth, 2 * (ComboBox1->x() - 8) - Look::ScreenWidth);
     Label1->setGeometry((Look::ScreenWidth - titleWidth) / 2, Label1->y(), titleWidth, Label1->height());
 
-    if (look.problemBesidePickers && !pickers_.isEmpty())
-        Label4->resize(pickers_.last()->x() - 8 - Label4->x(), Label4->height());
+    if (look.problemBesidePickers && places_.picker(0))
+        Label4->resize(places_.left() - 8 - Label4->x(), Label4->height());
 
     const int gridWidth = DBGrid1->neededWidth();
     const int gridLeft = look.gridBesideResults ? look.resultsLeft + look.resultsWidth + 4
@@ -237,13 +234,6 @@ void TDrillScreen::placeParts()
         const int promptTop = DBGrid1->geometry().bottom() + 4;
         Label2->setGeometry(Label2->x(), promptTop, Label2->width(), barTop - 2 - promptTop);
     }
-}
-
-void TDrillScreen::bindPickers(std::initializer_list<TComboBox **> members) const
-{
-    int place = 0;
-    for (TComboBox **member : members)
-        *member = pickers_.value(place++);
 }
 
 void TDrillScreen::created()
@@ -263,8 +253,7 @@ void TDrillScreen::showGrid(bool shown)
     DBGrid1->setVisible(shown);
     if (shown)
         DBGrid1->raise();
-    for (TComboBox *c : std::as_const(pickers_))
-        c->setVisible(!shown);
+    places_.setShown(!shown);
     showHanamaru();
 }
 
@@ -308,10 +297,9 @@ void TDrillScreen::ResetScreen()
     timeLeft_->clear();
     for (TCuteButton *b : {CuteButton3, CuteButton4, CuteButton5, CuteButton6})
         b->setEnabled(false);
-    for (TComboBox *c : std::as_const(pickers_))
-        c->setEnabled(false);
+    places_.disable();
     if (drill_.resetZeroesPlaces)
-        zeroPlaces();
+        places_.zero();
     if (drill_.resetDisablesTimeList)
         ComboBox2->setEnabled(false);
     showGrid(false);
@@ -320,35 +308,20 @@ void TDrillScreen::ResetScreen()
         LessonState.GridShown = 0;
 }
 
-void TDrillScreen::zeroPlaces() const
-{
-    for (const TDrillPlace &place : drill_.places)
-        if (place.slot)
-            LessonState.*place.slot = 0;
-}
-
 void TDrillScreen::ShowPickers()
 {
-    zeroPlaces();
-    for (int place = 0; place < pickers_.size(); ++place) {
-        TComboBox *picker = pickers_[place];
-        picker->setEnabled(placeOpen(place));
-        picker->setItemIndex(-1);
-        picker->setText(drill_.places[place].placeName);
-    }
+    places_.zero();
+    QList<int> open;
+    for (const PlaceRow &place : std::as_const(drill_.places))
+        if (placeOpen(place.place))
+            open << place.place;
+    places_.enableOnly(open);
+    places_.clear();
 }
 
 int TDrillScreen::PickedValue() const
 {
-    int value = 0;
-    for (int place = 0; place < pickers_.size(); ++place) {
-        const TDrillPlace &p = drill_.places[place];
-        if (place == closingPlace())
-            value += pickers_[place]->itemIndex() * p.weight;
-        else if (p.slot)
-            value += LessonState.*p.slot;
-    }
-    return value;
+    return places_.value(closingPlace());
 }
 
 void TDrillScreen::PoseWhole(int a, int b, int answer, const QString &line)
@@ -489,10 +462,11 @@ void TDrillScreen::CuteButton3Click()
     LessonState.CorrectCount = 0;
     DrawProblem();
     ShowPickers();
-    // Each table holds the log of the latest drill only.
-    if (TQuery *log = logQuery(); log && reissueLog()) {
-        log->first();
+    // Each table holds the log of the latest drill only: emptied before it
+    // is opened again, so a long log is never counted only to be thrown away.
+    if (TQuery *log = logQuery()) {
         log->clearTable();
+        reissueLog();
     }
     recordStart();
     PlayCue(Cue::Poon);
@@ -546,33 +520,25 @@ void TDrillScreen::CuteButton6Click()
     }
 }
 
-void TDrillScreen::AnswerPickerChanged(int place)
+void TDrillScreen::PlacePicked(const QString &name)
 {
-    if (place < 0 || place >= pickers_.size() || (drill_.picksNeedAProblem && !posed_))
-        return;  // no such picker on this drill
-    const TDrillPlace &p = drill_.places[place];
-    if (p.slot)
-        LessonState.*p.slot = pickers_[place]->itemIndex() * p.weight;
-    if (place == closingPlace() && posed_)
+    const PlaceRow *row = places_.row(name);
+    if (!row || (drill_.picksNeedAProblem && !posed_))
+        return;  // no such picker on this drill, or nothing to answer
+    if (places_.pick(places_.picker(row->place)) < 0)
+        return;  // nothing picked
+    if (row->place == closingPlace() && posed_)
         AnswerPicked();
-    else if (p.slot)
+    else if (row->slot)
         PlayCue(Cue::Bun);
 }
 
-int TDrillScreen::placeNamed(const QString &name) const
-{
-    for (int place = 0; place < drill_.places.size(); ++place)
-        if (drill_.places[place].name == name)
-            return place;
-    return -1;
-}
-
-void TDrillScreen::ComboBox8Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox8"))); }
-void TDrillScreen::ComboBox7Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox7"))); }
-void TDrillScreen::ComboBox6Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox6"))); }
-void TDrillScreen::ComboBox5Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox5"))); }
-void TDrillScreen::ComboBox4Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox4"))); }
-void TDrillScreen::ComboBox3Change() { AnswerPickerChanged(placeNamed(QStringLiteral("ComboBox3"))); }
+void TDrillScreen::ComboBox8Change() { PlacePicked(QStringLiteral("ComboBox8")); }
+void TDrillScreen::ComboBox7Change() { PlacePicked(QStringLiteral("ComboBox7")); }
+void TDrillScreen::ComboBox6Change() { PlacePicked(QStringLiteral("ComboBox6")); }
+void TDrillScreen::ComboBox5Change() { PlacePicked(QStringLiteral("ComboBox5")); }
+void TDrillScreen::ComboBox4Change() { PlacePicked(QStringLiteral("ComboBox4")); }
+void TDrillScreen::ComboBox3Change() { PlacePicked(QStringLiteral("ComboBox3")); }
 
 void TDrillScreen::Timer3Timer()
 {

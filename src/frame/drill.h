@@ -10,6 +10,7 @@
 // few points where its handlers do a little more or less) and supplies its
 // problems and pickers through PoseProblem and ShowPickers.
 #include "frame/grid.h"
+#include "frame/places.h"
 #include "frame/screen.h"
 #include "record/recorder.h"
 
@@ -17,7 +18,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <initializer_list>
 
 class QTime;
 class TQuery;
@@ -54,27 +54,14 @@ QStringList DrillTimeItemsKanji();  // "　なし", "　５分", "１０分", "�
 
 struct TLessonState;
 
-// One answer picker of a drill, as a row of data: its control, the place
-// name it shows while nothing is picked, and the LessonState slot its pick
-// writes as designed, the digit times `weight` (none: a pick that only
-// closes the answer). The rows of a drill run from the rightmost picker
-// leftwards. Items are the digits unless a row names its own.
-struct TDrillPlace {
-    QString name;                        // "ComboBox3"
-    QString placeName;                   // "一"
-    int weight = 1;
-    int TLessonState::*slot = nullptr;
-    QStringList items = {};
-    int width = 50;
-};
-
-// The digit pickers of a whole-number answer, `count` places from the ones:
-// ComboBox3 "一" closes the answer; ComboBox4 "十", ComboBox5 "百",
-// ComboBox6 "千", ComboBox7 "万" and ComboBox8 "十" (the hundred-thousands)
-// write Entry4, Entry3, Entry2, Entry1 and Work7, the digit times its place
-// value, or the digit alone where `placeValues` is false (an answer whose
-// places weigh as its units do).
-QList<TDrillPlace> DrillDigitPlaces(int count, bool placeValues = true);
+// The digit pickers of a whole-number answer, `count` places from the ones,
+// as rows of the place pickers (items "０" … "９"): ComboBox3 "一" closes
+// the answer; ComboBox4 "十", ComboBox5 "百", ComboBox6 "千", ComboBox7 "万"
+// and ComboBox8 "十" (the hundred-thousands) write Entry4, Entry3, Entry2,
+// Entry1 and Work7, the digit times its place value, or the digit alone
+// where `placeValues` is false (an answer whose places weigh as its units
+// do).
+QList<PlaceRow> DrillDigitPlaces(int count, bool placeValues = true);
 
 // Where a drill's parts stand when they stand elsewhere than on most drills.
 struct TDrillLayout {
@@ -112,7 +99,9 @@ struct TDrill {
     QList<TDBGridColumn> gridColumns;
     QString timeUpPicker = QStringLiteral("ComboBox3");  // the picker the time-up enables again
     QString quitQuestion = QStringLiteral("おわってもいいの？");  // asked by "おわる"
-    QList<TDrillPlace> places;  // the answer pickers, from the right
+    // The answer pickers, from the right: the place pickers' rows, each 50
+    // pixels wide unless its row says, below the time list at the right edge.
+    QList<PlaceRow> places;
     TDrillLayout layout;
 
     // Where the drills differ in the frame's handlers.
@@ -246,17 +235,17 @@ protected:
     // has told the pupil once already; the drill goes on without its log.
     void AppendLogRow(const QString &mark, const DrillLogRow &row);
 
-    // The answer pickers, in the order of the drill's places (the
-    // rightmost first); a drill binds its designed members to them.
-    const QList<TComboBox *> &answerPickers() const { return pickers_; }
-    void bindPickers(std::initializer_list<TComboBox **> members) const;
+    // The answer pickers, the rows of the drill's places; a drill binds its
+    // designed members to them (picker(place)).
+    const TPlacePickers &places() const { return places_; }
     // The empty bar of a drill whose layout puts one over the clock bar.
     TStatusBar *barOverClock() const { return bar_; }
 
-    // A pick in an answer picker: the picker writes its slot; if its place
-    // closes the answer (closingPlace) and a problem stands on screen, the
-    // drill marks it (AnswerPicked), else the pick is heard (cue 17).
-    void AnswerPickerChanged(int place);
+    // A pick in the answer picker `name`: the picker writes its slot; if its
+    // place closes the answer (closingPlace) and a problem stands on screen,
+    // the drill marks it (AnswerPicked), else the pick is heard (cue 17).
+    // A list that is no picker of this drill, or holds no pick, does nothing.
+    void PlacePicked(const QString &name);
     // The place whose pick closes the answer: the ones unless a drill says.
     virtual int closingPlace() const { return 0; }
     // Whether ShowPickers opens a place for the problem on screen.
@@ -292,8 +281,6 @@ private:
     // The parts the drill's layout places.
     void addAnswerPickers();
     void placeParts();
-    void zeroPlaces() const;
-    int placeNamed(const QString &name) const;
 
     // The pupil's record of a drill run (frame/recording.cpp): a session
     // from "スタート", an answer row written with each log row, the results.
@@ -305,7 +292,7 @@ private:
     TDrill drill_;
     SessionRecorder recorder_;
     qint64 posedMs_ = -1;  // when the problem on screen was posed, on the monotonic clock
-    QList<TComboBox *> pickers_;
+    TPlacePickers places_;
     TStatusBar *bar_ = nullptr;
     bool posed_ = false;         // see ProblemOnScreen
     bool countedRight_ = false;  // the problem on screen has been counted as right

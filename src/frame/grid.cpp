@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <utility>
 
 // ---------------------------------------------------------------- TDBGridColumns
 
@@ -12,21 +13,50 @@ TDBGridColumns::TDBGridColumns(QAbstractItemModel *rows, const QList<TDBGridColu
 {
     if (!rows)
         return;
-    // Rows come and go with the query; the columns never change.
-    connect(rows, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); });
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { endResetModel(); });
-    connect(rows, &QAbstractItemModel::rowsAboutToBeInserted, this,
-            [this](const QModelIndex &, int first, int last) { beginInsertRows(QModelIndex(), first, last); });
-    connect(rows, &QAbstractItemModel::rowsInserted, this, [this] { endInsertRows(); });
-    connect(rows, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this](const QModelIndex &, int first, int last) { beginRemoveRows(QModelIndex(), first, last); });
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, [this] { endRemoveRows(); });
-    connect(rows, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { emit layoutAboutToBeChanged(); });
-    connect(rows, &QAbstractItemModel::layoutChanged, this, [this] { emit layoutChanged(); });
+    // Rows come and go with the query; the columns never change. While the
+    // view does not follow, a change is only noted.
+    const auto passOn = [this](auto emitIt) {
+        return [this, emitIt](auto &&...) {
+            if (following_)
+                emitIt();
+            else
+                missed_ = true;
+        };
+    };
+    connect(rows, &QAbstractItemModel::modelAboutToBeReset, this, passOn([this] { beginResetModel(); }));
+    connect(rows, &QAbstractItemModel::modelReset, this, passOn([this] { endResetModel(); }));
+    using Begin = void (TDBGridColumns::*)(const QModelIndex &, int, int);
+    const auto passOnRows = [this](Begin begin) {
+        return [this, begin](const QModelIndex &, int first, int last) {
+            if (following_)
+                (this->*begin)(QModelIndex(), first, last);
+            else
+                missed_ = true;
+        };
+    };
+    connect(rows, &QAbstractItemModel::rowsAboutToBeInserted, this, passOnRows(&TDBGridColumns::beginInsertRows));
+    connect(rows, &QAbstractItemModel::rowsInserted, this, passOn([this] { endInsertRows(); }));
+    connect(rows, &QAbstractItemModel::rowsAboutToBeRemoved, this, passOnRows(&TDBGridColumns::beginRemoveRows));
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, passOn([this] { endRemoveRows(); }));
+    connect(rows, &QAbstractItemModel::layoutAboutToBeChanged, this, passOn([this] { emit layoutAboutToBeChanged(); }));
+    connect(rows, &QAbstractItemModel::layoutChanged, this, passOn([this] { emit layoutChanged(); }));
     connect(rows, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &from, const QModelIndex &to) {
-        if (!columns_.isEmpty())
+        if (!following_)
+            missed_ = true;
+        else if (!columns_.isEmpty())
             emit dataChanged(index(from.row(), 0), index(to.row(), int(columns_.size()) - 1));
     });
+}
+
+void TDBGridColumns::follow(bool following)
+{
+    if (following == following_)
+        return;
+    following_ = following;
+    if (following_ && std::exchange(missed_, false)) {
+        beginResetModel();
+        endResetModel();
+    }
 }
 
 int TDBGridColumns::rowCount(const QModelIndex &parent) const
@@ -102,9 +132,24 @@ void TDBGrid::setSource(QAbstractItemModel *rows, const QList<TDBGridColumn> &co
     auto *old = model_;
     model_ = new TDBGridColumns(rows, columns, this);
     setModel(model_);
+    model_->follow(isVisible());
     delete old;
     for (int i = 0; i < columns_.size(); ++i)
         setColumnWidth(i, columns_.at(i).width);
+}
+
+void TDBGrid::showEvent(QShowEvent *event)
+{
+    if (model_)
+        model_->follow(true);
+    QTableView::showEvent(event);
+}
+
+void TDBGrid::hideEvent(QHideEvent *event)
+{
+    QTableView::hideEvent(event);
+    if (model_)
+        model_->follow(false);
 }
 
 int TDBGrid::neededWidth() const

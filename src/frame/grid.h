@@ -17,6 +17,9 @@ struct TDBGridColumn {
 // model. The columns stay the same however often the query is reissued
 // (closed and opened after every answer), so the grid keeps its titles and
 // widths. Nothing in it can be edited.
+//
+// A grid out of sight does not follow the rows one by one: an answer logged
+// behind it costs it nothing, and it reads the rows afresh when it is shown.
 class TDBGridColumns : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -28,8 +31,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+    // Whether the view follows the rows as they change; on following again
+    // after a change it missed, the view reads them afresh.
+    void follow(bool following);
+
 private:
     QPointer<QAbstractItemModel> rows_;
+    bool following_ = true;
+    bool missed_ = false;  // the rows changed while the view did not follow
     QList<TDBGridColumn> columns_;
 };
 
@@ -47,6 +56,8 @@ public:
     int neededWidth() const;
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
 

@@ -14,8 +14,9 @@ QStringList Look::digitItems()
 TComboBox *TPlacePickers::add(const PlaceRow &place)
 {
     const QStringList items = place.items.isEmpty() ? Look::digitItems() : place.items;
+    const int width = place.width > 0 ? place.width : row_.width;
     auto *list = new TComboBox(QString::fromLatin1(place.name), items, screen_);
-    list->place(row_.x(place.place), row_.top, row_.width, int(items.size()));
+    list->place(leftOf(place.place, width), row_.top, width, int(items.size()));
     list->setText(place.placeName);
     list->hide();
     entries_.append({place, list});
@@ -27,6 +28,30 @@ const TPlacePickers::Entry *TPlacePickers::entry(int place) const
     for (const Entry &e : entries_)
         if (e.row.place == place)
             return &e;
+    return nullptr;
+}
+
+int TPlacePickers::leftOf(int place, int width) const
+{
+    int x = row_.right - width;
+    for (int lower = 0; lower < place; ++lower) {
+        const Entry *e = entry(lower);
+        x -= (e && e->row.width > 0 ? e->row.width : row_.width) + row_.gap;
+    }
+    return x;
+}
+
+const PlaceRow *TPlacePickers::row(int place) const
+{
+    const Entry *e = entry(place);
+    return e ? &e->row : nullptr;
+}
+
+const PlaceRow *TPlacePickers::row(const QString &name) const
+{
+    for (const Entry &e : entries_)
+        if (name == QLatin1String(e.row.name))
+            return &e.row;
     return nullptr;
 }
 
@@ -59,11 +84,22 @@ void TPlacePickers::zero()
 
 void TPlacePickers::show()
 {
+    clear();
+    setShown(true);
+}
+
+void TPlacePickers::clear()
+{
     for (const Entry &e : entries_) {
         e.list->setItemIndex(-1);
         e.list->setText(e.row.placeName);
-        e.list->show();
     }
+}
+
+void TPlacePickers::setShown(bool shown)
+{
+    for (const Entry &e : entries_)
+        e.list->setVisible(shown);
 }
 
 void TPlacePickers::enable(int from, int to)

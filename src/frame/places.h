@@ -29,6 +29,7 @@ struct PlaceRow {
     Keeps keeps = Keeps::Digit;
     QStringList items = {};            // empty: the digits "０" … "９"
     int first = 0;                     // the digit of the first item
+    int width = 0;                     // its own width in pixels; 0: the row's
 };
 
 class TPlacePickers {
@@ -39,6 +40,9 @@ public:
     // Adds the picker of `place`, hidden; returns it for the screen's member.
     TComboBox *add(const PlaceRow &place);
     TComboBox *picker(int place) const;
+    // The row of `place`, or of the picker named `name`; nullptr if none.
+    const PlaceRow *row(int place) const;
+    const PlaceRow *row(const QString &name) const;
     // The left edge of the highest place's picker.
     int left() const;
 
@@ -52,9 +56,14 @@ public:
     }
     // ShowPickers: every picker shown, none picked, each with its place name.
     void show();
+    // None picked, each with its place name, shown or hidden as it stands.
+    void clear();
+    // Every picker shown or hidden, as it stands otherwise (a grid over them).
+    void setShown(bool shown);
     // Only the places from `from` to `to` take picks; the others are disabled.
     void enable(int from, int to = 99);
     void enableOnly(const QList<int> &places);
+    void disable() { enableOnly({}); }
 
     // A pupil's pick in `picker`: its slot written as designed. Returns the
     // picked place, or -1 when nothing is picked or the list is not one of these.
@@ -76,6 +85,9 @@ private:
         TComboBox *list;
     };
     const Entry *entry(int place) const;
+    // The left edge of `place`'s picker `width` wide: right of it stand the
+    // lower places, each as wide as its row says, a gap between two.
+    int leftOf(int place, int width) const;
     int slotDigit(const Entry &e) const;
 
     QWidget *screen_ = nullptr;

@@ -173,7 +173,8 @@ bool TQuery::deleteRow()
 
 bool TQuery::clearTable()
 {
-    if (!m_open || !m_module->m_usable)
+    // Open or not: a log about to be emptied need not be counted first.
+    if (!m_table || !m_module->m_usable)
         return false;
     m_appending = false;
     m_position = 0;
@@ -327,8 +328,7 @@ TDataModule1::~TDataModule1()
     m_usable = false;
     m_record->detach();
     const bool added = m_db.isValid();
-    if (m_db.isOpen())
-        m_db.close();
+    closeConnection();
     m_db = QSqlDatabase();
     if (added)
         QSqlDatabase::removeDatabase(m_connection);
@@ -419,7 +419,7 @@ bool TDataModule1::ensureOpen()
     while ((trouble = prepareFile(&detail)) == Trouble::Busy && !deadline.hasExpired())
         QThread::msleep(15);
     if (trouble == Trouble::Busy) {
-        m_db.close();  // the next use opens it again
+        closeConnection();  // the next use opens it again
         reportBusy(detail);
         return false;
     }
@@ -451,6 +451,13 @@ TDataModule1::Trouble TDataModule1::prepareFile(QString *detail)
     if (!q.exec(QStringLiteral("pragma journal_mode = wal")))
         return fail(q.lastError());
     if (!q.exec(QStringLiteral("pragma synchronous = normal")))
+        return fail(q.lastError());
+    // "スタート" empties the log of the last drill. Some builds of SQLite
+    // zero and write every freed page of it (secure delete), tens of
+    // milliseconds for a long log while the pupil waits; "fast" clears
+    // what deleted rows leave in the pages still in use, and frees the
+    // others without writing them.
+    if (!q.exec(QStringLiteral("pragma secure_delete = fast")))
         return fail(q.lastError());
     // "begin immediate" takes the write lock first (waiting its busy
     // timeout for it), rather than failing at once when another
@@ -485,7 +492,7 @@ void TDataModule1::startFreshFile()
 {
     // The file was deleted or replaced while the program ran: whatever the
     // old connection still writes would go nowhere the pupil can find.
-    m_db.close();
+    closeConnection();
     // The old file's write-ahead log and its index, if closing left them:
     // SQLite would read them into the fresh file as if they were its own.
     for (const char *suffix : {"-wal", "-shm"})
@@ -507,16 +514,18 @@ void TDataModule1::startFreshFile()
 
 bool TDataModule1::countRows(const LogTable *table, int *rows, bool *othersWrote)
 {
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
     // data_version changes only when another connection commits, so the
     // counts kept here stay right without reading the tables.
-    if (!q.exec(QStringLiteral("pragma data_version")) || !q.next()) {
-        reportFailure(errorText(q.lastError()));
+    QSqlError error;
+    QSqlQuery *dataVersion = prepared(QStringLiteral("pragma data_version"), &error);
+    if (!dataVersion || !dataVersion->exec() || !dataVersion->next()) {
+        reportFailure(errorText(dataVersion ? dataVersion->lastError() : error));
         return false;
     }
-    const qint64 version = q.value(0).toLongLong();
-    q.finish();
+    const qint64 version = dataVersion->value(0).toLongLong();
+    dataVersion->finish();
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
     *othersWrote = version != m_dataVersion;
     if (*othersWrote) {
         m_dataVersion = version;
@@ -533,6 +542,28 @@ bool TDataModule1::countRows(const LogTable *table, int *rows, bool *othersWrote
     *rows = q.value(0).toInt();
     m_counts.insert(table, *rows);
     return true;
+}
+
+QSqlQuery *TDataModule1::prepared(const QString &sql, QSqlError *error)
+{
+    auto it = m_prepared.find(sql);
+    if (it == m_prepared.end()) {
+        QSqlQuery statement(m_db);
+        statement.setForwardOnly(true);
+        if (!statement.prepare(sql)) {
+            *error = statement.lastError();
+            return nullptr;
+        }
+        it = m_prepared.insert(sql, statement);
+    }
+    return &*it;
+}
+
+void TDataModule1::closeConnection()
+{
+    m_prepared.clear();  // a statement outliving its connection would hold it open
+    if (m_db.isOpen())
+        m_db.close();
 }
 
 TDataModule1::Posted TDataModule1::postRecord(const QList<BoundWrite> &writes)
@@ -573,29 +604,36 @@ TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
     if (m_waiting.isEmpty())
         return Trouble::None;
     QSqlQuery q(m_db);
+    QSqlError error;
     const auto fail = [&](const QSqlError &error) {
         *detail = errorText(error);
         q.finish();
+        for (QSqlQuery &statement : m_prepared)
+            statement.finish();
         QSqlQuery undo(m_db);
         undo.exec(QStringLiteral("rollback to drill_log"));
         undo.exec(QStringLiteral("release drill_log"));
         return isBusy(error) ? Trouble::Busy : Trouble::Broken;
     };
-    if (!q.exec(QStringLiteral("savepoint drill_log"))) {
-        *detail = errorText(q.lastError());
-        return isBusy(q.lastError()) ? Trouble::Busy : Trouble::Broken;
+    QSqlQuery *begin = prepared(QStringLiteral("savepoint drill_log"), &error);
+    if (!begin || !begin->exec()) {
+        if (begin)
+            error = begin->lastError();
+        *detail = errorText(error);
+        return isBusy(error) ? Trouble::Busy : Trouble::Broken;
     }
     for (const Write &w : std::as_const(m_waiting)) {
         if (w.kind == Write::Clear) {
             if (!q.exec(w.table->clearStatement()))
                 return fail(q.lastError());
         } else if (w.kind == Write::Insert) {
-            if (!q.prepare(w.table->insertStatement()))
-                return fail(q.lastError());
+            QSqlQuery *insert = prepared(w.table->insertStatement(), &error);
+            if (!insert)
+                return fail(error);
             for (const QVariant &value : w.values)
-                q.addBindValue(value);
-            if (!q.exec())
-                return fail(q.lastError());
+                insert->addBindValue(value);
+            if (!insert->exec())
+                return fail(insert->lastError());
         }
         if (w.alongside && !w.alongside(m_db)) {
             QSqlError error = m_db.lastError();
@@ -604,17 +642,21 @@ TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
             return fail(error);
         }
         for (const BoundWrite &r : w.record) {
-            if (!q.prepare(r.sql))
-                return fail(q.lastError());
+            QSqlQuery *statement = prepared(r.sql, &error);
+            if (!statement)
+                return fail(error);
             for (const QVariant &value : r.values)
-                q.addBindValue(value);
-            if (!q.exec())
-                return fail(q.lastError());  // a lock here waits as the log row's would
+                statement->addBindValue(value);
+            if (!statement->exec())
+                return fail(statement->lastError());  // a lock here waits as the log row's would
         }
     }
     q.finish();
-    if (!q.exec(QStringLiteral("release drill_log")))
-        return fail(q.lastError());
+    QSqlQuery *commit = prepared(QStringLiteral("release drill_log"), &error);
+    if (!commit)
+        return fail(error);
+    if (!commit->exec())
+        return fail(commit->lastError());
 
     // On disk: the grids follow.
     const QList<Write> written = std::exchange(m_waiting, {});
@@ -623,8 +665,7 @@ TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
             continue;
         auto count = m_counts.find(w.table);
         if (w.kind == Write::Clear) {
-            if (count != m_counts.end())
-                *count = 0;
+            m_counts.insert(w.table, 0);
             for (TQuery *query : queriesOn(w.table))
                 if (query->m_open)
                     query->m_model->present(w.table, 0);

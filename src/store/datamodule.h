@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -35,7 +36,7 @@ public:
     void first();
     bool atEnd() const;   // past the last row (also when closed)
     bool deleteRow();     // delete the current row; the position moves to the next
-    bool clearTable();    // empty the table in one statement
+    bool clearTable();    // empty the table in one statement; the query may be closed
 
     void append();  // start a new empty row; needs the query open
     void setField(int position, int value);  // by position, in the table's field order
@@ -164,6 +165,11 @@ private:
     void reportBusy(const QString &detail);
     void tell(const QString &message, bool later = false);
     bool reissue(TQuery *query, const QString &statement);
+    // A statement every answer runs (its row, the record's rows, the
+    // savepoint), prepared once on the open connection and run again with
+    // new values; nullptr (and the error) when it cannot be prepared.
+    QSqlQuery *prepared(const QString &sql, QSqlError *error);
+    void closeConnection();
     QList<TQuery *> queriesOn(const LogTable *table) const;
 
     QString m_folder;
@@ -175,6 +181,7 @@ private:
     bool m_reported = false;
     bool m_toldBusy = false;
     QList<Write> m_waiting;
+    QHash<QString, QSqlQuery> m_prepared;
     QHash<const LogTable *, int> m_counts;
     qint64 m_dataVersion = -1;
     quint64 m_fileDevice = 0, m_fileInode = 0;

@@ -90,7 +90,7 @@ bool DrillDriver::actAll(const QStringList &steps)
 
 bool DrillDriver::answer(int value)
 {
-    const QList<TDrillPlace> &places = s->drill().places;
+    const QList<PlaceRow> &places = s->drill().places;
     for (int place = int(places.size()) - 1; place >= 1; --place) {
         auto *picker = TestProgram::control<TComboBox>(s, places[place].name);
         if (picker->isEnabled() && value >= places[place].weight && !picker->pick(value / places[place].weight % 10))
@@ -120,7 +120,7 @@ QString DrillDriver::enabled(const QList<std::pair<QString, QString>> &pickers, 
 QString DrillDriver::enabled(bool inView) const
 {
     QList<std::pair<QString, QString>> pickers;
-    const QList<TDrillPlace> &places = s->drill().places;
+    const QList<PlaceRow> &places = s->drill().places;
     for (auto p = places.crbegin(); p != places.crend(); ++p)
         pickers.append({p->name, p->placeName});
     return enabled(pickers, inView);

@@ -30,7 +30,10 @@ TDrill columnDrill()
 
 TForm8::TForm8(const Services &services) : TDrillScreen(services, columnDrill()), StatusBar2(barOverClock())
 {
-    bindPickers({&ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6});
+    ComboBox3 = places().picker(0);
+    ComboBox4 = places().picker(1);
+    ComboBox5 = places().picker(2);
+    ComboBox6 = places().picker(3);
 }
 
 void TForm8::PoseProblem()

@@ -29,9 +29,11 @@ TDrill divisionDrill()
         // is open whenever a division with a remainder stands on screen, and
         // an exact division has no remainder to pick, so it stays shut there.
         .timeUpPicker = QStringLiteral("ComboBox4"),
-        .places = {{QStringLiteral("ComboBox3"), QStringLiteral("あまり"), 1, nullptr, DivisionPickerItems(3, false), 64},
-                   {QStringLiteral("ComboBox4"), QStringLiteral("答え"), 1, &TLessonState::Entry4,
-                    DivisionPickerItems(2, false), 64}},
+        .places = {{.name = "ComboBox3", .place = 0, .placeName = QStringLiteral("あまり"),
+                    .items = DivisionPickerItems(3, false), .width = 64},
+                   {.name = "ComboBox4", .place = 1, .placeName = QStringLiteral("答え"),
+                    .slot = &TLessonState::Entry4, .keeps = Keeps::Value, .items = DivisionPickerItems(2, false),
+                    .width = 64}},
         // Seven columns are wide: the grid stands over the problem, and the
         // results stand under it, so the log never covers them.
         .layout = {.resultsTop = 404, .resultsPitch = 50, .gridBottom = 392},
@@ -48,7 +50,8 @@ const QString kRemainderPrompt = QStringLiteral("「答え」→「あまり」�
 
 TForm23::TForm23(const Services &services) : TDrillScreen(services, divisionDrill())
 {
-    bindPickers({&ComboBox3, &ComboBox4});
+    ComboBox3 = places().picker(0);
+    ComboBox4 = places().picker(1);
 }
 
 void TForm23::PoseProblem()

@@ -62,7 +62,9 @@ TDrill mentalDrill()
 
 TForm5::TForm5(const Services &services) : TDrillScreen(services, mentalDrill())
 {
-    bindPickers({&ComboBox3, &ComboBox4, &ComboBox5});
+    ComboBox3 = places().picker(0);
+    ComboBox4 = places().picker(1);
+    ComboBox5 = places().picker(2);
 }
 
 // A difference is below 100: subtraction is answered in tens and ones.

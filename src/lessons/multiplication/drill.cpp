@@ -97,7 +97,12 @@ TDrill multiplicationDrill()
 
 TForm20::TForm20(const Services &services) : TDrillScreen(services, multiplicationDrill())
 {
-    bindPickers({&ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7, &ComboBox8});
+    ComboBox3 = places().picker(0);
+    ComboBox4 = places().picker(1);
+    ComboBox5 = places().picker(2);
+    ComboBox6 = places().picker(3);
+    ComboBox7 = places().picker(4);
+    ComboBox8 = places().picker(5);
 }
 
 void TForm20::PoseProblem()

@@ -119,7 +119,10 @@ TDrill unitsDrill()
 
 TForm13::TForm13(const Services &services) : TDrillScreen(services, unitsDrill())
 {
-    bindPickers({&ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6});
+    ComboBox3 = places().picker(0);
+    ComboBox4 = places().picker(1);
+    ComboBox5 = places().picker(2);
+    ComboBox6 = places().picker(3);
     // As designed before the first show, which replaces them all.
     Label2->setCaption(QStringLiteral("じかんをえらんでね！"));
     Label3->setCaption(QStringLiteral("もんだい："));
