@@ -1,6 +1,7 @@
 #include "lessons/division/drill.h"
 
 #include "frame/lessonstate.h"
+#include "frame/prompts.h"
 
 DivisionProblem DrawDivisionDrill(int menuItem, Random &random)
 {
@@ -45,7 +46,6 @@ TDrill divisionDrill()
 }
 
 const QString kExactPrompt = QStringLiteral("答えを えらんでね！");
-const QString kRemainderPrompt = QStringLiteral("「答え」→「あまり」の じゅんに えらんでね！");
 }  // namespace
 
 TForm23::TForm23(const Services &services) : TDrillScreen(services, divisionDrill())
@@ -71,7 +71,7 @@ void TForm23::PoseProblem()
 
 QString TForm23::startPrompt() const
 {
-    return withRemainder_ ? kRemainderPrompt : kExactPrompt;
+    return withRemainder_ ? Prompts::QuotientThenRemainder : kExactPrompt;
 }
 
 // The quotient is in its slot; on "あまり あり" the remainder is the pick
