@@ -6,21 +6,6 @@
 
 // ---------------------------------------------------------------- arithmetic
 
-int PlaceDigit(int n, int place)
-{
-    for (int i = 0; i < place; ++i)
-        n /= 10;
-    return n % 10;
-}
-
-int Places(int n)
-{
-    int places = 1;
-    for (; n >= 10; n /= 10)
-        ++places;
-    return places;
-}
-
 QString ColumnProduct::text() const
 {
     return QStringLiteral("%1 x %2").arg(a).arg(b);

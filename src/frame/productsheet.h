@@ -12,11 +12,6 @@
 
 // ---------------------------------------------------------------- arithmetic
 
-// The digit of n at `place` (0 the ones).
-int PlaceDigit(int n, int place);
-// How many places n has (1 for 0 … 9).
-int Places(int n);
-
 // a × b, a problem of the column multiplications.
 struct ColumnProduct {
     int a = 0;

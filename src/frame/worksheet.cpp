@@ -39,6 +39,40 @@ QString FillIn(const char *line, const QList<std::pair<const char *, int>> &numb
     return text;
 }
 
+QStringList FillIn(std::span<const char *const> lines, const QList<std::pair<const char *, int>> &numbers)
+{
+    QStringList out;
+    for (const char *line : lines)
+        if (line)
+            out << FillIn(line, numbers);
+    return out;
+}
+
+WorkedStep WorkedColumn(int step, int steps, int answer, const QStringList &lines)
+{
+    WorkedStep out;
+    const int column = qMin(step, steps) - 2;  // 0 the ones
+    out.text = StepText(step, lines);
+    out.last = column + 2 == steps;
+    out.row = out.last ? QString::number(answer) : LastDigits(answer, column + 1);
+    return out;
+}
+
+int PlaceDigit(int n, int place)
+{
+    for (int i = 0; i < place; ++i)
+        n /= 10;
+    return n % 10;
+}
+
+int Places(int n)
+{
+    int places = 1;
+    for (; n >= 10; n /= 10)
+        ++places;
+    return places;
+}
+
 QString LastDigits(int n, int places)
 {
     QString digits = QString::number(n);
@@ -270,23 +304,39 @@ TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLes
                                 Qt::AlignLeft | Qt::AlignTop);
 }
 
+namespace {
+// The part made, kept in its member too.
+template <class Part, class T>
+T *keep(const Part &part, T *made)
+{
+    if (part.member)
+        *part.member = made;
+    return made;
+}
+QString nameOf(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+}  // namespace
+
 const TWorksheetScreen::Sheet &TWorksheetScreen::buildSheet(const SheetNames &names, const QColor &markColor)
 {
     constexpr int places = 4;
-    sheet_.heading = Worksheet->addText(names.heading, QRect(8, 0, 608, 32), 20, Look::Navy);
+    sheet_.heading = keep(names.heading, Worksheet->addText(nameOf(names.heading.name), QRect(8, 0, 608, 32), 20, Look::Navy));
     for (int place = 1; place < 4; ++place)
-        if (!names.marks[place].isEmpty())
-            sheet_.marks[place] = Worksheet->addMark(names.marks[place], place, markColor);
+        if (names.marks[place].name)
+            sheet_.marks[place] = keep(names.marks[place], Worksheet->addMark(nameOf(names.marks[place].name), place, markColor));
     for (int row = 0; row < 3; ++row)
-        sheet_.rows[row] = Worksheet->addRow(names.rows[row], row, places);
-    sheet_.sign = Worksheet->addOperator(names.sign, 1, places);
+        sheet_.rows[row] = keep(names.rows[row], Worksheet->addRow(nameOf(names.rows[row].name), row, places));
+    sheet_.sign = keep(names.sign, Worksheet->addOperator(nameOf(names.sign.name), 1, places));
     Shape1 = Worksheet->addRule(QStringLiteral("Shape1"), 1, places);
     for (int place = 1; place < 4; ++place)
-        if (!names.strokes[place].isEmpty())
-            sheet_.strokes[place] = Worksheet->addStroke(names.strokes[place], sheet_.rows[0], place);
+        if (names.strokes[place].name)
+            sheet_.strokes[place] =
+                keep(names.strokes[place], Worksheet->addStroke(nameOf(names.strokes[place].name), sheet_.rows[0], place));
     const QRect below = Worksheet->cell(2, 3);
-    sheet_.mark = Worksheet->addText(names.mark, QRect(460, below.bottom() + 14, 150, 146), 96, Look::Red,
-                                     Qt::AlignCenter);
+    sheet_.mark = keep(names.mark, Worksheet->addText(nameOf(names.mark.name), QRect(460, below.bottom() + 14, 150, 146),
+                                                      96, Look::Red, Qt::AlignCenter));
     setMarkLabel(sheet_.mark);
     return sheet_;
 }

@@ -25,6 +25,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 
 // ---------------------------------------------------------------- the step button
 
@@ -43,9 +44,9 @@ struct ColumnMark {
 };
 struct WorkedStep {
     QString text;                // the explanation, lines joined by "\r"
-    std::optional<QString> row;  // the result row; unset: the row stays as it is
-    QList<ColumnMark> marks;     // marks written at this step; they stay until the sheet is cleared
-    QList<int> strokes;          // places of the first row struck through at this step
+    std::optional<QString> row{};  // the result row; unset: the row stays as it is
+    QList<ColumnMark> marks{};     // marks written at this step; they stay until the sheet is cleared
+    QList<int> strokes{};          // places of the first row struck through at this step
     bool last = false;           // the problem line shows the answer
 };
 
@@ -58,6 +59,18 @@ QString FirstStepText();
 // A line of a worked explanation with its numbers filled in: each "{name}"
 // becomes the number given for that name, in half-width digits.
 QString FillIn(const char *line, const QList<std::pair<const char *, int>> &numbers);
+// The lines of a worked explanation, each filled in; the unset ones at the
+// end of a table's row are left out.
+QStringList FillIn(std::span<const char *const> lines, const QList<std::pair<const char *, int>> &numbers);
+// Step `step` (2 …) of a worked column problem of `steps` steps, one column a
+// step from the ones up: its words, and the digits under the line so far,
+// the whole answer at the last step, which also shows it on the problem line.
+WorkedStep WorkedColumn(int step, int steps, int answer, const QStringList &lines);
+
+// The digit of n at `place` (0 the ones).
+int PlaceDigit(int n, int place);
+// How many places n has (1 for 0 … 9).
+int Places(int n);
 
 // The last `places` digits of n, zeros kept: the digits written under the
 // line once that many columns are worked ("043" for 2043 and 3 places).
@@ -266,14 +279,20 @@ protected:
     TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson);
     void shown() override { FormCreate(); }
 
-    // The parts of the sheet that differ in name from lesson to lesson.
+    // A part of the sheet that differs in name from lesson to lesson: its
+    // designed name and the member that keeps it (none: the part is not made).
+    template <class T>
+    struct Part {
+        const char *name = nullptr;
+        T **member = nullptr;
+    };
     struct SheetNames {
-        QString heading;     // heading of the worked example, above the problem line
-        QString rows[3];     // first row, second row, result row
-        QString sign;        // the operator left of the second row
-        QString mark;        // "○" or "×"
-        QString marks[4];    // small marks over the tens, hundreds, thousands (index = place)
-        QString strokes[4];  // strokes through the first row's tens, hundreds, thousands
+        Part<TLabel> heading{};     // heading of the worked example, above the problem line
+        Part<TDigitRow> rows[3]{};  // first row, second row, result row
+        Part<TLabel> sign{};        // the operator left of the second row
+        Part<TLabel> mark{};        // "○" or "×"
+        Part<TLabel> marks[4]{};    // small marks over the tens, hundreds, thousands (index = place)
+        Part<TShape> strokes[4]{};  // strokes through the first row's tens, hundreds, thousands
     };
     struct Sheet {
         TLabel *heading = nullptr;
@@ -283,8 +302,7 @@ protected:
         TLabel *marks[4] = {};
         TShape *strokes[4] = {};
     };
-    // Builds the sheet on the working area; the lesson keeps the parts in its
-    // designed members.
+    // Builds the sheet on the working area, each part into its member.
     const Sheet &buildSheet(const SheetNames &names, const QColor &markColor);
     const Sheet &sheet() const { return sheet_; }
 
