@@ -38,9 +38,19 @@ TWorksheetLesson additionLesson()
     l.memoLines = AdditionMemo();
     return l;
 }
+
+const TColumnLesson::Ways kWays{
+    AdditionExampleCount,
+    [](int menu, int number) {
+        const AdditionExample &e = AdditionExampleAt(menu, number);
+        return TColumnLesson::Example{e.a, e.b, e.heading};
+    },
+    AdditionStep,
+    DrawColumnAddition,
+};
 }  // namespace
 
-TForm6::TForm6(const Services &services) : TColumnLesson(services, additionLesson(), false)
+TForm6::TForm6(const Services &services) : TColumnLesson(services, additionLesson(), kWays, false)
 {
     buildColumnSheet({.heading = {"Label14", &Label14},
                       .rows = {{"Label6", &Label6}, {"Label7", &Label7}, {"Label8", &Label8}},
@@ -59,22 +69,6 @@ void TForm6::ShowPickers()
 {
     // Which pickers take a pick is the stage's business, not this one's.
     ResetPickers();
-}
-
-WorkedStep TForm6::exampleStep(int step) const
-{
-    return AdditionStep(MenuPicked(), LessonState.StepNo, step);
-}
-
-TColumnLesson::Example TForm6::example(int menu, int number) const
-{
-    const AdditionExample &e = AdditionExampleAt(menu, number);
-    return {e.a, e.b, e.heading};
-}
-
-ColumnProblem TForm6::draw(int places, Random &random) const
-{
-    return DrawColumnAddition(places, random);
 }
 
 void TForm6::CuteButton3Click()
@@ -100,6 +94,16 @@ void TForm6::PoseTestProblem()
     Prompt(AdditionColumnPrompt(0));
 }
 
+void TForm6::picked(int place)
+{
+    switch (place) {
+    case 0: onesPicked(); break;
+    case 1: tensPicked(); break;
+    case 2: hundredsPicked(); break;
+    default: thousandsPicked(); break;
+    }
+}
+
 void TForm6::prependDigit(int digit)
 {
     Label8->setCaption(QString::number(digit % 10) + Label8->caption());
@@ -121,7 +125,7 @@ void TForm6::markSum()
 }
 
 // "一": the ones digit of the ones column's sum finishes that column.
-void TForm6::ComboBox2Change()
+void TForm6::onesPicked()
 {
     if (!working() || LessonState.StepNo != 0)
         return;
@@ -137,7 +141,7 @@ void TForm6::ComboBox2Change()
 
 // "十": the tens digit of the ones column's sum, or the ones digit of the
 // tens column's sum, which finishes that column.
-void TForm6::ComboBox3Change()
+void TForm6::tensPicked()
 {
     LessonState.Entry4 = ComboBox3->itemIndex();
     if (!working())
@@ -160,7 +164,7 @@ void TForm6::ComboBox3Change()
 
 // "百": the tens digit of the tens column's sum, or the ones digit of the
 // hundreds column's sum.
-void TForm6::ComboBox4Change()
+void TForm6::hundredsPicked()
 {
     LessonState.Entry3 = ComboBox4->itemIndex();
     if (!working())
@@ -189,7 +193,7 @@ void TForm6::ComboBox4Change()
 
 // "千": the tens digit of the hundreds column's sum, or the thousands
 // column's sum, which finishes the problem.
-void TForm6::ComboBox5Change()
+void TForm6::thousandsPicked()
 {
     LessonState.Entry2 = ComboBox5->itemIndex();
     if (!working())

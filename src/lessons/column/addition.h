@@ -62,32 +62,19 @@ class TForm6 : public TColumnLesson {
 public:
     explicit TForm6(const Services &services);
 
-    TLabel *Label14;        // heading of the worked example
-    TDigitRow *Label6;      // first row: OperandA
-    TDigitRow *Label7;      // second row: OperandB
-    TDigitRow *Label8;      // result row under the rule
-    TLabel *Label12;        // the operator "+"
-    TLabel *Label9;         // carry mark over the tens
-    TLabel *Label10;        // carry mark over the hundreds
-    TLabel *Label11;        // carry mark over the thousands
-    TLabel *Label13;        // mark "○" or "×"
+    TLabel *Label14;                      // heading of the worked example
+    TDigitRow *Label6, *Label7, *Label8;  // the rows: OperandA, OperandB, the result under the rule
+    TLabel *Label12;                      // the operator "+"
+    TLabel *Label9, *Label10, *Label11;   // carry marks over the tens, hundreds, thousands
+    TLabel *Label13;                      // mark "○" or "×"
 
     void ResetScreen() override;
     void ShowPickers() override;
-
-public slots:
-    void CuteButton3Click();
-    void ComboBox2Change();
-    void ComboBox3Change();
-    void ComboBox4Change();
-    void ComboBox5Change();
+    void CuteButton3Click() override;
 
 protected:
-    int exampleCount() const override { return AdditionExampleCount(MenuPicked()); }
-    WorkedStep exampleStep(int step) const override;
-    Example example(int menu, int number) const override;
-    ColumnProblem draw(int places, Random &random) const override;
     void PoseTestProblem() override;
+    void picked(int place) override;
 
 private:
     // The pupil's column sums are taken only for a problem on screen and
@@ -96,6 +83,11 @@ private:
     // Writes the digit of a finished column in front of the result row.
     void prependDigit(int digit);
     void askColumn(int stage);
+    // The pickers' picks, "一" "十" "百" "千".
+    void onesPicked();
+    void tensPicked();
+    void hundredsPicked();
+    void thousandsPicked();
     void markSum();
 
     bool marked_ = false;

@@ -3,8 +3,8 @@
 #include "frame/lessonstate.h"
 #include "frame/look.h"
 
-TColumnLesson::TColumnLesson(const Services &services, const TWorksheetLesson &lesson, bool subtract)
-    : TWorksheetScreen(services, lesson), subtract_(subtract)
+TColumnLesson::TColumnLesson(const Services &services, const TWorksheetLesson &lesson, const Ways &ways, bool subtract)
+    : TWorksheetScreen(services, lesson), ways_(ways), subtract_(subtract)
 {
 }
 
@@ -28,7 +28,7 @@ ColumnProblem TColumnLesson::onSheet() const
 
 void TColumnLesson::DrawExample()
 {
-    const Example e = example(MenuPicked(), LessonState.StepNo);
+    const Example e = ways_.example(MenuPicked(), LessonState.StepNo);
     LessonState.OperandA = e.a;
     LessonState.OperandB = e.b;
     sheet().heading->setCaption(QString::fromUtf8(e.heading));
@@ -41,11 +41,16 @@ void TColumnLesson::DrawProblem()
     const int menu = MenuPicked();
     if (menu != 1 && menu != 2)
         return;
-    const ColumnProblem p = draw(menu + 2, *services().random);
+    const ColumnProblem p = ways_.draw(menu + 2, *services().random);
     LessonState.OperandA = p.a;
     LessonState.OperandB = p.b;
     LessonState.Answer = p.answer();
     Label4->setCaption(p.line());
+}
+
+WorkedStep TColumnLesson::exampleStep(int step) const
+{
+    return ways_.exampleStep(MenuPicked(), LessonState.StepNo, step);
 }
 
 QString TColumnLesson::sign() const

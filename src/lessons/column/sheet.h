@@ -46,22 +46,40 @@ public:
     void DrawExample() override;  // the worked example numbered StepNo
     void DrawProblem() override;  // a random problem of the menu item's places
 
-protected:
-    TColumnLesson(const Services &services, const TWorksheetLesson &lesson, bool subtract);
-
-    // The sheet, its parts kept in the lesson's members, then the pickers.
-    void buildColumnSheet(const SheetNames &names);
-
-    // What the lesson states: its example of the menu item (a, b and the
-    // heading), and its random problem of `places` places.
+    // A worked example as the screen shows it before its first step.
     struct Example {
         int a;
         int b;
         const char *heading;
     };
-    virtual Example example(int menu, int number) const = 0;
-    virtual ColumnProblem draw(int places, Random &random) const = 0;
+    // What a column lesson states about its arithmetic: its worked examples
+    // and their steps, and its random problems of `places` places.
+    struct Ways {
+        int (*exampleCount)(int menu);
+        Example (*example)(int menu, int number);
+        WorkedStep (*exampleStep)(int menu, int number, int step);
+        ColumnProblem (*draw)(int places, Random &random);
+    };
 
+public slots:
+    virtual void CuteButton3Click() = 0;  // the study/test toggle
+    // The pickers "一" "十" "百" "千".
+    void ComboBox2Change() { picked(0); }
+    void ComboBox3Change() { picked(1); }
+    void ComboBox4Change() { picked(2); }
+    void ComboBox5Change() { picked(3); }
+
+protected:
+    TColumnLesson(const Services &services, const TWorksheetLesson &lesson, const Ways &ways, bool subtract);
+
+    // The sheet, its parts kept in the lesson's members, then the pickers.
+    void buildColumnSheet(const SheetNames &names);
+
+    // A pick in the picker of `place` (0 the ones).
+    virtual void picked(int place) = 0;
+
+    int exampleCount() const override { return ways_.exampleCount(MenuPicked()); }
+    WorkedStep exampleStep(int step) const override;
     QString sign() const override;
     QString equation() const override;
 
@@ -72,5 +90,6 @@ protected:
 
 private:
     ColumnProblem onSheet() const;
+    Ways ways_;
     bool subtract_;
 };

@@ -86,9 +86,19 @@ TWorksheetLesson subtractionLesson()
     l.memoLines = SubtractionMemo();
     return l;
 }
+
+const TColumnLesson::Ways kWays{
+    SubtractionExampleCount,
+    [](int menu, int number) {
+        const SubtractionExample &e = SubtractionExampleAt(menu, number);
+        return TColumnLesson::Example{e.a, e.b, e.heading};
+    },
+    SubtractionStep,
+    DrawColumnSubtraction,
+};
 }  // namespace
 
-TForm7::TForm7(const Services &services) : TColumnLesson(services, subtractionLesson(), true)
+TForm7::TForm7(const Services &services) : TColumnLesson(services, subtractionLesson(), kWays, true)
 {
     buildColumnSheet({.heading = {"Label6", &Label6},
                       .rows = {{"Label7", &Label7}, {"Label8", &Label8}, {"Label9", &Label9}},
@@ -120,22 +130,6 @@ void TForm7::DrawProblem()
 {
     ResetScreen();
     TColumnLesson::DrawProblem();
-}
-
-WorkedStep TForm7::exampleStep(int step) const
-{
-    return SubtractionStep(MenuPicked(), LessonState.StepNo, step);
-}
-
-TColumnLesson::Example TForm7::example(int menu, int number) const
-{
-    const SubtractionExample &e = SubtractionExampleAt(menu, number);
-    return {e.a, e.b, e.heading};
-}
-
-ColumnProblem TForm7::draw(int places, Random &random) const
-{
-    return DrawColumnSubtraction(places, random);
 }
 
 void TForm7::CuteButton3Click()
@@ -173,50 +167,25 @@ void TForm7::nextColumn(int column, TComboBox *done, TComboBox *next, bool reset
     Prompt(SubtractionColumnPrompt(column_));
 }
 
-// "一": the ones of the answer.
-void TForm7::ComboBox2Change()
+void TForm7::picked(int place)
 {
-    if (!posed() || column_ != 0)
+    if (!posed() || column_ != place)
         return;
-    LessonState.GivenAnswer = ComboBox2->itemIndex();
-    Label9->setCaption(QString::number(LessonState.GivenAnswer));
-    nextColumn(0, ComboBox2, ComboBox3, true);
-}
-
-// "十": the tens, written in front of the ones ("0" too).
-void TForm7::ComboBox3Change()
-{
-    if (!posed() || column_ != 1)
-        return;
-    LessonState.Entry4 = ComboBox3->itemIndex();
-    LessonState.GivenAnswer = LessonState.GivenAnswer % 10 + 10 * LessonState.Entry4;
-    Label9->setCaption(QString::number(LessonState.Entry4) + Label9->caption());
-    nextColumn(1, ComboBox3, ComboBox4, true);
-}
-
-// "百": the hundreds; the last column of three places. A new pick there
-// after the mark replaces the hundreds and marks the answer again.
-void TForm7::ComboBox4Change()
-{
-    if (!posed() || column_ != 2)
-        return;
-    LessonState.Entry3 = ComboBox4->itemIndex();
-    LessonState.GivenAnswer = LessonState.GivenAnswer % 100 + 100 * LessonState.Entry3;
-    Label9->setCaption(QString::number(LessonState.GivenAnswer));
-    if (MenuPicked() == 2)
-        nextColumn(2, ComboBox4, ComboBox5, false);  // "百" keeps showing its pick
+    const int digit = places_.picker(place)->itemIndex();
+    // The slot of each picker above the ones: "十" Entry4, "百" Entry3, "千" Entry2.
+    int *const entries[] = {nullptr, &LessonState.Entry4, &LessonState.Entry3, &LessonState.Entry2};
+    if (entries[place])
+        *entries[place] = digit;
+    int unit = 1;
+    for (int p = 0; p < place; ++p)
+        unit *= 10;
+    LessonState.GivenAnswer = LessonState.GivenAnswer % unit + unit * digit;
+    // The tens are written in front of the ones, "0" too; from the hundreds
+    // on the row reads as the answer so far.
+    Label9->setCaption(place == 1 ? QString::number(digit) + Label9->caption()
+                                  : QString::number(LessonState.GivenAnswer));
+    if (place < MenuPicked() + 1)  // the hundreds are the last of three places
+        nextColumn(place, places_.picker(place), places_.picker(place + 1), place < 2);  // "百" keeps its pick
     else
         MarkAnswer();
-}
-
-// "千": the thousands of four places, the last column; a new pick there
-// replaces them and marks again.
-void TForm7::ComboBox5Change()
-{
-    if (!posed() || column_ != 3)
-        return;
-    LessonState.Entry2 = ComboBox5->itemIndex();
-    LessonState.GivenAnswer = LessonState.GivenAnswer % 1000 + 1000 * LessonState.Entry2;
-    Label9->setCaption(QString::number(LessonState.GivenAnswer));
-    MarkAnswer();
 }

@@ -82,38 +82,26 @@ class TForm7 : public TColumnLesson {
 public:
     explicit TForm7(const Services &services);
 
-    TLabel *Label6;         // heading of the worked example
-    TDigitRow *Label7;      // first row: OperandA
-    TDigitRow *Label8;      // second row: OperandB
-    TDigitRow *Label9;      // result row under the rule
-    TLabel *Label13;        // the operator "-"
-    TLabel *Label10;        // borrow mark over the tens
-    TLabel *Label11;        // borrow mark over the hundreds
-    TLabel *Label12;        // borrow mark over the thousands
-    TShape *Shape2;         // stroke through the first row's tens digit
-    TShape *Shape3;         // stroke through its hundreds digit
-    TShape *Shape4;         // stroke through its thousands digit
-    TLabel *Label14;        // mark "○" or "×"
+    TLabel *Label6;                        // heading of the worked example
+    TDigitRow *Label7, *Label8, *Label9;   // the rows: OperandA, OperandB, the result under the rule
+    TLabel *Label13;                       // the operator "-"
+    TLabel *Label10, *Label11, *Label12;   // borrow marks over the tens, hundreds, thousands
+    TShape *Shape2, *Shape3, *Shape4;      // strokes through the first row's tens, hundreds, thousands digits
+    TLabel *Label14;                       // mark "○" or "×"
 
     void ResetScreen() override;
     void ShowPickers() override;
     // Each starts from a screen set up afresh.
     void DrawExample() override;
     void DrawProblem() override;
-
-public slots:
-    void CuteButton3Click();
-    void ComboBox2Change();
-    void ComboBox3Change();
-    void ComboBox4Change();
-    void ComboBox5Change();
+    void CuteButton3Click() override;
 
 protected:
-    int exampleCount() const override { return SubtractionExampleCount(MenuPicked()); }
-    WorkedStep exampleStep(int step) const override;
-    Example example(int menu, int number) const override;
-    ColumnProblem draw(int places, Random &random) const override;
     void PoseTestProblem() override;
+    // "一" "十" "百" "千": the answer's digit of that place, from the ones
+    // up, one column at a time. The last column stays open after the mark:
+    // a new pick there replaces its digit and marks the answer again.
+    void picked(int place) override;
 
 private:
     // The pupil finished `column` below the last with the picker `done`:
