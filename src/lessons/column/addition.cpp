@@ -28,29 +28,12 @@ WorkedStep AdditionStep(int menu, int number, int step)
 // ---------------------------------------------------------------- the screen
 
 namespace {
-TWorksheetLesson additionLesson()
-{
-    TWorksheetLesson l;
-    l.title = QStringLiteral("たし算");
-    l.subtitle = QStringLiteral("ひっ算");
-    l.menuText = QStringLiteral("メニュー");
-    l.menuItems = {QStringLiteral(" ３けた"), QStringLiteral(" ４けた")};
-    l.memoLines = AdditionMemo();
-    return l;
-}
-
-const TColumnLesson::Ways kWays{
-    AdditionExampleCount,
-    [](int menu, int number) {
-        const AdditionExample &e = AdditionExampleAt(menu, number);
-        return TColumnLesson::Example{e.a, e.b, e.heading};
-    },
-    AdditionStep,
-    DrawColumnAddition,
-};
+const TColumnLesson::Ways kWays{AdditionExampleCount, ColumnExampleOf<AdditionExamples>, AdditionStep, DrawColumnAddition};
 }  // namespace
 
-TForm6::TForm6(const Services &services) : TColumnLesson(services, additionLesson(), kWays, false)
+TForm6::TForm6(const Services &services)
+    : TColumnLesson(services, ColumnLessonOf(QStringLiteral("たし算"), QStringLiteral("ひっ算"), AdditionMemo()), kWays,
+                    false)
 {
     buildColumnSheet({.heading = {"Label14", &Label14},
                       .rows = {{"Label6", &Label6}, {"Label7", &Label7}, {"Label8", &Label8}},

@@ -3,6 +3,17 @@
 #include "frame/lessonstate.h"
 #include "frame/look.h"
 
+TWorksheetLesson ColumnLessonOf(const QString &title, const QString &subtitle, const QStringList &memo)
+{
+    TWorksheetLesson l;
+    l.title = title;
+    l.subtitle = subtitle;
+    l.menuText = QStringLiteral("メニュー");
+    l.menuItems = {QStringLiteral(" ３けた"), QStringLiteral(" ４けた")};
+    l.memoLines = memo;
+    return l;
+}
+
 TColumnLesson::TColumnLesson(const Services &services, const TWorksheetLesson &lesson, const Ways &ways, bool subtract)
     : TWorksheetScreen(services, lesson), ways_(ways), subtract_(subtract)
 {

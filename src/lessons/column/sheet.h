@@ -35,6 +35,10 @@ struct ColumnExamples {
 // numbers are set out one under the other.
 QStringList ColumnMemoOpening();
 
+// A column lesson's titles and memo, with the menu both share: " ３けた",
+// " ４けた" under "メニュー".
+TWorksheetLesson ColumnLessonOf(const QString &title, const QString &subtitle, const QStringList &memo);
+
 class TColumnLesson : public TWorksheetScreen {
     Q_OBJECT
 public:
@@ -93,3 +97,11 @@ private:
     Ways ways_;
     bool subtract_;
 };
+
+// The worked example of `Examples` as the screen shows it first.
+template <const auto &Examples>
+TColumnLesson::Example ColumnExampleOf(int menu, int number)
+{
+    const auto &e = Examples.at(menu, number);
+    return {e.a, e.b, e.heading};
+}

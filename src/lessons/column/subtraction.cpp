@@ -75,27 +75,14 @@ QList<ColumnMark> BorrowMarks(int column, int a, int b, const QString marks[4])
 namespace {
 TWorksheetLesson subtractionLesson()
 {
-    TWorksheetLesson l;
-    l.title = QStringLiteral("ひっ算");
-    l.subtitle = QStringLiteral("ひき算");
-    l.menuText = QStringLiteral("メニュー");
-    l.menuItems = {QStringLiteral(" ３けた"), QStringLiteral(" ４けた")};
+    TWorksheetLesson l = ColumnLessonOf(QStringLiteral("ひっ算"), QStringLiteral("ひき算"), SubtractionMemo());
     l.lastShape = 4;  // the rule and the three strokes
     l.memoScrollBar = true;
     l.memoDesignTop = 576;  // out of sight below until "ポイント" brings it up
-    l.memoLines = SubtractionMemo();
     return l;
 }
 
-const TColumnLesson::Ways kWays{
-    SubtractionExampleCount,
-    [](int menu, int number) {
-        const SubtractionExample &e = SubtractionExampleAt(menu, number);
-        return TColumnLesson::Example{e.a, e.b, e.heading};
-    },
-    SubtractionStep,
-    DrawColumnSubtraction,
-};
+const TColumnLesson::Ways kWays{SubtractionExampleCount, ColumnExampleOf<SubtractionExamples>, SubtractionStep, DrawColumnSubtraction};
 }  // namespace
 
 TForm7::TForm7(const Services &services) : TColumnLesson(services, subtractionLesson(), kWays, true)

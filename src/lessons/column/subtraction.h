@@ -84,9 +84,9 @@ public:
 
     TLabel *Label6;                        // heading of the worked example
     TDigitRow *Label7, *Label8, *Label9;   // the rows: OperandA, OperandB, the result under the rule
-    TLabel *Label13;                       // the operator "-"
-    TLabel *Label10, *Label11, *Label12;   // borrow marks over the tens, hundreds, thousands
     TShape *Shape2, *Shape3, *Shape4;      // strokes through the first row's tens, hundreds, thousands digits
+    TLabel *Label10, *Label11, *Label12;   // borrow marks over the struck digits
+    TLabel *Label13;                       // the operator "-"
     TLabel *Label14;                       // mark "○" or "×"
 
     void ResetScreen() override;
