@@ -198,14 +198,7 @@ TShape *TWorksheet::addStroke(const QString &name, QWidget *over, const QRect &b
 TLabel *TWorksheet::addText(const QString &name, const QRect &geometry, int pixelSize, const QColor &color,
                             Qt::Alignment align)
 {
-    auto *l = new TLabel(name, this);
-    l->setFont(Look::face(pixelSize));
-    l->setGeometry(geometry);
-    l->setAlignment(align);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, color);
-    l->setPalette(p);
-    return l;
+    return NewLabel(this, name, geometry, pixelSize, align, color);
 }
 
 // ---------------------------------------------------------------- TWorksheetScreen
@@ -219,16 +212,46 @@ const QString &kMemoHiddenPrompt = Prompts::Menu;
 
 constexpr int kButtonRowY = 540;
 
-TLesson sheetLesson(const TWorksheetLesson &lesson)
+}  // namespace
+
+TLesson TSheetLesson::lesson() const
 {
     TLesson l;
-    l.title = lesson.title;
-    l.subtitle = lesson.subtitle;
-    l.quitQuestion = QStringLiteral("おわってもいいの？");
-    l.markedPrompt = Prompts::NextTight;
+    l.title = title;
+    l.subtitle = subtitle;
+    l.quitQuestion = quitQuestion;
+    l.markedPrompt = markedPrompt;
     return l;
 }
-}  // namespace
+
+TSheetScreen::SheetFrame TSheetScreen::frameOf(const TSheetLesson &lesson, const TWorksheet::Grid &grid,
+                                               const QRect &problemLine)
+{
+    SheetFrame f;
+    f.grid = grid;
+    f.problemLine = problemLine;
+    f.memoLines = lesson.memoLines;
+    f.memoScrollBar = lesson.memoScrollBar;
+    f.memoDesignTop = lesson.memoDesignTop;
+    return f;
+}
+
+void TSheetScreen::clearSheet(int lastLabel, int lastShape)
+{
+    LessonState.GridShown = 0;
+    LessonState.ColumnStep = 0;
+    for (int n = 4; n <= lastLabel; ++n)
+        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
+            l->setCaption(QString());
+    places_.hide();
+    for (int n = 1; n <= lastShape; ++n)
+        if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
+            s->hide();
+    CuteButton5->setEnabled(false);
+    // A problem set up afresh starts at its first step, and the button says so.
+    CuteButton5->setCaption(StepCaption(1));
+    showMemo(false);
+}
 
 TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame)
     : TLessonScreen(services, lesson), stepPromptBlinks_(frame.stepPromptBlinks), lastStepCloses_(frame.lastStepCloses)
@@ -284,19 +307,15 @@ TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, cons
 namespace {
 TSheetScreen::SheetFrame worksheetFrame(const TWorksheetLesson &lesson)
 {
-    TSheetScreen::SheetFrame f;
-    f.problemLine = QRect(8, 34, 608, 62);
+    TSheetScreen::SheetFrame f = TWorksheetScreen::frameOf(lesson, {}, QRect(8, 34, 608, 62));
     f.menuItems = lesson.menuItems;
     f.menuText = lesson.menuText;
-    f.memoLines = lesson.memoLines;
-    f.memoScrollBar = lesson.memoScrollBar;
-    f.memoDesignTop = lesson.memoDesignTop;
     return f;
 }
 }  // namespace
 
 TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson)
-    : TSheetScreen(services, sheetLesson(lesson), worksheetFrame(lesson)), lesson_(lesson)
+    : TSheetScreen(services, lesson.lesson(), worksheetFrame(lesson)), lesson_(lesson)
 {
     places_ = TPlacePickers(this, Look::Pickers::Sheet);
     ComboBox1 = sheetMenu_;
@@ -343,26 +362,14 @@ const TWorksheetScreen::Sheet &TWorksheetScreen::buildSheet(const SheetNames &na
 
 void TWorksheetScreen::ResetScreen()
 {
-    LessonState.GridShown = 0;
-    LessonState.ColumnStep = 0;
     LessonState.Entry4 = 0;
     LessonState.Entry3 = 0;
     LessonState.Entry2 = 0;
     posed_ = false;
-    for (int n = 4; n <= lesson_.lastLabel; ++n)
-        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
-            l->setCaption(QString());
-    places_.hide();
-    for (int n = 1; n <= lesson_.lastShape; ++n)
-        if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
-            s->hide();
+    clearSheet(lesson_.lastLabel, lesson_.lastShape);
     for (TShape *stroke : sheet_.strokes)  // a mark and its stroke go together
         if (stroke)
             stroke->hide();
-    CuteButton5->setEnabled(false);
-    // An example set up afresh starts at its first step, and the button says so.
-    CuteButton5->setCaption(StepCaption(1));
-    showMemo(false);
 }
 
 void TWorksheetScreen::ShowColumnStep()

@@ -20,6 +20,7 @@
 // two rows (gapBelow), all on the same grid.
 #include "frame/lesson.h"
 #include "frame/places.h"
+#include "frame/prompts.h"
 
 #include <QList>
 #include <QString>
@@ -167,15 +168,23 @@ private:
 
 // ---------------------------------------------------------------- the lesson screen
 
-// What a column lesson states about itself.
-struct TWorksheetLesson {
-    QString title;                 // Label1
-    QString subtitle;              // Label2
+// What every lesson on a column worksheet states about itself.
+struct TSheetLesson {
+    QString title;                                      // Label1
+    QString subtitle;                                   // Label2
+    QString quitQuestion = QStringLiteral("おわってもいいの？");  // asked by "おわる"
+    QString markedPrompt = Prompts::NextTight;          // the prompt once the answer is marked
+    QStringList memoLines;                              // the "ポイント" text
+    bool memoScrollBar = false;  // the memo shows its scroll bar (always), or none: its lines fit
+    int memoDesignTop = -1;      // where the hidden memo waits; -1 over the working area
+
+    TLesson lesson() const;  // what the lesson frame takes of it
+};
+
+// What a column lesson of addition or subtraction states about itself.
+struct TWorksheetLesson : TSheetLesson {
     QString menuText;              // ComboBox1 while nothing is picked
     QStringList menuItems;         // one item per kind of problem
-    QStringList memoLines;         // the "ポイント" text
-    bool memoScrollBar = false;    // the memo shows its scroll bar (always), or none: its lines fit
-    int memoDesignTop = -1;        // where the hidden memo waits; -1 over the working area
     int lastLabel = 14;            // ResetScreen empties Label4 … Label<lastLabel>
     int lastShape = 1;             // ResetScreen hides Shape1 … Shape<lastShape>
 };
@@ -224,6 +233,9 @@ public:
         bool stepPromptBlinks = true;
         bool lastStepCloses = false;
     };
+    // The frame of a lesson's sheet on its grid, the problem line at
+    // `problemLine` on the working area.
+    static SheetFrame frameOf(const TSheetLesson &lesson, const TWorksheet::Grid &grid, const QRect &problemLine);
 
 protected:
     // The titles, the working area with its problem line, the step row
@@ -231,6 +243,11 @@ protected:
     // picture and the two-line prompt.
     TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame);
     TComboBox *sheetMenu_ = nullptr;  // the menu made by the frame, if any
+
+    // The sheet set up afresh: no step shown, the memo hidden, Label4 …
+    // Label<lastLabel> empty, Shape1 … Shape<lastShape> and the pickers
+    // hidden, the step button off and naming step 1.
+    void clearSheet(int lastLabel, int lastShape);
 
     // The digit pickers in the row at the right, each hidden until
     // ShowPickers; ResetScreen hides them again.

@@ -111,9 +111,7 @@ TProductSheet byOneDigitSheet()
     TProductSheet s;
     s.title = QStringLiteral("かけ算");
     s.subtitle = QStringLiteral("ひっ算１");
-    s.quitQuestion = QStringLiteral("おわってもいいの？");
     s.shownPrompt = Prompts::MenuTight;
-    s.markedPrompt = Prompts::NextTight;
     s.memoScrollBar = true;
     s.memoDesignTop = 216;
     s.lastLabel = 13;
@@ -151,15 +149,6 @@ TProductSheet byOneDigitSheet()
         QStringLiteral(""),
         QStringLiteral("　・5 x 234 の もんだいは、234 x 5 に かえれば いいよ。"),
     };
-    // The multiplicand of up to four places, the product of up to five, the
-    // carries beside them.
-    s.grid.right = 560;
-    s.grid.cell = 40;
-    s.grid.top = 42;
-    s.grid.rowHeight = 50;
-    s.grid.rowGap = 22;
-    s.grid.digitPixels = 44;
-    s.grid.markPixels = 22;
     return s;
 }
 }  // namespace
@@ -267,16 +256,7 @@ void TForm17::ComboBox1Change()
 void TForm17::PoseTestProblem()
 {
     DrawProblem();
-    Label6->setCaption(QString::number(problem().a));
-    Label7->setCaption(QString::number(problem().b));
-    Label8->setCaption(QString());
-    Label12->setCaption(QStringLiteral("x"));
-    Shape1->show();
-    HideRedLines();
-    Image2->show();
-    ShowPickers();
-    places_.enableOnly({0, 1});
-    CuteButton4->setEnabled(false);
+    setOutProblem();
     Prompt(ByOneDigitPrompt(0));
 }
 

@@ -130,14 +130,11 @@ TProductSheet byTwoDigitsSheet()
         QStringLiteral(""),
         QStringLiteral("　・２つの計算した答えを そのままタテに たす。"),
     };
-    // Five rows of up to four places, the carries beside them.
-    s.grid.right = 560;
-    s.grid.cell = 40;
-    s.grid.top = 42;
+    // Five rows of up to four places, a little closer than the product
+    // sheet's usual three.
     s.grid.rowHeight = 44;
     s.grid.rowGap = 18;
     s.grid.digitPixels = 40;
-    s.grid.markPixels = 22;
     return s;
 }
 
@@ -193,15 +190,7 @@ void TForm18::DrawProblem()
 void TForm18::PoseTestProblem()
 {
     DrawProblem();
-    Label6->setCaption(QString::number(problem().a));
-    Label7->setCaption(QString::number(problem().b));
-    Label11->setCaption(QStringLiteral("x"));
-    Shape1->show();
-    HideRedLines();
-    Image2->show();
-    ShowPickers();
-    places_.enableOnly({0, 1});
-    CuteButton4->setEnabled(false);
+    setOutProblem();
     Prompt(ByTwoDigitsPrompt(0));
 }
 
