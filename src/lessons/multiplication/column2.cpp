@@ -118,18 +118,7 @@ TProductSheet byTwoDigitsSheet()
     s.memoDesignTop = 344;
     s.lastLabel = 14;
     s.lastShape = 3;
-    s.memoLines = {
-        QStringLiteral(""),
-        QStringLiteral("　【２けた ｘ ２けた の ひっ算の ポイント】"),
-        QStringLiteral(""),
-        QStringLiteral("　・まず、かける数の 一の位の数で 計算し、"),
-        QStringLiteral("　　次に、かける数の 十の位の数で 計算する。"),
-        QStringLiteral(""),
-        QStringLiteral("　・かける数の 十の位の数で 計算した答えは、"),
-        QStringLiteral("　　１行下に １けた左に ずらして書く。"),
-        QStringLiteral(""),
-        QStringLiteral("　・２つの計算した答えを そのままタテに たす。"),
-    };
+    s.memoLines = ByTwoDigitsMemo();
     // Five rows of up to four places, a little closer than the product
     // sheet's usual three.
     s.grid.rowHeight = 44;

@@ -203,44 +203,6 @@ QString TensStagePrompt(int stage)
     }
 }
 
-QStringList TensMentalStudyText()
-{
-    return {
-        QStringLiteral(""),
-        QStringLiteral("　１．もんだい： 4 x 20 "),
-        QStringLiteral(""),
-        QStringLiteral("　　　20 を  2 x 10  と かんがえ、"),
-        QStringLiteral("　　　4 x 20 = 4 x 2 x 10"),
-        QStringLiteral("　　　　　  　= 8 x 10"),
-        QStringLiteral("　　　　　  　= 80"),
-        QStringLiteral(""),
-        QStringLiteral("　２．もんだい： 40 x 20 "),
-        QStringLiteral(""),
-        QStringLiteral("　　　40 を  4 x 10 、20 を  2 x 10  と かんがえ、"),
-        QStringLiteral("　　　40 x 20 = 4 x 10 x 2 x 10"),
-        QStringLiteral("　　　　　    　= 4 x 2 x 10 x 10"),
-        QStringLiteral("　　　　　    　= 8 x 100"),
-        QStringLiteral("　　　　　　 　= 800"),
-        QStringLiteral(""),
-        QStringLiteral("　３．もんだい： 4 x 200 "),
-        QStringLiteral(""),
-        QStringLiteral("　　　200 を  2 x 100  と かんがえ、"),
-        QStringLiteral("　　　4 x 200 = 4 x 2 x 100"),
-        QStringLiteral("　　　　　　　 = 8 x 100"),
-        QStringLiteral("　　　　　       = 800"),
-        QStringLiteral(""),
-        QStringLiteral("　４．もんだい： 40 x 200"),
-        QStringLiteral(""),
-        QStringLiteral("　　　40 を  4 x 10 、200 を  2 x 100  と かんがえ、"),
-        QStringLiteral("　　　40 x 200 = 4 x 10 x 2 x 100"),
-        QStringLiteral("　　　　　       　= 4 x 2 x 10 x 100"),
-        QStringLiteral("　　　　　       　= 8 x 1000"),
-        QStringLiteral("　　　  　        　= 8000"),
-        QStringLiteral(""),
-        QStringLiteral("　　　"),
-    };
-}
-
 // ---------------------------------------------------------------- the screen
 
 namespace {
