@@ -68,6 +68,15 @@ void TProductSheetScreen::ResetScreen()
     clearSheet(desc_.lastLabel, desc_.lastShape);
 }
 
+void TProductSheetScreen::addFactors(const char *const (&names)[4], TDigitRow *&first, TDigitRow *&second,
+                                     TLabel *&sign, TShape *&rule, int places, int rulePlaces)
+{
+    first = Worksheet->addRow(QString::fromLatin1(names[0]), 0, places);
+    second = Worksheet->addRow(QString::fromLatin1(names[1]), 1, places);
+    sign = Worksheet->addOperator(QString::fromLatin1(names[2]), 1, places);
+    rule = Worksheet->addRule(QString::fromLatin1(names[3]), 1, rulePlaces);
+}
+
 void TProductSheetScreen::setOutProblem()
 {
     sheet_.rows[0]->setCaption(QString::number(problem_.a));

@@ -87,6 +87,11 @@ protected:
         TLabel *mark = nullptr;    // "○" or "×"
     };
     Sheet &sheet() { return sheet_; }
+    // The multiplicand and the multiplier on rows 0 and 1, `places` boxes
+    // each, the "x" left of the multiplier and the first rule under both,
+    // `rulePlaces` boxes wide: each made under its name into its member.
+    void addFactors(const char *const (&names)[4], TDigitRow *&first, TDigitRow *&second, TLabel *&sign,
+                    TShape *&rule, int places, int rulePlaces);
     // The problem just drawn, set out for the pupil: its two rows, the "x"
     // and the first rule, the result row empty, the first red line, the
     // pickers shown with "一" and "十" open; "つぎへ" waits for the mark.

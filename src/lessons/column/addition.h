@@ -62,8 +62,8 @@ class TForm6 : public TColumnLesson {
 public:
     explicit TForm6(const Services &services);
 
-    TLabel *Label14;                      // heading of the worked example
     TDigitRow *Label6, *Label7, *Label8;  // the rows: OperandA, OperandB, the result under the rule
+    TLabel *Label14;                      // heading of the worked example, over the problem line
     TLabel *Label12;                      // the operator "+"
     TLabel *Label9, *Label10, *Label11;   // carry marks over the tens, hundreds, thousands
     TLabel *Label13;                      // mark "○" or "×"

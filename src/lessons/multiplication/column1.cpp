@@ -123,10 +123,7 @@ TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOne
                           {20, 14}, 130, 3, QStringLiteral("  メニュー"));
 
     TWorksheet *w = Worksheet;
-    Label6 = w->addRow(QStringLiteral("Label6"), 0, 4);
-    Label7 = w->addRow(QStringLiteral("Label7"), 1, 4);
-    Label12 = w->addOperator(QStringLiteral("Label12"), 1, 4);
-    Shape1 = w->addRule(QStringLiteral("Shape1"), 1, 4);
+    addFactors({"Label6", "Label7", "Label12", "Shape1"}, Label6, Label7, Label12, Shape1, 4, 4);
     Label8 = w->addRow(QStringLiteral("Label8"), 2, 5);
     Label9 = w->addSideCarry(QStringLiteral("Label9"), 0, Look::Red);
     Label10 = w->addSideCarry(QStringLiteral("Label10"), 1, Look::Red);

@@ -132,10 +132,7 @@ TProductSheet byTwoDigitsSheet()
 TForm18::TForm18(const Services &services) : TProductSheetScreen(services, byTwoDigitsSheet())
 {
     TWorksheet *w = Worksheet;
-    Label6 = w->addRow(QStringLiteral("Label6"), 0, 2);
-    Label7 = w->addRow(QStringLiteral("Label7"), 1, 2);
-    Label11 = w->addOperator(QStringLiteral("Label11"), 1, 2);
-    Shape1 = w->addRule(QStringLiteral("Shape1"), 1, 3);
+    addFactors({"Label6", "Label7", "Label11", "Shape1"}, Label6, Label7, Label11, Shape1, 2, 3);
     Label8 = w->addRow(QStringLiteral("Label8"), 2, 3);
     Label9 = w->addRow(QStringLiteral("Label9"), 3, 3);
     Label9->move(Label9->x() - w->grid().cell, Label9->y());  // one place further left

@@ -3,6 +3,7 @@
 #include "frame/lessonstate.h"
 #include "frame/look.h"
 #include "frame/platform.h"
+#include "frame/prompts.h"
 #include "frame/worksheet.h"
 
 // ---------------------------------------------------------------- the arithmetic
@@ -206,10 +207,10 @@ QString TensStagePrompt(int stage)
 // ---------------------------------------------------------------- the screen
 
 namespace {
-const QString kMenuPrompt = QStringLiteral("「メニュー」を えらんでね！");
-const QString kReadyPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
-const QString kStepPosedPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
-const QString kMarkedPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
+const QString &kMenuPrompt = Prompts::Menu;
+const QString &kReadyPrompt = Prompts::Next;
+const QString &kStepPosedPrompt = Prompts::Step;
+const QString &kMarkedPrompt = Prompts::NextTight;
 const QString kMentalPrompt = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
 
 // The column's working area and its grid, in the area's coordinates.

@@ -131,10 +131,10 @@ public:
 
 public slots:
     void FormCreate();
-    void ComboBox1Change();
     void CuteButton3Click();
     void CuteButton4Click();
     void CuteButton5Click();
+    void ComboBox1Change();
     void ComboBox7Change() { placePicked(ComboBox7); }
     void ComboBox6Change() { placePicked(ComboBox6); }
     void ComboBox5Change() { placePicked(ComboBox5); }
