@@ -6,21 +6,6 @@
 
 // ---------------------------------------------------------------- arithmetic
 
-int PlaceDigit(int n, int place)
-{
-    for (int i = 0; i < place; ++i)
-        n /= 10;
-    return n % 10;
-}
-
-int Places(int n)
-{
-    int places = 1;
-    for (; n >= 10; n /= 10)
-        ++places;
-    return places;
-}
-
 QString ColumnProduct::text() const
 {
     return QStringLiteral("%1 x %2").arg(a).arg(b);
@@ -41,21 +26,10 @@ QString ColumnProduct::equation() const
 namespace {
 const QString &kStepPrompt = Prompts::StepTight;
 
-TLesson productLesson(const TProductSheet &sheet)
-{
-    TLesson l;
-    l.title = sheet.title;
-    l.subtitle = sheet.subtitle;
-    l.quitQuestion = sheet.quitQuestion;
-    l.markedPrompt = sheet.markedPrompt;
-    return l;
-}
 }  // namespace
 
 TProductSheetScreen::TProductSheetScreen(const Services &services, const TProductSheet &sheet)
-    : TSheetScreen(services, productLesson(sheet),
-                   SheetFrame{sheet.grid, QRect(8, 0, 608, 56), {}, {}, sheet.memoLines, sheet.memoScrollBar,
-                              sheet.memoDesignTop}),
+    : TSheetScreen(services, sheet.lesson(), frameOf(sheet, sheet.grid, QRect(8, 0, 608, 56))),
       desc_(sheet)
 {
     places_ = TPlacePickers(this, Look::Pickers::Product);
@@ -83,8 +57,6 @@ void TProductSheetScreen::HideRedLines()
 
 void TProductSheetScreen::ResetScreen()
 {
-    LessonState.GridShown = 0;
-    LessonState.ColumnStep = 0;
     LessonState.Entry1 = 0;
     LessonState.Entry2 = 0;
     LessonState.Entry3 = 0;
@@ -92,18 +64,31 @@ void TProductSheetScreen::ResetScreen()
     walking_ = false;
     posed_ = false;
     marked_ = false;
-    for (int n = 4; n <= desc_.lastLabel; ++n)
-        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
-            l->setCaption(QString());
-    places_.hide();
     HideRedLines();
-    for (int n = 1; n <= desc_.lastShape; ++n)
-        if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
-            s->hide();
-    CuteButton5->setEnabled(false);
-    // A problem set up afresh starts at its first step, and the button says so.
-    CuteButton5->setCaption(StepCaption(1));
-    showMemo(false);
+    clearSheet(desc_.lastLabel, desc_.lastShape);
+}
+
+void TProductSheetScreen::addFactors(const char *const (&names)[4], TDigitRow *&first, TDigitRow *&second,
+                                     TLabel *&sign, TShape *&rule, int places, int rulePlaces)
+{
+    first = Worksheet->addRow(QString::fromLatin1(names[0]), 0, places);
+    second = Worksheet->addRow(QString::fromLatin1(names[1]), 1, places);
+    sign = Worksheet->addOperator(QString::fromLatin1(names[2]), 1, places);
+    rule = Worksheet->addRule(QString::fromLatin1(names[3]), 1, rulePlaces);
+}
+
+void TProductSheetScreen::setOutProblem()
+{
+    sheet_.rows[0]->setCaption(QString::number(problem_.a));
+    sheet_.rows[1]->setCaption(QString::number(problem_.b));
+    sheet_.rows[2]->setCaption(QString());
+    sheet_.sign->setCaption(QStringLiteral("x"));
+    sheet_.rules[0]->show();
+    HideRedLines();
+    sheet_.redLines[0]->show();
+    ShowPickers();
+    places_.enableOnly({0, 1});
+    CuteButton4->setEnabled(false);
 }
 
 void TProductSheetScreen::setProblem(const ColumnProduct &p)

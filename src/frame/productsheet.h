@@ -12,11 +12,6 @@
 
 // ---------------------------------------------------------------- arithmetic
 
-// The digit of n at `place` (0 the ones).
-int PlaceDigit(int n, int place);
-// How many places n has (1 for 0 … 9).
-int Places(int n);
-
 // a × b, a problem of the column multiplications.
 struct ColumnProduct {
     int a = 0;
@@ -43,18 +38,13 @@ struct ProductStep {
 // ---------------------------------------------------------------- the shared screen
 
 // What a column multiplication states about itself.
-struct TProductSheet {
-    QString title;               // Label1
-    QString subtitle;            // Label2
-    QString quitQuestion;        // asked by "おわる"
+struct TProductSheet : TSheetLesson {
     QString shownPrompt;         // the prompt when the screen is shown
     bool readyWhenShown = false; // "つぎへ" is enabled when the screen is shown
     bool stageInStepNo = false;  // test mode keeps its stage in StepNo: "つぎへ" zeroes it (the toggle always does)
-    QString markedPrompt;        // the prompt once the answer is marked
-    QStringList memoLines;       // the "ポイント" text
-    bool memoScrollBar = false;  // the memo shows its scroll bar (always), or none
-    int memoDesignTop = -1;      // where the hidden memo waits; -1 over the working area
-    TWorksheet::Grid grid;       // the worksheet's boxes
+    // The worksheet's boxes: the multiplicand of up to four places, the
+    // product of up to five, the carries beside them.
+    TWorksheet::Grid grid{.right = 560, .cell = 40, .top = 42, .rowHeight = 50, .rowGap = 22, .digitPixels = 44, .markPixels = 22};
     int lastLabel = 13;          // ResetScreen empties Label4 … Label<lastLabel>
     int lastShape = 3;           // ResetScreen hides Shape1 … Shape<lastShape>
 };
@@ -97,6 +87,15 @@ protected:
         TLabel *mark = nullptr;    // "○" or "×"
     };
     Sheet &sheet() { return sheet_; }
+    // The multiplicand and the multiplier on rows 0 and 1, `places` boxes
+    // each, the "x" left of the multiplier and the first rule under both,
+    // `rulePlaces` boxes wide: each made under its name into its member.
+    void addFactors(const char *const (&names)[4], TDigitRow *&first, TDigitRow *&second, TLabel *&sign,
+                    TShape *&rule, int places, int rulePlaces);
+    // The problem just drawn, set out for the pupil: its two rows, the "x"
+    // and the first rule, the result row empty, the first red line, the
+    // pickers shown with "一" and "十" open; "つぎへ" waits for the mark.
+    void setOutProblem();
     // The sheet's "x" in the box left of `places` boxes of the multiplier's
     // row, and the first rule from that box to a little beyond the rows.
     void placeSign(int places);

@@ -110,16 +110,23 @@ int TScreen::SwitchLessonMode(TCuteButton *toggle)
     return LessonState.LessonMode;
 }
 
-TLabel *TScreen::addLabel(const QString &name, const QRect &geometry, int pixelSize, Qt::Alignment align,
-                          const QString &caption, const QColor &color)
+TLabel *NewLabel(QWidget *parent, const QString &name, const QRect &geometry, int pixelSize, Qt::Alignment align,
+                 const QColor &color)
 {
-    auto *l = new TLabel(name, this);
+    auto *l = new TLabel(name, parent);
     l->setFont(Look::face(pixelSize));
     l->setGeometry(geometry);
     l->setAlignment(align);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, color);
     l->setPalette(p);
+    return l;
+}
+
+TLabel *TScreen::addLabel(const QString &name, const QRect &geometry, int pixelSize, Qt::Alignment align,
+                          const QString &caption, const QColor &color)
+{
+    TLabel *l = NewLabel(this, name, geometry, pixelSize, align, color);
     l->setCaption(caption);
     return l;
 }

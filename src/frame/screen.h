@@ -13,6 +13,12 @@ class QTimer;
 // (Timer2), "おわる" (CuteButton1) and "もくじへ" (CuteButton2). A screen adds
 // its own controls, names its prompt label and picture, and says what it does
 // when it is created and when it is shown.
+// A label of `parent` at `geometry` in the program's face, `pixelSize`
+// high, written in `color`: the one way every screen and working area makes
+// its texts.
+TLabel *NewLabel(QWidget *parent, const QString &name, const QRect &geometry, int pixelSize, Qt::Alignment align,
+                 const QColor &color);
+
 class TScreen : public QDialog {
     Q_OBJECT
 public:

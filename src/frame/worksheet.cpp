@@ -39,6 +39,40 @@ QString FillIn(const char *line, const QList<std::pair<const char *, int>> &numb
     return text;
 }
 
+QStringList FillIn(std::span<const char *const> lines, const QList<std::pair<const char *, int>> &numbers)
+{
+    QStringList out;
+    for (const char *line : lines)
+        if (line)
+            out << FillIn(line, numbers);
+    return out;
+}
+
+WorkedStep WorkedColumn(int step, int steps, int answer, const QStringList &lines)
+{
+    WorkedStep out;
+    const int column = qMin(step, steps) - 2;  // 0 the ones
+    out.text = StepText(step, lines);
+    out.last = column + 2 == steps;
+    out.row = out.last ? QString::number(answer) : LastDigits(answer, column + 1);
+    return out;
+}
+
+int PlaceDigit(int n, int place)
+{
+    for (int i = 0; i < place; ++i)
+        n /= 10;
+    return n % 10;
+}
+
+int Places(int n)
+{
+    int places = 1;
+    for (; n >= 10; n /= 10)
+        ++places;
+    return places;
+}
+
 QString LastDigits(int n, int places)
 {
     QString digits = QString::number(n);
@@ -164,14 +198,7 @@ TShape *TWorksheet::addStroke(const QString &name, QWidget *over, const QRect &b
 TLabel *TWorksheet::addText(const QString &name, const QRect &geometry, int pixelSize, const QColor &color,
                             Qt::Alignment align)
 {
-    auto *l = new TLabel(name, this);
-    l->setFont(Look::face(pixelSize));
-    l->setGeometry(geometry);
-    l->setAlignment(align);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, color);
-    l->setPalette(p);
-    return l;
+    return NewLabel(this, name, geometry, pixelSize, align, color);
 }
 
 // ---------------------------------------------------------------- TWorksheetScreen
@@ -185,16 +212,46 @@ const QString &kMemoHiddenPrompt = Prompts::Menu;
 
 constexpr int kButtonRowY = 540;
 
-TLesson sheetLesson(const TWorksheetLesson &lesson)
+}  // namespace
+
+TLesson TSheetLesson::lesson() const
 {
     TLesson l;
-    l.title = lesson.title;
-    l.subtitle = lesson.subtitle;
-    l.quitQuestion = QStringLiteral("おわってもいいの？");
-    l.markedPrompt = Prompts::NextTight;
+    l.title = title;
+    l.subtitle = subtitle;
+    l.quitQuestion = quitQuestion;
+    l.markedPrompt = markedPrompt;
     return l;
 }
-}  // namespace
+
+TSheetScreen::SheetFrame TSheetScreen::frameOf(const TSheetLesson &lesson, const TWorksheet::Grid &grid,
+                                               const QRect &problemLine)
+{
+    SheetFrame f;
+    f.grid = grid;
+    f.problemLine = problemLine;
+    f.memoLines = lesson.memoLines;
+    f.memoScrollBar = lesson.memoScrollBar;
+    f.memoDesignTop = lesson.memoDesignTop;
+    return f;
+}
+
+void TSheetScreen::clearSheet(int lastLabel, int lastShape)
+{
+    LessonState.GridShown = 0;
+    LessonState.ColumnStep = 0;
+    for (int n = 4; n <= lastLabel; ++n)
+        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
+            l->setCaption(QString());
+    places_.hide();
+    for (int n = 1; n <= lastShape; ++n)
+        if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
+            s->hide();
+    CuteButton5->setEnabled(false);
+    // A problem set up afresh starts at its first step, and the button says so.
+    CuteButton5->setCaption(StepCaption(1));
+    showMemo(false);
+}
 
 TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame)
     : TLessonScreen(services, lesson), stepPromptBlinks_(frame.stepPromptBlinks), lastStepCloses_(frame.lastStepCloses)
@@ -250,19 +307,15 @@ TSheetScreen::TSheetScreen(const Services &services, const TLesson &lesson, cons
 namespace {
 TSheetScreen::SheetFrame worksheetFrame(const TWorksheetLesson &lesson)
 {
-    TSheetScreen::SheetFrame f;
-    f.problemLine = QRect(8, 34, 608, 62);
+    TSheetScreen::SheetFrame f = TWorksheetScreen::frameOf(lesson, {}, QRect(8, 34, 608, 62));
     f.menuItems = lesson.menuItems;
     f.menuText = lesson.menuText;
-    f.memoLines = lesson.memoLines;
-    f.memoScrollBar = lesson.memoScrollBar;
-    f.memoDesignTop = lesson.memoDesignTop;
     return f;
 }
 }  // namespace
 
 TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson)
-    : TSheetScreen(services, sheetLesson(lesson), worksheetFrame(lesson)), lesson_(lesson)
+    : TSheetScreen(services, lesson.lesson(), worksheetFrame(lesson)), lesson_(lesson)
 {
     places_ = TPlacePickers(this, Look::Pickers::Sheet);
     ComboBox1 = sheetMenu_;
@@ -270,49 +323,53 @@ TWorksheetScreen::TWorksheetScreen(const Services &services, const TWorksheetLes
                                 Qt::AlignLeft | Qt::AlignTop);
 }
 
+namespace {
+// The part made, kept in its member too.
+template <class Part, class T>
+T *keep(const Part &part, T *made)
+{
+    if (part.member)
+        *part.member = made;
+    return made;
+}
+QString nameOf(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+}  // namespace
+
 const TWorksheetScreen::Sheet &TWorksheetScreen::buildSheet(const SheetNames &names, const QColor &markColor)
 {
     constexpr int places = 4;
-    sheet_.heading = Worksheet->addText(names.heading, QRect(8, 0, 608, 32), 20, Look::Navy);
+    sheet_.heading = keep(names.heading, Worksheet->addText(nameOf(names.heading.name), QRect(8, 0, 608, 32), 20, Look::Navy));
     for (int place = 1; place < 4; ++place)
-        if (!names.marks[place].isEmpty())
-            sheet_.marks[place] = Worksheet->addMark(names.marks[place], place, markColor);
+        if (names.marks[place].name)
+            sheet_.marks[place] = keep(names.marks[place], Worksheet->addMark(nameOf(names.marks[place].name), place, markColor));
     for (int row = 0; row < 3; ++row)
-        sheet_.rows[row] = Worksheet->addRow(names.rows[row], row, places);
-    sheet_.sign = Worksheet->addOperator(names.sign, 1, places);
+        sheet_.rows[row] = keep(names.rows[row], Worksheet->addRow(nameOf(names.rows[row].name), row, places));
+    sheet_.sign = keep(names.sign, Worksheet->addOperator(nameOf(names.sign.name), 1, places));
     Shape1 = Worksheet->addRule(QStringLiteral("Shape1"), 1, places);
     for (int place = 1; place < 4; ++place)
-        if (!names.strokes[place].isEmpty())
-            sheet_.strokes[place] = Worksheet->addStroke(names.strokes[place], sheet_.rows[0], place);
+        if (names.strokes[place].name)
+            sheet_.strokes[place] =
+                keep(names.strokes[place], Worksheet->addStroke(nameOf(names.strokes[place].name), sheet_.rows[0], place));
     const QRect below = Worksheet->cell(2, 3);
-    sheet_.mark = Worksheet->addText(names.mark, QRect(460, below.bottom() + 14, 150, 146), 96, Look::Red,
-                                     Qt::AlignCenter);
+    sheet_.mark = keep(names.mark, Worksheet->addText(nameOf(names.mark.name), QRect(460, below.bottom() + 14, 150, 146),
+                                                      96, Look::Red, Qt::AlignCenter));
     setMarkLabel(sheet_.mark);
     return sheet_;
 }
 
 void TWorksheetScreen::ResetScreen()
 {
-    LessonState.GridShown = 0;
-    LessonState.ColumnStep = 0;
     LessonState.Entry4 = 0;
     LessonState.Entry3 = 0;
     LessonState.Entry2 = 0;
     posed_ = false;
-    for (int n = 4; n <= lesson_.lastLabel; ++n)
-        if (auto *l = findChild<TLabel *>(QStringLiteral("Label%1").arg(n)))
-            l->setCaption(QString());
-    places_.hide();
-    for (int n = 1; n <= lesson_.lastShape; ++n)
-        if (auto *s = findChild<TShape *>(QStringLiteral("Shape%1").arg(n)))
-            s->hide();
+    clearSheet(lesson_.lastLabel, lesson_.lastShape);
     for (TShape *stroke : sheet_.strokes)  // a mark and its stroke go together
         if (stroke)
             stroke->hide();
-    CuteButton5->setEnabled(false);
-    // An example set up afresh starts at its first step, and the button says so.
-    CuteButton5->setCaption(StepCaption(1));
-    showMemo(false);
 }
 
 void TWorksheetScreen::ShowColumnStep()

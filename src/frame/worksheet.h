@@ -20,11 +20,13 @@
 // two rows (gapBelow), all on the same grid.
 #include "frame/lesson.h"
 #include "frame/places.h"
+#include "frame/prompts.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 
 // ---------------------------------------------------------------- the step button
 
@@ -43,9 +45,9 @@ struct ColumnMark {
 };
 struct WorkedStep {
     QString text;                // the explanation, lines joined by "\r"
-    std::optional<QString> row;  // the result row; unset: the row stays as it is
-    QList<ColumnMark> marks;     // marks written at this step; they stay until the sheet is cleared
-    QList<int> strokes;          // places of the first row struck through at this step
+    std::optional<QString> row{};  // the result row; unset: the row stays as it is
+    QList<ColumnMark> marks{};     // marks written at this step; they stay until the sheet is cleared
+    QList<int> strokes{};          // places of the first row struck through at this step
     bool last = false;           // the problem line shows the answer
 };
 
@@ -58,6 +60,18 @@ QString FirstStepText();
 // A line of a worked explanation with its numbers filled in: each "{name}"
 // becomes the number given for that name, in half-width digits.
 QString FillIn(const char *line, const QList<std::pair<const char *, int>> &numbers);
+// The lines of a worked explanation, each filled in; the unset ones at the
+// end of a table's row are left out.
+QStringList FillIn(std::span<const char *const> lines, const QList<std::pair<const char *, int>> &numbers);
+// Step `step` (2 …) of a worked column problem of `steps` steps, one column a
+// step from the ones up: its words, and the digits under the line so far,
+// the whole answer at the last step, which also shows it on the problem line.
+WorkedStep WorkedColumn(int step, int steps, int answer, const QStringList &lines);
+
+// The digit of n at `place` (0 the ones).
+int PlaceDigit(int n, int place);
+// How many places n has (1 for 0 … 9).
+int Places(int n);
 
 // The last `places` digits of n, zeros kept: the digits written under the
 // line once that many columns are worked ("043" for 2043 and 3 places).
@@ -154,15 +168,23 @@ private:
 
 // ---------------------------------------------------------------- the lesson screen
 
-// What a column lesson states about itself.
-struct TWorksheetLesson {
-    QString title;                 // Label1
-    QString subtitle;              // Label2
+// What every lesson on a column worksheet states about itself.
+struct TSheetLesson {
+    QString title;                                      // Label1
+    QString subtitle;                                   // Label2
+    QString quitQuestion = QStringLiteral("おわってもいいの？");  // asked by "おわる"
+    QString markedPrompt = Prompts::NextTight;          // the prompt once the answer is marked
+    QStringList memoLines;                              // the "ポイント" text
+    bool memoScrollBar = false;  // the memo shows its scroll bar (always), or none: its lines fit
+    int memoDesignTop = -1;      // where the hidden memo waits; -1 over the working area
+
+    TLesson lesson() const;  // what the lesson frame takes of it
+};
+
+// What a column lesson of addition or subtraction states about itself.
+struct TWorksheetLesson : TSheetLesson {
     QString menuText;              // ComboBox1 while nothing is picked
     QStringList menuItems;         // one item per kind of problem
-    QStringList memoLines;         // the "ポイント" text
-    bool memoScrollBar = false;    // the memo shows its scroll bar (always), or none: its lines fit
-    int memoDesignTop = -1;        // where the hidden memo waits; -1 over the working area
     int lastLabel = 14;            // ResetScreen empties Label4 … Label<lastLabel>
     int lastShape = 1;             // ResetScreen hides Shape1 … Shape<lastShape>
 };
@@ -211,6 +233,9 @@ public:
         bool stepPromptBlinks = true;
         bool lastStepCloses = false;
     };
+    // The frame of a lesson's sheet on its grid, the problem line at
+    // `problemLine` on the working area.
+    static SheetFrame frameOf(const TSheetLesson &lesson, const TWorksheet::Grid &grid, const QRect &problemLine);
 
 protected:
     // The titles, the working area with its problem line, the step row
@@ -218,6 +243,11 @@ protected:
     // picture and the two-line prompt.
     TSheetScreen(const Services &services, const TLesson &lesson, const SheetFrame &frame);
     TComboBox *sheetMenu_ = nullptr;  // the menu made by the frame, if any
+
+    // The sheet set up afresh: no step shown, the memo hidden, Label4 …
+    // Label<lastLabel> empty, Shape1 … Shape<lastShape> and the pickers
+    // hidden, the step button off and naming step 1.
+    void clearSheet(int lastLabel, int lastShape);
 
     // The digit pickers in the row at the right, each hidden until
     // ShowPickers; ResetScreen hides them again.
@@ -266,14 +296,20 @@ protected:
     TWorksheetScreen(const Services &services, const TWorksheetLesson &lesson);
     void shown() override { FormCreate(); }
 
-    // The parts of the sheet that differ in name from lesson to lesson.
+    // A part of the sheet that differs in name from lesson to lesson: its
+    // designed name and the member that keeps it (none: the part is not made).
+    template <class T>
+    struct Part {
+        const char *name = nullptr;
+        T **member = nullptr;
+    };
     struct SheetNames {
-        QString heading;     // heading of the worked example, above the problem line
-        QString rows[3];     // first row, second row, result row
-        QString sign;        // the operator left of the second row
-        QString mark;        // "○" or "×"
-        QString marks[4];    // small marks over the tens, hundreds, thousands (index = place)
-        QString strokes[4];  // strokes through the first row's tens, hundreds, thousands
+        Part<TLabel> heading{};     // heading of the worked example, above the problem line
+        Part<TDigitRow> rows[3]{};  // first row, second row, result row
+        Part<TLabel> sign{};        // the operator left of the second row
+        Part<TLabel> mark{};        // "○" or "×"
+        Part<TLabel> marks[4]{};    // small marks over the tens, hundreds, thousands (index = place)
+        Part<TShape> strokes[4]{};  // strokes through the first row's tens, hundreds, thousands
     };
     struct Sheet {
         TLabel *heading = nullptr;
@@ -283,8 +319,7 @@ protected:
         TLabel *marks[4] = {};
         TShape *strokes[4] = {};
     };
-    // Builds the sheet on the working area; the lesson keeps the parts in its
-    // designed members.
+    // Builds the sheet on the working area, each part into its member.
     const Sheet &buildSheet(const SheetNames &names, const QColor &markColor);
     const Sheet &sheet() const { return sheet_; }
 

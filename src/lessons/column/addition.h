@@ -5,7 +5,7 @@
 // small over the next column. Test mode poses random problems; the pupil
 // picks each column's sum (tens digit first when it has two) and the screen
 // writes the row and the carries, then marks the finished answer.
-#include "frame/worksheet.h"
+#include "lessons/column/sheet.h"
 
 #include <QString>
 
@@ -27,57 +27,54 @@ struct AdditionExample {
     AddColumn columns[4];  // ones, tens, hundreds, thousands; the highest one used is a Last*
 };
 
-// The worked examples of a menu item: 1 three places (five), 2 four places
-// (four); none for any other item.
-int AdditionExampleCount(int menu);
+// The worked examples of the two menu items: three places (five), four
+// places (four).
+extern const ColumnExamples<AdditionExample> AdditionExamples;
+// How many a menu item has; none for any other item.
+inline int AdditionExampleCount(int menu) { return AdditionExamples.count(menu); }
 // Example `number` (1 …) of the menu item.
-const AdditionExample &AdditionExampleAt(int menu, int number);
+inline const AdditionExample &AdditionExampleAt(int menu, int number) { return AdditionExamples.at(menu, number); }
 // Steps of an example: the set-out step, then one per column.
 inline int AdditionSteps(int menu) { return menu + 3; }
 // Step `step` (1 …) of example `number` of the menu item: its words, the
 // result row, the carry mark it writes.
 WorkedStep AdditionStep(int menu, int number, int step);
 
+// How one way of working a column is put into words. The first line follows
+// the place's name (AdditionPlaceWords); x and y are the two digits of the
+// column, s its sum with any carry, d the digit that goes under the line.
+struct AddColumnWords {
+    bool carryIn;
+    bool carryOut;  // writes "1" over the next column
+    const char *lines[6];
+};
+const AddColumnWords &AdditionWords(AddColumn kind);
+// "　一の位の " … "　千の位の ": the start of column `column`'s words.
+QString AdditionPlaceWords(int column);
+
 // The prompt while the pupil works column `stage` (0 ones … 3 thousands).
 QString AdditionColumnPrompt(int stage);
+// The "ポイント" text.
+QStringList AdditionMemo();
 
-class TForm6 : public TWorksheetScreen {
+class TForm6 : public TColumnLesson {
     Q_OBJECT
 public:
     explicit TForm6(const Services &services);
 
-    TLabel *Label14;        // heading of the worked example
-    TDigitRow *Label6;      // first row: OperandA
-    TDigitRow *Label7;      // second row: OperandB
-    TDigitRow *Label8;      // result row under the rule
-    TLabel *Label12;        // the operator "+"
-    TLabel *Label9;         // carry mark over the tens
-    TLabel *Label10;        // carry mark over the hundreds
-    TLabel *Label11;        // carry mark over the thousands
-    TLabel *Label13;        // mark "○" or "×"
-    TComboBox *ComboBox5;   // picker "千"
-    TComboBox *ComboBox4;   // picker "百"
-    TComboBox *ComboBox3;   // picker "十"
-    TComboBox *ComboBox2;   // picker "一"
+    TDigitRow *Label6, *Label7, *Label8;  // the rows: OperandA, OperandB, the result under the rule
+    TLabel *Label14;                      // heading of the worked example, over the problem line
+    TLabel *Label12;                      // the operator "+"
+    TLabel *Label9, *Label10, *Label11;   // carry marks over the tens, hundreds, thousands
+    TLabel *Label13;                      // mark "○" or "×"
 
     void ResetScreen() override;
     void ShowPickers() override;
-    void DrawExample() override;
-    void DrawProblem() override;
-
-public slots:
-    void CuteButton3Click();
-    void ComboBox2Change();
-    void ComboBox3Change();
-    void ComboBox4Change();
-    void ComboBox5Change();
+    void CuteButton3Click() override;
 
 protected:
-    int exampleCount() const override { return AdditionExampleCount(MenuPicked()); }
-    WorkedStep exampleStep(int step) const override;
-    QString sign() const override { return QStringLiteral("+"); }
-    QString equation() const override;
     void PoseTestProblem() override;
+    void picked(int place) override;
 
 private:
     // The pupil's column sums are taken only for a problem on screen and
@@ -86,6 +83,11 @@ private:
     // Writes the digit of a finished column in front of the result row.
     void prependDigit(int digit);
     void askColumn(int stage);
+    // The pickers' picks, "一" "十" "百" "千".
+    void onesPicked();
+    void tensPicked();
+    void hundredsPicked();
+    void thousandsPicked();
     void markSum();
 
     bool marked_ = false;

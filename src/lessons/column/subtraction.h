@@ -6,7 +6,7 @@
 // by step; test mode poses random problems, the pupil picks the answer's
 // digits from the ones up, one column at a time, and the screen draws the
 // borrow marks from the problem as the columns are finished.
-#include "frame/worksheet.h"
+#include "lessons/column/sheet.h"
 
 #include <QList>
 #include <QString>
@@ -38,14 +38,37 @@ struct SubtractionExample {
     SubColumn columns[4];  // ones, tens, hundreds, thousands as far as the menu item goes
 };
 
-// The worked examples of a menu item: 1 three places (six), 2 four places
-// (four); none for any other item.
-int SubtractionExampleCount(int menu);
-// Example `number` (1 …) of the menu item.
-const SubtractionExample &SubtractionExampleAt(int menu, int number);
+// The worked examples of the two menu items: three places (six), four
+// places (four).
+extern const ColumnExamples<SubtractionExample> SubtractionExamples;
+inline int SubtractionExampleCount(int menu) { return SubtractionExamples.count(menu); }
+inline const SubtractionExample &SubtractionExampleAt(int menu, int number)
+{
+    return SubtractionExamples.at(menu, number);
+}
 // Step `step` (1 …) of example `number`: its words, the result row, the
 // borrow marks it writes and the digits it strikes through.
 WorkedStep SubtractionStep(int menu, int number, int step);
+
+// How one way of working a column is put into words, and the marks it
+// writes over the first row (each with a stroke through the digit under
+// it): a place and what the mark reads, a number by name or a fixed digit.
+// In the lines and marks, a, a10, a100, a1000 are the digits of the first
+// number, b, b10, b100, b1000 those of the second; A/100 and B/100 the
+// numbers without their tens and ones.
+struct SubColumnWords {
+    const char *lines[9];
+    struct Mark {
+        int place;
+        const char *text;
+    } marks[3];
+};
+const SubColumnWords &SubtractionWords(SubColumn kind);
+
+// The prompt while the pupil works column `column` (0 ones … 3 thousands).
+QString SubtractionColumnPrompt(int column);
+// The "ポイント" text.
+QStringList SubtractionMemo();
 
 // The borrow marks the pupil's finishing column `column` (0 ones, 1 tens,
 // 2 hundreds) of a − b writes over the first row, from the problem alone:
@@ -54,46 +77,31 @@ WorkedStep SubtractionStep(int menu, int number, int step);
 // through the digit under it.
 QList<ColumnMark> BorrowMarks(int column, int a, int b, const QString marks[4]);
 
-class TForm7 : public TWorksheetScreen {
+class TForm7 : public TColumnLesson {
     Q_OBJECT
 public:
     explicit TForm7(const Services &services);
 
-    TLabel *Label6;         // heading of the worked example
-    TDigitRow *Label7;      // first row: OperandA
-    TDigitRow *Label8;      // second row: OperandB
-    TDigitRow *Label9;      // result row under the rule
-    TLabel *Label13;        // the operator "-"
-    TLabel *Label10;        // borrow mark over the tens
-    TLabel *Label11;        // borrow mark over the hundreds
-    TLabel *Label12;        // borrow mark over the thousands
-    TShape *Shape2;         // stroke through the first row's tens digit
-    TShape *Shape3;         // stroke through its hundreds digit
-    TShape *Shape4;         // stroke through its thousands digit
-    TLabel *Label14;        // mark "○" or "×"
-    TComboBox *ComboBox5;   // picker "千"
-    TComboBox *ComboBox4;   // picker "百"
-    TComboBox *ComboBox3;   // picker "十"
-    TComboBox *ComboBox2;   // picker "一"
+    TLabel *Label6;                        // heading of the worked example
+    TDigitRow *Label7, *Label8, *Label9;   // the rows: OperandA, OperandB, the result under the rule
+    TShape *Shape2, *Shape3, *Shape4;      // strokes through the first row's tens, hundreds, thousands digits
+    TLabel *Label10, *Label11, *Label12;   // borrow marks over the struck digits
+    TLabel *Label13;                       // the operator "-"
+    TLabel *Label14;                       // mark "○" or "×"
 
     void ResetScreen() override;
     void ShowPickers() override;
+    // Each starts from a screen set up afresh.
     void DrawExample() override;
     void DrawProblem() override;
-
-public slots:
-    void CuteButton3Click();
-    void ComboBox2Change();
-    void ComboBox3Change();
-    void ComboBox4Change();
-    void ComboBox5Change();
+    void CuteButton3Click() override;
 
 protected:
-    int exampleCount() const override { return SubtractionExampleCount(MenuPicked()); }
-    WorkedStep exampleStep(int step) const override;
-    QString sign() const override { return QStringLiteral("-"); }
-    QString equation() const override;
     void PoseTestProblem() override;
+    // "一" "十" "百" "千": the answer's digit of that place, from the ones
+    // up, one column at a time. The last column stays open after the mark:
+    // a new pick there replaces its digit and marks the answer again.
+    void picked(int place) override;
 
 private:
     // The pupil finished `column` below the last with the picker `done`:

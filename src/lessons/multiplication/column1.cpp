@@ -101,65 +101,17 @@ QString ByOneDigitPrompt(int column)
 // ---------------------------------------------------------------- TForm17
 
 namespace {
-QString spaces(int n)
-{
-    return QString(n, QLatin1Char(' '));
-}
-
 TProductSheet byOneDigitSheet()
 {
     TProductSheet s;
     s.title = QStringLiteral("かけ算");
     s.subtitle = QStringLiteral("ひっ算１");
-    s.quitQuestion = QStringLiteral("おわってもいいの？");
     s.shownPrompt = Prompts::MenuTight;
-    s.markedPrompt = Prompts::NextTight;
     s.memoScrollBar = true;
     s.memoDesignTop = 216;
     s.lastLabel = 13;
     s.lastShape = 3;
-    // The pictures of columns in the memo are drawn with half-width spaces.
-    s.memoLines = {
-        QStringLiteral(""),
-        QStringLiteral("　【２けたいじょうの数 ｘ １けたの数 の ひっ算の しかた】"),
-        QStringLiteral(""),
-        QStringLiteral("　・もんだいを、タテに 位を そろえて かき、その下に 線を ひく。"),
-        QStringLiteral(""),
-        QStringLiteral("　　　　　234 x 5　 →　     234"),
-        spaces(44) + QStringLiteral("x   5"),
-        spaces(42) + QStringLiteral("-------"),
-        QStringLiteral("　　"),
-        QStringLiteral("　・かけられる数の 一の位の数と かける数との かけ算をし、"),
-        QStringLiteral("　　答えの 一の位を 線の下に かき、十の位が あれば くり上げる"),
-        QStringLiteral("　　ので ヨコに かいておく。"),
-        QStringLiteral(""),
-        spaces(34) + QStringLiteral("234") + spaces(6) + QStringLiteral("2"),
-        spaces(33) + QStringLiteral("x") + spaces(4) + QStringLiteral("5"),
-        spaces(30) + QStringLiteral("-------"),
-        spaces(39) + QStringLiteral("0"),
-        QStringLiteral(""),
-        QStringLiteral("　・この計算を、一の位から 大きな位へと じゅんばんに おこなう。"),
-        QStringLiteral("　　この時、くり上がりが あれば、かけ算の 答えに それを たす"),
-        QStringLiteral("　　のを わすれないこと。たした あとは くり上がりの数を けして"),
-        QStringLiteral("　　おくと いいよ。"),
-        QStringLiteral("　　つぎは 十の位の 計算だよ。"),
-        QStringLiteral(""),
-        spaces(34) + QStringLiteral("234") + spaces(6) + QStringLiteral("2"),
-        spaces(33) + QStringLiteral("x") + spaces(4) + QStringLiteral("5") + spaces(6) + QStringLiteral("1") + spaces(3),
-        spaces(30) + QStringLiteral("-------"),
-        spaces(36) + QStringLiteral("70"),
-        QStringLiteral(""),
-        QStringLiteral("　・5 x 234 の もんだいは、234 x 5 に かえれば いいよ。"),
-    };
-    // The multiplicand of up to four places, the product of up to five, the
-    // carries beside them.
-    s.grid.right = 560;
-    s.grid.cell = 40;
-    s.grid.top = 42;
-    s.grid.rowHeight = 50;
-    s.grid.rowGap = 22;
-    s.grid.digitPixels = 44;
-    s.grid.markPixels = 22;
+    s.memoLines = ByOneDigitMemo();
     return s;
 }
 }  // namespace
@@ -171,10 +123,7 @@ TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOne
                           {20, 14}, 130, 3, QStringLiteral("  メニュー"));
 
     TWorksheet *w = Worksheet;
-    Label6 = w->addRow(QStringLiteral("Label6"), 0, 4);
-    Label7 = w->addRow(QStringLiteral("Label7"), 1, 4);
-    Label12 = w->addOperator(QStringLiteral("Label12"), 1, 4);
-    Shape1 = w->addRule(QStringLiteral("Shape1"), 1, 4);
+    addFactors({"Label6", "Label7", "Label12", "Shape1"}, Label6, Label7, Label12, Shape1, 4, 4);
     Label8 = w->addRow(QStringLiteral("Label8"), 2, 5);
     Label9 = w->addSideCarry(QStringLiteral("Label9"), 0, Look::Red);
     Label10 = w->addSideCarry(QStringLiteral("Label10"), 1, Look::Red);
@@ -201,25 +150,7 @@ TForm17::TForm17(const Services &services) : TProductSheetScreen(services, byOne
     s.strokes = {Shape2, Shape3};
     s.mark = Label13;
 
-    // The memo's worked examples drawn in place columns: 234 over the 5 (its
-    // ones over the ones), the rule under both, each partial answer under
-    // its place, the carries at the right.
-    const QString row234 = spaces(20) + QStringLiteral("234");
-    const QString byFive = spaces(18) + QStringLiteral("x   5");
-    const QString rule = spaces(18) + QStringLiteral("-----");
-    Memo1->setFigureRows({
-        {5, spaces(6) + QStringLiteral("234 x 5  →    234")},
-        {6, byFive},
-        {7, rule},
-        {13, row234 + QStringLiteral("  2"), 23},
-        {14, byFive},
-        {15, rule},
-        {16, spaces(22) + QStringLiteral("0")},
-        {24, row234 + QStringLiteral("  2"), 23},
-        {25, byFive + QStringLiteral("  1"), 23},
-        {26, rule},
-        {27, spaces(21) + QStringLiteral("70")},
-    });
+    Memo1->setFigureRows(ByOneDigitMemoFigures());
 
     ComboBox6 = places_.add({"ComboBox6", 4, QStringLiteral("万")});
     ComboBox5 = places_.add({"ComboBox5", 3, QStringLiteral("千")});
@@ -267,16 +198,7 @@ void TForm17::ComboBox1Change()
 void TForm17::PoseTestProblem()
 {
     DrawProblem();
-    Label6->setCaption(QString::number(problem().a));
-    Label7->setCaption(QString::number(problem().b));
-    Label8->setCaption(QString());
-    Label12->setCaption(QStringLiteral("x"));
-    Shape1->show();
-    HideRedLines();
-    Image2->show();
-    ShowPickers();
-    places_.enableOnly({0, 1});
-    CuteButton4->setEnabled(false);
+    setOutProblem();
     Prompt(ByOneDigitPrompt(0));
 }
 

@@ -28,6 +28,9 @@ inline int ByOneDigitSteps(int menu) { return menu + 2; }
 ProductStep ByOneDigitStep(const ColumnProduct &p, int step);
 // The prompt while the pupil works column `column` (0 the ones).
 QString ByOneDigitPrompt(int column);
+// The "ポイント" memo, and its pictures of columns drawn in place columns.
+QStringList ByOneDigitMemo();
+QList<TMemo::FigureRow> ByOneDigitMemoFigures();
 
 // ---------------------------------------------------------------- TForm17
 

@@ -118,26 +118,12 @@ TProductSheet byTwoDigitsSheet()
     s.memoDesignTop = 344;
     s.lastLabel = 14;
     s.lastShape = 3;
-    s.memoLines = {
-        QStringLiteral(""),
-        QStringLiteral("　【２けた ｘ ２けた の ひっ算の ポイント】"),
-        QStringLiteral(""),
-        QStringLiteral("　・まず、かける数の 一の位の数で 計算し、"),
-        QStringLiteral("　　次に、かける数の 十の位の数で 計算する。"),
-        QStringLiteral(""),
-        QStringLiteral("　・かける数の 十の位の数で 計算した答えは、"),
-        QStringLiteral("　　１行下に １けた左に ずらして書く。"),
-        QStringLiteral(""),
-        QStringLiteral("　・２つの計算した答えを そのままタテに たす。"),
-    };
-    // Five rows of up to four places, the carries beside them.
-    s.grid.right = 560;
-    s.grid.cell = 40;
-    s.grid.top = 42;
+    s.memoLines = ByTwoDigitsMemo();
+    // Five rows of up to four places, a little closer than the product
+    // sheet's usual three.
     s.grid.rowHeight = 44;
     s.grid.rowGap = 18;
     s.grid.digitPixels = 40;
-    s.grid.markPixels = 22;
     return s;
 }
 
@@ -146,10 +132,7 @@ TProductSheet byTwoDigitsSheet()
 TForm18::TForm18(const Services &services) : TProductSheetScreen(services, byTwoDigitsSheet())
 {
     TWorksheet *w = Worksheet;
-    Label6 = w->addRow(QStringLiteral("Label6"), 0, 2);
-    Label7 = w->addRow(QStringLiteral("Label7"), 1, 2);
-    Label11 = w->addOperator(QStringLiteral("Label11"), 1, 2);
-    Shape1 = w->addRule(QStringLiteral("Shape1"), 1, 3);
+    addFactors({"Label6", "Label7", "Label11", "Shape1"}, Label6, Label7, Label11, Shape1, 2, 3);
     Label8 = w->addRow(QStringLiteral("Label8"), 2, 3);
     Label9 = w->addRow(QStringLiteral("Label9"), 3, 3);
     Label9->move(Label9->x() - w->grid().cell, Label9->y());  // one place further left
@@ -193,15 +176,7 @@ void TForm18::DrawProblem()
 void TForm18::PoseTestProblem()
 {
     DrawProblem();
-    Label6->setCaption(QString::number(problem().a));
-    Label7->setCaption(QString::number(problem().b));
-    Label11->setCaption(QStringLiteral("x"));
-    Shape1->show();
-    HideRedLines();
-    Image2->show();
-    ShowPickers();
-    places_.enableOnly({0, 1});
-    CuteButton4->setEnabled(false);
+    setOutProblem();
     Prompt(ByTwoDigitsPrompt(0));
 }
 

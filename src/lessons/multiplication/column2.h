@@ -24,6 +24,8 @@ inline constexpr int ByTwoDigitsSteps = 6;
 ProductStep ByTwoDigitsStep(const ColumnProduct &p, int step);
 // The prompt while the pupil works picking stage `stage` (0 … 4).
 QString ByTwoDigitsPrompt(int stage);
+// The "ポイント" memo.
+QStringList ByTwoDigitsMemo();
 
 class TForm18 : public TProductSheetScreen {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "frame/lessonstate.h"
 #include "frame/look.h"
 #include "frame/platform.h"
+#include "frame/prompts.h"
 #include "frame/worksheet.h"
 
 // ---------------------------------------------------------------- the arithmetic
@@ -203,51 +204,13 @@ QString TensStagePrompt(int stage)
     }
 }
 
-QStringList TensMentalStudyText()
-{
-    return {
-        QStringLiteral(""),
-        QStringLiteral("　１．もんだい： 4 x 20 "),
-        QStringLiteral(""),
-        QStringLiteral("　　　20 を  2 x 10  と かんがえ、"),
-        QStringLiteral("　　　4 x 20 = 4 x 2 x 10"),
-        QStringLiteral("　　　　　  　= 8 x 10"),
-        QStringLiteral("　　　　　  　= 80"),
-        QStringLiteral(""),
-        QStringLiteral("　２．もんだい： 40 x 20 "),
-        QStringLiteral(""),
-        QStringLiteral("　　　40 を  4 x 10 、20 を  2 x 10  と かんがえ、"),
-        QStringLiteral("　　　40 x 20 = 4 x 10 x 2 x 10"),
-        QStringLiteral("　　　　　    　= 4 x 2 x 10 x 10"),
-        QStringLiteral("　　　　　    　= 8 x 100"),
-        QStringLiteral("　　　　　　 　= 800"),
-        QStringLiteral(""),
-        QStringLiteral("　３．もんだい： 4 x 200 "),
-        QStringLiteral(""),
-        QStringLiteral("　　　200 を  2 x 100  と かんがえ、"),
-        QStringLiteral("　　　4 x 200 = 4 x 2 x 100"),
-        QStringLiteral("　　　　　　　 = 8 x 100"),
-        QStringLiteral("　　　　　       = 800"),
-        QStringLiteral(""),
-        QStringLiteral("　４．もんだい： 40 x 200"),
-        QStringLiteral(""),
-        QStringLiteral("　　　40 を  4 x 10 、200 を  2 x 100  と かんがえ、"),
-        QStringLiteral("　　　40 x 200 = 4 x 10 x 2 x 100"),
-        QStringLiteral("　　　　　       　= 4 x 2 x 10 x 100"),
-        QStringLiteral("　　　　　       　= 8 x 1000"),
-        QStringLiteral("　　　  　        　= 8000"),
-        QStringLiteral(""),
-        QStringLiteral("　　　"),
-    };
-}
-
 // ---------------------------------------------------------------- the screen
 
 namespace {
-const QString kMenuPrompt = QStringLiteral("「メニュー」を えらんでね！");
-const QString kReadyPrompt = QStringLiteral("「つぎへ」ボタンで すすめてね！");
-const QString kStepPosedPrompt = QStringLiteral("「ステップ」ボタンで すすめてね！");
-const QString kMarkedPrompt = QStringLiteral("「つぎへ」ボタンですすめてね！");
+const QString &kMenuPrompt = Prompts::Menu;
+const QString &kReadyPrompt = Prompts::Next;
+const QString &kStepPosedPrompt = Prompts::Step;
+const QString &kMarkedPrompt = Prompts::NextTight;
 const QString kMentalPrompt = QStringLiteral("こたえは 大きい「くらい」から じゅんに えらんでね！");
 
 // The column's working area and its grid, in the area's coordinates.
