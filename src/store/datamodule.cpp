@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <QMetaObject>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -312,6 +313,13 @@ TDataModule1::TDataModule1(const QString &folder, QObject *parent)
     KukuQuery->setObjectName(QStringLiteral("KukuQuery"));
     KukuQuery->setStatement(QStringLiteral("select * from kuku"));
     m_record = new RecordStore([this] { return ensureOpen(); }, this);
+    m_checkpoint = new QTimer(this);
+    m_checkpoint->setSingleShot(true);
+    m_checkpoint->setInterval(1500);
+    connect(m_checkpoint, &QTimer::timeout, this, [this] {
+        if (m_opened && m_db.isOpen())
+            QSqlQuery(m_db).exec(QStringLiteral("pragma wal_checkpoint(passive)"));
+    });
     m_record->setPoster([this](const QList<BoundWrite> &writes) { return postRecord(writes) != Posted::Failed; });
 }
 
@@ -452,6 +460,11 @@ TDataModule1::Trouble TDataModule1::prepareFile(QString *detail)
         return fail(q.lastError());
     if (!q.exec(QStringLiteral("pragma synchronous = normal")))
         return fail(q.lastError());
+    // The log is copied into the file when the pupil pauses (m_checkpoint),
+    // not in the middle of an answer; the automatic copy is left only as a
+    // bound for a log that never pauses (40 MB of pages).
+    if (!q.exec(QStringLiteral("pragma wal_autocheckpoint = 10000")))
+        return fail(q.lastError());
     // "スタート" empties the log of the last drill. Some builds of SQLite
     // zero and write every freed page of it (secure delete), tens of
     // milliseconds for a long log while the pupil waits; "fast" clears
@@ -584,6 +597,7 @@ bool TDataModule1::writeNow(Write write)
     QString detail;
     switch (writeWaiting(&detail)) {
     case Trouble::None:
+        m_checkpoint->start();
         return true;
     case Trouble::Busy:
         reportBusy(detail);

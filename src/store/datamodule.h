@@ -12,6 +12,7 @@
 
 class QAbstractItemModel;
 class LogModel;
+class QTimer;
 class RecordStore;
 class TDataModule1;
 struct LogRow;
@@ -177,6 +178,9 @@ private:
     QSqlDatabase m_db;
     RecordStore *m_record;
     bool m_opened = false;
+    // Copies the write-ahead log into the file (the one step that waits for
+    // the disk) once the pupil has stopped answering for a moment.
+    QTimer *m_checkpoint = nullptr;
     bool m_usable = true;
     bool m_reported = false;
     bool m_toldBusy = false;
