@@ -73,13 +73,6 @@ int main(int argc, char *argv[])
     // help), but says once what it could not find beside the program.
     for (const QString &path : MissingFiles(LessonState.AppDir))
         std::fprintf(stderr, "minuka: missing beside the program: %s\n", qPrintable(path));
-    QApplication::setWindowIcon(QIcon(lessonPicture()));
-    // Without a Japanese font every text would be boxes: say which package
-    // is missing, on stderr and once on screen.
-    const QString undrawable = UndrawableCharacters(QApplication::font(), ShownTexts(program.contents()));
-    const QString fontMessage = undrawable.isEmpty() ? QString() : MissingFontMessage(undrawable);
-    if (!fontMessage.isEmpty())
-        std::fprintf(stderr, "minuka: %s\n", qPrintable(fontMessage));
     // On the whole screen the windows stand on a backdrop, without frames.
     const bool fullScreen = StartFullScreenStage();
     PutOnStage(program.contents());
@@ -88,6 +81,14 @@ int main(int argc, char *argv[])
     // screens are made behind it, in their order, before any click is taken
     // (a click that comes meanwhile waits for them).
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // What the first window does not need waits until it is up.
+    QApplication::setWindowIcon(QIcon(lessonPicture()));
+    // Without a Japanese font every text would be boxes: say which package
+    // is missing, on stderr and once on screen.
+    const QString undrawable = UndrawableCharacters(QApplication::font(), ShownTexts(program.contents()));
+    const QString fontMessage = undrawable.isEmpty() ? QString() : MissingFontMessage(undrawable);
+    if (!fontMessage.isEmpty())
+        std::fprintf(stderr, "minuka: %s\n", qPrintable(fontMessage));
     program.createScreens();
     for (QWidget *w : QApplication::topLevelWidgets())
         PutOnStage(w);
