@@ -35,6 +35,15 @@ QSettings userSettings()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, SettingsOrganization(), SettingsApplication());
 }
+// Settings holding only a kept size and whole-screen factor (none where invalid).
+void keep(QSettings &s, const QVariant &size, const QVariant &fill)
+{
+    s.clear();
+    if (size.isValid())
+        s.setValue(QStringLiteral("window/size"), size);
+    if (fill.isValid())
+        s.setValue(QStringLiteral("window/fillFactor"), fill);
+}
 }  // namespace
 
 void WindowSizeTest::initTestCase()
@@ -65,11 +74,7 @@ void WindowSizeTest::startFactor()
     QFETCH(QVariant, fill);
     QFETCH(double, factor);
     QSettings s = userSettings();
-    s.clear();
-    if (size.isValid())
-        s.setValue(QStringLiteral("window/size"), size);
-    if (fill.isValid())
-        s.setValue(QStringLiteral("window/fillFactor"), fill);
+    keep(s, size, fill);
     QCOMPARE(StartScaleFactor(s), factor);
 }
 
@@ -134,11 +139,7 @@ void WindowSizeTest::screenFactor()
     QFETCH(QSize, screen);
     QFETCH(double, factor);
     QSettings settings = userSettings();
-    settings.clear();
-    if (size.isValid())
-        settings.setValue(QStringLiteral("window/size"), size);
-    if (fill.isValid())
-        settings.setValue(QStringLiteral("window/fillFactor"), fill);
+    keep(settings, size, fill);
     // A desktop's panel takes 40 pixels of the screen's height.
     const QSize available(screen.width(), screen.height() - 40);
     QCOMPARE(ScreenScaleFactor(settings, QSize(955, 716), screen, available), factor);
