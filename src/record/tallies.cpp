@@ -1,5 +1,7 @@
 #include "record/tallies.h"
 
+#include "store/record.h"
+
 #include "record/kukumap.h"
 #include "record/review.h"
 #include "record/stumbles.h"
@@ -37,11 +39,6 @@ const char kFactWrite[] =
     " from sessions where id = ?"
     " on conflict (pupil_id, a, b, ms) do update set answers = fact_times.answers + 1,"
     " right_answers = fact_times.right_answers + excluded.right_answers";
-
-QString errorText(const QSqlError &error)
-{
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
 }  // namespace
 
 QList<BoundWrite> TallyWrites(const QString &session, const RecordedAnswer &answer)
@@ -87,27 +84,27 @@ QString RecountTallies(RecordStore &record, QSqlDatabase &db)
     QSqlQuery q(db);
     for (const char *empty : {"delete from stumble_days", "delete from fact_times"})
         if (!q.exec(QLatin1String(empty)))
-            return errorText(q.lastError());
+            return SqlErrorText(q.lastError());
     if (!q.prepare(QStringLiteral("insert into stumble_days (pupil_id, day, error, wrong, example) values (?, ?, ?, ?, ?)")))
-        return errorText(q.lastError());
+        return SqlErrorText(q.lastError());
     for (const auto &[key, d] : days) {
         const auto &[pupil, day, error] = key;
         for (const QVariant &v : {QVariant(pupil), QVariant(day), QVariant(error), QVariant(d.wrong),
                                   QVariant(StumbleExample(d.latest))})
             q.addBindValue(v);
         if (!q.exec())
-            return errorText(q.lastError());
+            return SqlErrorText(q.lastError());
     }
     if (!q.prepare(QStringLiteral(
             "insert into fact_times (pupil_id, a, b, ms, answers, right_answers) values (?, ?, ?, ?, ?, ?)")))
-        return errorText(q.lastError());
+        return SqlErrorText(q.lastError());
     for (const auto &[key, t] : facts) {
         const auto &[pupil, a, b, ms] = key;
         for (const QVariant &v : {QVariant(pupil), QVariant(a), QVariant(b), QVariant(ms), QVariant(t.answers),
                                   QVariant(t.right)})
             q.addBindValue(v);
         if (!q.exec())
-            return errorText(q.lastError());
+            return SqlErrorText(q.lastError());
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "server/classview.h"
 
+#include "store/record.h"
+
 #include "record/csv.h"
 
 #include <QMap>
@@ -10,12 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-QString errorText(const QSqlError &error)
-{
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.trimmed().isEmpty() ? QStringLiteral("unknown error") : text.trimmed();
-}
 
 QString utc(const QDateTime &t)
 {
@@ -28,13 +24,13 @@ bool select(QSqlDatabase db, const QString &sql, const QList<QVariant> &values,
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        *trouble = errorText(q.lastError());
+        *trouble = SqlErrorText(q.lastError());
         return false;
     }
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec()) {
-        *trouble = errorText(q.lastError());
+        *trouble = SqlErrorText(q.lastError());
         return false;
     }
     while (q.next())

@@ -1,5 +1,7 @@
 #include "server/outbox.h"
 
+#include "store/record.h"
+
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSqlError>
@@ -7,13 +9,6 @@
 #include <QUuid>
 
 namespace {
-
-QString errorText(const QSqlError &error)
-{
-    QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    text = text.trimmed();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
-}
 
 QJsonValue jsonInt(const QVariant &v)
 {
@@ -60,7 +55,7 @@ bool Outbox::openLocal(QString *trouble)
     db.setDatabaseName(marks_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) {
-        *trouble = errorText(db.lastError());
+        *trouble = SqlErrorText(db.lastError());
         return false;
     }
     QSqlQuery q(db);
@@ -75,7 +70,7 @@ bool Outbox::openLocal(QString *trouble)
     if (ok)
         q.addBindValue(record_);
     if (!ok || !q.exec()) {
-        *trouble = errorText(q.lastError());
+        *trouble = SqlErrorText(q.lastError());
         db.close();
         return false;
     }
@@ -99,7 +94,7 @@ bool Outbox::openServer(QString *trouble)
     db.setPassword(settings_.password);
     db.setConnectOptions(settings_.connectOptions());
     if (!db.open()) {
-        *trouble = errorText(db.lastError());
+        *trouble = SqlErrorText(db.lastError());
         return false;
     }
     return true;
@@ -143,7 +138,7 @@ QList<Outbox::Pending> Outbox::pending(QString *trouble)
     q.addBindValue(settings_.key());
     QList<Pending> out;
     if (!q.exec()) {
-        *trouble = errorText(q.lastError());
+        *trouble = SqlErrorText(q.lastError());
         return out;
     }
     const QString mine = ClassKey(settings_.className);
@@ -162,7 +157,7 @@ bool Outbox::readParcel(const Pending &p, Parcel *parcel, QString *trouble)
     // One read: the session's counts and its answers were written together
     // and are read together.
     if (!db.transaction()) {
-        *trouble = errorText(db.lastError());
+        *trouble = SqlErrorText(db.lastError());
         return false;
     }
     bool ok = true;
@@ -175,7 +170,7 @@ bool Outbox::readParcel(const Pending &p, Parcel *parcel, QString *trouble)
         q.addBindValue(p.id);
         if (!q.exec()) {
             ok = false;
-            *trouble = errorText(q.lastError());
+            *trouble = SqlErrorText(q.lastError());
         } else if (q.next()) {
             QJsonObject s;
             s[QStringLiteral("id")] = p.id;
@@ -215,7 +210,7 @@ bool Outbox::readParcel(const Pending &p, Parcel *parcel, QString *trouble)
         q.addBindValue(p.sentSeq);
         if (!q.exec()) {
             ok = false;
-            *trouble = errorText(q.lastError());
+            *trouble = SqlErrorText(q.lastError());
         }
         while (ok && q.next()) {
             QJsonObject a;
@@ -247,7 +242,7 @@ bool Outbox::sendParcel(const Parcel &parcel, QString *trouble)
 {
     QSqlDatabase db = QSqlDatabase::database(serverName_, false);
     if (!db.transaction()) {
-        *trouble = errorText(db.lastError());
+        *trouble = SqlErrorText(db.lastError());
         return false;
     }
     QString detail;
@@ -257,13 +252,13 @@ bool Outbox::sendParcel(const Parcel &parcel, QString *trouble)
         q.addBindValue(QString::fromUtf8(QJsonDocument(parcel.session).toJson(QJsonDocument::Compact)));
         q.addBindValue(QString::fromUtf8(QJsonDocument(parcel.answers).toJson(QJsonDocument::Compact)));
         if (!q.exec())
-            detail = errorText(q.lastError());
+            detail = SqlErrorText(q.lastError());
     }
     // Only a commit the server confirmed counts as sent.
     if (detail.isEmpty() && db.commit())
         return true;
     if (detail.isEmpty())
-        detail = errorText(db.lastError());
+        detail = SqlErrorText(db.lastError());
     db.rollback();
     *trouble = detail;
     return false;

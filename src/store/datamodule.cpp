@@ -22,12 +22,6 @@
 
 namespace {
 
-QString errorText(const QSqlError &error)
-{
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
-}
-
 // SQLite's "busy" and "locked": another connection holds the lock; the
 // same statement can succeed a moment later.
 bool isBusy(const QSqlError &error)
@@ -155,15 +149,15 @@ bool TQuery::deleteRow()
         return false;
     QSqlQuery del(m_module->m_db);
     if (!del.prepare(m_table->deleteRowStatement())) {
-        m_module->reportFailure(errorText(del.lastError()));
+        m_module->reportFailure(SqlErrorText(del.lastError()));
         return false;
     }
     del.addBindValue(rowId);
     if (!del.exec()) {
         if (isBusy(del.lastError()))
-            m_module->reportBusy(errorText(del.lastError()));
+            m_module->reportBusy(SqlErrorText(del.lastError()));
         else
-            m_module->reportFailure(errorText(del.lastError()));
+            m_module->reportFailure(SqlErrorText(del.lastError()));
         return false;
     }
     if (auto it = m_module->m_counts.find(m_table); it != m_module->m_counts.end())
@@ -270,13 +264,13 @@ bool TQuery::fetchRows(int offset, int limit, QList<LogRow> *rows)
     QSqlQuery select(m_module->m_db);
     select.setForwardOnly(true);
     if (!select.prepare(m_table->selectStatement())) {
-        m_module->reportFailure(errorText(select.lastError()), true);
+        m_module->reportFailure(SqlErrorText(select.lastError()), true);
         return false;
     }
     select.addBindValue(limit);
     select.addBindValue(offset);
     if (!select.exec()) {
-        m_module->reportFailure(errorText(select.lastError()), true);
+        m_module->reportFailure(SqlErrorText(select.lastError()), true);
         return false;
     }
     while (select.next()) {
@@ -288,7 +282,7 @@ bool TQuery::fetchRows(int offset, int limit, QList<LogRow> *rows)
         rows->append(std::move(row));
     }
     if (select.lastError().isValid()) {
-        m_module->reportFailure(errorText(select.lastError()), true);
+        m_module->reportFailure(SqlErrorText(select.lastError()), true);
         return false;
     }
     return true;
@@ -414,7 +408,7 @@ bool TDataModule1::ensureOpen()
         m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     }
     if (!m_db.isOpen() && !m_db.open()) {
-        reportFailure(errorText(m_db.lastError()));
+        reportFailure(SqlErrorText(m_db.lastError()));
         return false;
     }
 
@@ -446,7 +440,7 @@ bool TDataModule1::ensureOpen()
 TDataModule1::Trouble TDataModule1::prepareFile(QString *detail)
 {
     const auto fail = [detail](const QSqlError &error) {
-        *detail = errorText(error);
+        *detail = SqlErrorText(error);
         return isBusy(error) ? Trouble::Busy : Trouble::Broken;
     };
     // The write-ahead log, synchronised at checkpoints (synchronous=normal):
@@ -532,7 +526,7 @@ bool TDataModule1::countRows(const LogTable *table, int *rows, bool *othersWrote
     QSqlError error;
     QSqlQuery *dataVersion = prepared(QStringLiteral("pragma data_version"), &error);
     if (!dataVersion || !dataVersion->exec() || !dataVersion->next()) {
-        reportFailure(errorText(dataVersion ? dataVersion->lastError() : error));
+        reportFailure(SqlErrorText(dataVersion ? dataVersion->lastError() : error));
         return false;
     }
     const qint64 version = dataVersion->value(0).toLongLong();
@@ -549,7 +543,7 @@ bool TDataModule1::countRows(const LogTable *table, int *rows, bool *othersWrote
         return true;
     }
     if (!q.exec(table->countStatement()) || !q.next()) {
-        reportFailure(errorText(q.lastError()));
+        reportFailure(SqlErrorText(q.lastError()));
         return false;
     }
     *rows = q.value(0).toInt();
@@ -620,7 +614,7 @@ TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
     QSqlQuery q(m_db);
     QSqlError error;
     const auto fail = [&](const QSqlError &error) {
-        *detail = errorText(error);
+        *detail = SqlErrorText(error);
         q.finish();
         for (QSqlQuery &statement : m_prepared)
             statement.finish();
@@ -633,7 +627,7 @@ TDataModule1::Trouble TDataModule1::writeWaiting(QString *detail)
     if (!begin || !begin->exec()) {
         if (begin)
             error = begin->lastError();
-        *detail = errorText(error);
+        *detail = SqlErrorText(error);
         return isBusy(error) ? Trouble::Busy : Trouble::Broken;
     }
     for (const Write &w : std::as_const(m_waiting)) {

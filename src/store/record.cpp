@@ -119,12 +119,6 @@ const char kSessionColumns[] =
     "id, pupil_id, screen, mode, menu_item, menu_text, time_limit, started_local, started_utc,"
     " ended_local, ended_utc, problems, right_answers, score, seconds, finished";
 
-QString errorText(const QSqlError &error)
-{
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
-}
-
 QVariant nullableInt(const QVariant &v)
 {
     return v.isValid() && !v.isNull() ? QVariant(v.toLongLong()) : QVariant(QMetaType(QMetaType::LongLong));
@@ -271,7 +265,7 @@ bool RecordStore::setSchemaVersion(int version)
 bool RecordStore::migrate()
 {
     if (!db_->transaction()) {
-        fail(errorText(db_->lastError()));
+        fail(SqlErrorText(db_->lastError()));
         return false;
     }
     QString detail;
@@ -281,7 +275,7 @@ bool RecordStore::migrate()
             const Migration &m = kMigrations[v];
             for (int i = 0; i < m.count && detail.isEmpty(); ++i)
                 if (!q.exec(QLatin1String(m.statements[i])))
-                    detail = errorText(q.lastError());
+                    detail = SqlErrorText(q.lastError());
             if (detail.isEmpty() && m.fill)
                 detail = m.fill(*this, *db_);
         }
@@ -291,7 +285,7 @@ bool RecordStore::migrate()
     if (detail.isEmpty() && db_->commit())
         return true;
     if (detail.isEmpty())
-        detail = errorText(db_->lastError());
+        detail = SqlErrorText(db_->lastError());
     db_->rollback();
     fail(detail);
     return false;
@@ -364,7 +358,7 @@ QString RecordStore::addPupil(const Pupil &pupil)
     q.addBindValue(utcText(QDateTime::currentDateTimeUtc()));
     if (q.exec())
         return id;
-    qWarning("record: %s", qUtf8Printable(errorText(q.lastError())));
+    qWarning("record: %s", qUtf8Printable(SqlErrorText(q.lastError())));
     return {};
 }
 
@@ -453,7 +447,7 @@ bool RecordStore::write(const QList<BoundWrite> &writes)
     if (!d)
         return false;
     if (!d->transaction()) {
-        fail(errorText(d->lastError()));
+        fail(SqlErrorText(d->lastError()));
         return false;
     }
     QString detail;
@@ -461,13 +455,13 @@ bool RecordStore::write(const QList<BoundWrite> &writes)
         QSqlQuery q(*d);
         for (const BoundWrite &w : writes) {
             if (!q.prepare(w.sql)) {
-                detail = errorText(q.lastError());
+                detail = SqlErrorText(q.lastError());
                 break;
             }
             for (const QVariant &v : w.values)
                 q.addBindValue(v);
             if (!q.exec()) {
-                detail = errorText(q.lastError());
+                detail = SqlErrorText(q.lastError());
                 break;
             }
         }
@@ -475,7 +469,7 @@ bool RecordStore::write(const QList<BoundWrite> &writes)
     if (detail.isEmpty() && d->commit())
         return true;
     if (detail.isEmpty())
-        detail = errorText(d->lastError());
+        detail = SqlErrorText(d->lastError());
     d->rollback();
     qWarning("record: %s", qUtf8Printable(detail));
     return false;
@@ -634,13 +628,13 @@ bool RecordStore::read(const QString &sql, const QList<QVariant> &values,
     QSqlQuery q(*d);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        qWarning("record: %s", qUtf8Printable(errorText(q.lastError())));
+        qWarning("record: %s", qUtf8Printable(SqlErrorText(q.lastError())));
         return false;
     }
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec()) {
-        qWarning("record: %s", qUtf8Printable(errorText(q.lastError())));
+        qWarning("record: %s", qUtf8Printable(SqlErrorText(q.lastError())));
         return false;
     }
     while (q.next())
@@ -793,4 +787,10 @@ bool RecordStore::forEachFactAnswer(const QString &pupilId, const std::function<
                     each({q.value(0).toString(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
                           q.value(4).toInt() != 0, q.value(5).toLongLong()});
                 });
+}
+
+QString SqlErrorText(const QSqlError &error)
+{
+    const QString text = (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+    return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }

@@ -18,6 +18,11 @@
 #include <QVariant>
 #include <functional>
 
+class QSqlError;
+// What a failed statement says, for a message: the database's own words
+// where it gave any.
+QString SqlErrorText(const QSqlError &error);
+
 class QSqlDatabase;
 class QSqlQuery;
 
